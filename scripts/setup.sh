@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the program need.
+# Runs apt-get update only when something is missing, so a ready machine
+# pays nothing.
+set -euo pipefail
+
+packages=(
+  qt6-base-dev libfluidsynth-dev timgm6mb-soundfont libasound2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev midicsv xvfb xauth ninja-build
+  pkg-config cmake g++ fluidsynth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update
+  $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,77 @@
+#include "Args.h"
+
+#include <charconv>
+
+namespace arvento::cli {
+
+Args::Args(const std::vector<std::string>& arguments, const std::set<std::string>& valueOptions,
+           const std::set<std::string>& flags) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (valueOptions.count(argument)) {
+      if (i + 1 >= arguments.size())
+        throw UsageError("option " + argument + " needs a value");
+      values_.emplace(argument, arguments[++i]);
+    } else if (flags.count(argument)) {
+      flags_.insert(argument);
+    } else if (argument.size() > 1 && argument[0] == '-' && argument != "-" &&
+               !(argument.size() > 1 && (argument[1] >= '0' && argument[1] <= '9'))) {
+      throw UsageError("unknown option " + argument);
+    } else {
+      positional_.push_back(argument);
+    }
+  }
+}
+
+bool Args::Has(const std::string& option) const { return flags_.count(option) || values_.count(option); }
+
+std::optional<std::string> Args::Value(const std::string& option) const {
+  const auto found = values_.equal_range(option);
+  if (found.first == found.second)
+    return std::nullopt;
+  return std::prev(found.second)->second;
+}
+
+std::vector<std::string> Args::Values(const std::string& option) const {
+  std::vector<std::string> result;
+  const auto found = values_.equal_range(option);
+  for (auto it = found.first; it != found.second; ++it)
+    result.push_back(it->second);
+  return result;
+}
+
+int Args::Int(const std::string& option, int lo, int hi, int fallback) const {
+  const std::optional<std::string> text = Value(option);
+  if (!text)
+    return fallback;
+  int value = 0;
+  const char* end = text->data() + text->size();
+  const auto [ptr, ec] = std::from_chars(text->data(), end, value);
+  if (ec != std::errc() || ptr != end || value < lo || value > hi)
+    throw UsageError("option " + option + " must be an integer from " + std::to_string(lo) + " to " +
+                     std::to_string(hi) + ", not \"" + *text + "\"");
+  return value;
+}
+
+std::string Args::Choice(const std::string& option, const std::vector<std::string>& choices,
+                         const std::string& fallback) const {
+  const std::optional<std::string> text = Value(option);
+  if (!text)
+    return fallback;
+  for (const std::string& choice : choices) {
+    if (*text == choice)
+      return choice;
+  }
+  std::string list;
+  for (const std::string& choice : choices)
+    list += (list.empty() ? "" : "|") + choice;
+  throw UsageError("option " + option + " must be one of " + list + ", not \"" + *text + "\"");
+}
+
+std::string Args::Single(const std::string& what) const {
+  if (positional_.size() != 1)
+    throw UsageError(positional_.empty() ? "missing " + what : "more than one " + what + " given");
+  return positional_.front();
+}
+
+} // namespace arvento::cli

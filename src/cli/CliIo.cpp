@@ -1,0 +1,71 @@
+#include "CliIo.h"
+
+#include "AtomicFile.h"
+#include "Error.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace arvento::cli {
+
+namespace {
+std::vector<std::string> SplitLines(std::istream& in) {
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+} // namespace
+
+std::vector<std::string> ReadInputLines(const std::string& file) {
+  if (file == "-")
+    return SplitLines(std::cin);
+  std::ifstream in(file, std::ios::binary);
+  if (!in)
+    throw Error("Не удалось прочитать файл " + file);
+  return SplitLines(in);
+}
+
+void WriteOutputFile(const std::string& file, const std::vector<std::uint8_t>& bytes) {
+  project::WriteFileAtomically(file, bytes);
+}
+
+const std::set<std::string> kSoundOptions = {"--family", "--instrument", "--channel", "--voice",
+                                             "--tempo",  "--volume",     "--modulation"};
+
+const char* const kSoundOptionsHelp =
+    "  --family N      instrument family 0..16 (16: drums, which also sets channel 10) [0]\n"
+    "  --instrument N  instrument within the family, 0..7 (drums 0..45) [0]\n"
+    "  --channel N     MIDI channel 1..16 [1]\n"
+    "  --voice N       voice 1..16, used in part file names [1]\n"
+    "  --tempo N       tempo 10..100, the file's ticks per quarter note [50]\n"
+    "  --volume N      volume 10..127, the velocity of every note [100]\n"
+    "  --modulation N  modulation 0..100 [50]\n";
+
+SoundSettings ReadSoundOptions(const Args& args) {
+  SoundSettings settings;
+  settings.family = args.Int("--family", 0, kDrumFamily, 0);
+  const bool drums = settings.family == kDrumFamily;
+  settings.instrument = args.Int("--instrument", 0, drums ? 45 : 7, 0);
+  // Choosing the drum family selects channel 10, as in the window.
+  settings.channel = args.Int("--channel", 1, 16, drums ? 10 : 1);
+  settings.voice = args.Int("--voice", 1, 16, 1);
+  settings.tempo = args.Int("--tempo", 10, 100, 50);
+  settings.volume = args.Int("--volume", 10, 127, 100);
+  settings.modulation = args.Int("--modulation", 0, 100, 50);
+  return settings;
+}
+
+std::string OutputOption(const Args& args) {
+  const std::optional<std::string> out = args.Value("-o");
+  if (!out || out->empty())
+    throw UsageError("missing -o OUT.mid");
+  return *out;
+}
+
+} // namespace arvento::cli

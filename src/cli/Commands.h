@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace arvento::cli {
+
+// Exit statuses shared by every command.
+constexpr int kExitOk = 0;
+constexpr int kExitRefused = 1;  // the window would have shown an information message
+constexpr int kExitBadInput = 2; // bad usage or bad input: nothing was written
+
+struct Command {
+  const char* name;
+  const char* summary; // one line for the program's help
+  const char* help;    // the command's own help, shown by "COMMAND --help"
+  // Runs with the arguments after the command name. Throws UsageError for bad
+  // usage and arvento::Error for bad input; both end with kExitBadInput.
+  int (*run)(const std::vector<std::string>& arguments);
+};
+
+extern const Command kMelodyCommand;
+extern const Command kDumpCommand;
+
+} // namespace arvento::cli

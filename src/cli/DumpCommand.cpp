@@ -1,0 +1,25 @@
+#include "Args.h"
+#include "AtomicFile.h"
+#include "Commands.h"
+#include "SmfReader.h"
+
+#include <iostream>
+
+namespace arvento::cli {
+
+namespace {
+int RunDump(const std::vector<std::string>& arguments) {
+  const Args args(arguments, {});
+  const std::vector<std::uint8_t> bytes = project::ReadFileBytes(args.Single("FILE.mid"));
+  std::cout << midi::DumpSmf(midi::ReadSmf(bytes));
+  return kExitOk;
+}
+} // namespace
+
+const Command kDumpCommand = {"dump", "print a Standard MIDI File as readable lines",
+                              "Usage: arvento-cli dump FILE.mid\n"
+                              "Prints the header, then each track's events, one per line: absolute tick,\n"
+                              "channel, kind and data bytes (meta events: their type and payload).\n",
+                              RunDump};
+
+} // namespace arvento::cli

@@ -1,0 +1,30 @@
+#include "CliIo.h"
+#include "Commands.h"
+#include "MelodyCompiler.h"
+
+namespace arvento::cli {
+
+namespace {
+int RunMelody(const std::vector<std::string>& arguments) {
+  std::set<std::string> options = kSoundOptions;
+  options.insert("-o");
+  const Args args(arguments, options);
+  const SoundSettings settings = ReadSoundOptions(args);
+  const std::string output = OutputOption(args);
+  const std::vector<std::string> lines = ReadInputLines(args.Single("FILE"));
+  WriteOutputFile(output, melody::CompileMelody(lines, settings));
+  return kExitOk;
+}
+
+std::string Help() {
+  return std::string("Usage: arvento-cli melody [OPTIONS] FILE -o OUT.mid\n"
+                     "Compiles the RTTTL-E text in FILE (\"-\" for standard input) into a part file.\n\n"
+                     "Options:\n") +
+         kSoundOptionsHelp + "  -o OUT.mid      the part file to write\n";
+}
+const std::string kHelp = Help();
+} // namespace
+
+const Command kMelodyCommand = {"melody", "compile RTTTL-E melody text into a part file", kHelp.c_str(), RunMelody};
+
+} // namespace arvento::cli

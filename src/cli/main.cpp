@@ -1,0 +1,60 @@
+// arvento-cli: the batch front of Arvento. It compiles texts to part files,
+// voices chords, generates parts and assembles projects from the shell.
+
+#include "Args.h"
+#include "Commands.h"
+#include "Error.h"
+
+#include <iostream>
+
+using namespace arvento::cli;
+
+namespace {
+
+const Command* const kCommands[] = {
+    &kMelodyCommand,
+    &kDumpCommand,
+};
+
+void PrintHelp() {
+  std::cout << "Usage: arvento-cli COMMAND [OPTIONS] ...\n"
+               "Arranges polyphonic telephone melodies from the shell.\n\nCommands:\n";
+  for (const Command* command : kCommands)
+    std::cout << "  " << command->name << std::string(10 - std::min<std::size_t>(9, std::string(command->name).size()), ' ')
+              << command->summary << "\n";
+  std::cout << "\nRun \"arvento-cli COMMAND --help\" for the options of one command.\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
+    PrintHelp();
+    return arguments.empty() ? kExitBadInput : kExitOk;
+  }
+  const std::string name = arguments[0];
+  arguments.erase(arguments.begin());
+  for (const Command* command : kCommands) {
+    if (name != command->name)
+      continue;
+    for (const std::string& argument : arguments) {
+      if (argument == "--help" || argument == "-h") {
+        std::cout << command->help;
+        return kExitOk;
+      }
+    }
+    try {
+      return command->run(arguments);
+    } catch (const UsageError& error) {
+      std::cerr << "arvento-cli " << name << ": " << error.what() << "\n"
+                << "Run \"arvento-cli " << name << " --help\" for usage.\n";
+    } catch (const arvento::Error& error) {
+      std::cerr << "arvento-cli " << name << ": " << error.what() << "\n";
+    }
+    return kExitBadInput;
+  }
+  std::cerr << "arvento-cli: unknown command \"" << name << "\"\n";
+  PrintHelp();
+  return kExitBadInput;
+}

@@ -1,0 +1,31 @@
+#include "PartFile.h"
+
+#include "ByteText.h"
+#include "TrackText.h"
+
+namespace arvento::midi {
+
+namespace {
+void AppendBytes(std::vector<std::uint8_t>& bytes, std::string_view text) {
+  std::size_t cursor = 0;
+  while (cursor < text.size())
+    bytes.push_back(static_cast<std::uint8_t>(NextHexByte(text, cursor) & 0xFF));
+}
+} // namespace
+
+std::vector<std::uint8_t> PartFileBytes(int division, std::string_view trackText) {
+  std::vector<std::uint8_t> bytes(kHeaderTemplate.begin(), kHeaderTemplate.end());
+  bytes.back() = static_cast<std::uint8_t>(division & 0xFF);
+  bytes.insert(bytes.end(), kConductorTrack.begin(), kConductorTrack.end());
+  bytes.reserve(bytes.size() + 8 + ByteCount(trackText));
+  AppendBytes(bytes, TrackHeaderText(trackText));
+  AppendBytes(bytes, trackText);
+  return bytes;
+}
+
+std::vector<std::uint8_t> PartFileFromEvents(const SoundSettings& settings, const std::vector<std::string>& events) {
+  return PartFileBytes(settings.tempo,
+                       BuildTrackText(settings.channel, settings.modulation, ProgramNumber(settings), events));
+}
+
+} // namespace arvento::midi

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "SoundSettings.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace arvento::midi {
+
+// Header chunk of every part file; the last byte, the division, is replaced
+// by the tempo setting before each write.
+constexpr std::array<std::uint8_t, 14> kHeaderTemplate = {
+    0x4D, 0x54, 0x68, 0x64, // "MThd"
+    0x00, 0x00, 0x00, 0x06, // header length 6
+    0x00, 0x01,             // format 1
+    0x00, 0x02,             // two tracks
+    0x00, 0x30,             // division
+};
+
+// The conductor track, the same in every part file: 500000 us per quarter
+// note, 4/4, end of track.
+constexpr std::array<std::uint8_t, 27> kConductorTrack = {
+    0x4D, 0x54, 0x72, 0x6B,                         // "MTrk"
+    0x00, 0x00, 0x00, 0x13,                         // length 19
+    0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,       // set tempo
+    0x00, 0xFF, 0x58, 0x04, 0x04, 0x02, 0x24, 0x08, // time signature
+    0x00, 0xFF, 0x2F, 0x00,                         // end of track
+};
+
+// Offset of the part track chunk in a part file: header plus conductor track.
+constexpr std::size_t kPartTrackOffset = kHeaderTemplate.size() + kConductorTrack.size();
+
+// The bytes of a two-track part file: header with the division, conductor
+// track, then the track chunk read token by token from the track text.
+// Token values above FF are written as their low eight bits.
+std::vector<std::uint8_t> PartFileBytes(int division, std::string_view trackText);
+
+// The whole path from an event list to part file bytes: track text with the
+// settings' channel, modulation and program, then the file with their tempo.
+std::vector<std::uint8_t> PartFileFromEvents(const SoundSettings& settings, const std::vector<std::string>& events);
+
+} // namespace arvento::midi

@@ -1,0 +1,25 @@
+#include "TrackText.h"
+
+#include "ByteText.h"
+
+namespace arvento::midi {
+
+std::string BuildTrackText(int channel, int modulation, int program, const std::vector<std::string>& events) {
+  const char c = ChannelDigit(channel);
+  std::size_t size = 64;
+  for (const std::string& event : events)
+    size += event.size();
+  std::string text;
+  text.reserve(size);
+  text += "00 ff 03 01 00 00 b";
+  text += c;
+  text += " 01 " + DataByteText(modulation) + " 00 c";
+  text += c;
+  text += " " + DataByteText(program) + " ";
+  for (const std::string& event : events)
+    text += event;
+  text += "00 ff 2f 00 ";
+  return text;
+}
+
+} // namespace arvento::midi

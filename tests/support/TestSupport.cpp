@@ -1,0 +1,109 @@
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace arvento::test {
+
+TempDir::TempDir() {
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  path_ = fs::temp_directory_path() / ("arvento-test-" + std::to_string(random()));
+  fs::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+std::vector<std::uint8_t> ReadBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(file, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadText(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteText(const fs::path& file, const std::string& text) {
+  std::ofstream out(file, std::ios::binary);
+  out << text;
+}
+
+namespace {
+std::string Quote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) {
+    if (c == '\'')
+      quoted += "'\\''";
+    else
+      quoted += c;
+  }
+  return quoted + "'";
+}
+} // namespace
+
+CommandResult RunCommand(const std::string& commandLine, const std::string& input) {
+  TempDir dir;
+  const fs::path in = dir.path() / "in", out = dir.path() / "out", err = dir.path() / "err";
+  WriteText(in, input);
+  const std::string full = commandLine + " <" + Quote(in) + " >" + Quote(out) + " 2>" + Quote(err);
+  const int raw = std::system(full.c_str());
+  CommandResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = ReadText(out);
+  result.err = ReadText(err);
+  return result;
+}
+
+std::string MidiCsv(const fs::path& file) {
+  const CommandResult result = RunCommand("midicsv " + Quote(file.string()));
+  EXPECT_EQ(result.status, 0) << "midicsv rejected " << file << ": " << result.err;
+  EXPECT_TRUE(result.err.empty()) << "midicsv complained about " << file << ": " << result.err;
+  return result.out;
+}
+
+std::vector<std::string> MidiCsvNotes(const fs::path& file) {
+  std::istringstream csv(MidiCsv(file));
+  std::vector<std::string> notes;
+  std::string line;
+  while (std::getline(csv, line)) {
+    if (line.find("Note_on_c") == std::string::npos && line.find("Note_off_c") == std::string::npos)
+      continue;
+    std::string compact;
+    for (char c : line) {
+      if (c == ',')
+        compact += ' ';
+      else if (c != ' ' && c != '\r')
+        compact += c;
+    }
+    notes.push_back(compact);
+  }
+  return notes;
+}
+
+std::vector<std::uint8_t> Bytes(const std::string& hexText) {
+  std::istringstream in(hexText);
+  std::vector<std::uint8_t> bytes;
+  std::string token;
+  while (in >> token)
+    bytes.push_back(static_cast<std::uint8_t>(std::stoul(token, nullptr, 16)));
+  return bytes;
+}
+
+} // namespace arvento::test

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace arvento::test {
+
+// A fresh directory under the system temp directory, removed on destruction.
+class TempDir {
+public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+private:
+  std::filesystem::path path_;
+};
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file);
+void WriteBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
+std::string ReadText(const std::filesystem::path& file);
+void WriteText(const std::filesystem::path& file, const std::string& text);
+
+// Runs the independent reader midicsv on a file. Fails the current test when
+// midicsv rejects the file; returns its CSV output.
+std::string MidiCsv(const std::filesystem::path& file);
+
+// The note events that midicsv saw, as "track tick Note_on_c channel key velocity"
+// lines (channel 0-based as midicsv prints it), in file order.
+std::vector<std::string> MidiCsvNotes(const std::filesystem::path& file);
+
+struct CommandResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs a shell command line, capturing standard output and standard error.
+CommandResult RunCommand(const std::string& commandLine, const std::string& input = {});
+
+// Parses a byte text such as "4D 54 68 64" into bytes.
+std::vector<std::uint8_t> Bytes(const std::string& hexText);
+
+} // namespace arvento::test
