@@ -23,7 +23,9 @@ Args::Args(const std::vector<std::string>& arguments, const std::set<std::string
   }
 }
 
-bool Args::Has(const std::string& option) const { return flags_.count(option) || values_.count(option); }
+bool Args::Has(const std::string& option) const {
+  return flags_.count(option) || values_.count(option);
+}
 
 std::optional<std::string> Args::Value(const std::string& option) const {
   const auto found = values_.equal_range(option);

@@ -35,7 +35,7 @@ void WriteOutputFile(const std::string& file, const std::vector<std::uint8_t>& b
   project::WriteFileAtomically(file, bytes);
 }
 
-const std::set<std::string> kSoundOptions = {"--family", "--instrument", "--channel", "--voice",
+const std::set<std::string> kSoundOptions = {"--family", "--instrument", "--channel",   "--voice",
                                              "--tempo",  "--volume",     "--modulation"};
 
 const char* const kSoundOptionsHelp =

@@ -25,6 +25,7 @@ std::string Help() {
 const std::string kHelp = Help();
 } // namespace
 
-const Command kMelodyCommand = {"melody", "compile RTTTL-E melody text into a part file", kHelp.c_str(), RunMelody};
+const Command kMelodyCommand = {"melody", "compile RTTTL-E melody text into a part file", kHelp.c_str(),
+                                RunMelody};
 
 } // namespace arvento::cli

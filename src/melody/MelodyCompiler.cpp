@@ -13,11 +13,13 @@ namespace arvento::melody {
 namespace {
 
 // Note names in pitch-class order; "P" at index 12 is a note that takes no time.
-constexpr std::array<std::string_view, 13> kNoteTable = {"C",  "C#", "D",  "D#", "E",  "F", "F#",
-                                                         "G",  "G#", "A",  "A#", "B",  "P"};
+constexpr std::array<std::string_view, 13> kNoteTable = {"C", "C#", "D", "D#", "E", "F", "F#",
+                                                         "G", "G#", "A", "A#", "B", "P"};
 constexpr int kSilentNote = 12;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Leading decimal digits as a number; false when there are none.
 bool LeadingNumber(std::string_view text, long long& value) {
@@ -38,7 +40,8 @@ bool WholeNumber(std::string_view text, long long& value) {
 class TokenCompiler {
 public:
   TokenCompiler(int channel, int velocity, std::vector<std::string>& events)
-      : channel_(midi::ChannelDigit(channel)), velocityText_(midi::DataByteText(velocity) + " "), events_(events) {}
+      : channel_(midi::ChannelDigit(channel)), velocityText_(midi::DataByteText(velocity) + " "),
+        events_(events) {}
 
   void Compile(std::string_view token, std::size_t lineNumber) {
     lineNumber_ = lineNumber;
@@ -120,7 +123,8 @@ public:
 
 private:
   [[noreturn]] void Fail(const std::string& why) const {
-    throw Error("Строка " + std::to_string(lineNumber_) + ", элемент \"" + std::string(token_) + "\": " + why);
+    throw Error("Строка " + std::to_string(lineNumber_) + ", элемент \"" + std::string(token_) +
+                "\": " + why);
   }
 
   char channel_;
@@ -145,7 +149,8 @@ std::vector<std::string> MelodyEvents(const std::vector<std::string>& lines, int
     // Each token is followed by a comma and one more character (the blank of
     // the written form); text after the last comma is not played.
     std::size_t cursor = 0;
-    for (std::size_t comma = line.find(','); comma != std::string_view::npos; comma = line.find(',', cursor)) {
+    for (std::size_t comma = line.find(','); comma != std::string_view::npos;
+         comma = line.find(',', cursor)) {
       compiler.Compile(line.substr(cursor, comma - cursor), number + 1);
       cursor = comma + 2;
       if (cursor >= line.size())
@@ -155,7 +160,8 @@ std::vector<std::string> MelodyEvents(const std::vector<std::string>& lines, int
   return events;
 }
 
-std::vector<std::uint8_t> CompileMelody(const std::vector<std::string>& lines, const SoundSettings& settings) {
+std::vector<std::uint8_t> CompileMelody(const std::vector<std::string>& lines,
+                                        const SoundSettings& settings) {
   return midi::PartFileFromEvents(settings, MelodyEvents(lines, settings.channel, settings.volume));
 }
 

@@ -25,9 +25,13 @@ std::string HexText(unsigned value) {
   return {reversed.rbegin(), reversed.rend()};
 }
 
-std::string DataByteText(int value) { return HexText(static_cast<unsigned>(std::clamp(value, 0, 127))); }
+std::string DataByteText(int value) {
+  return HexText(static_cast<unsigned>(std::clamp(value, 0, 127)));
+}
 
-char ChannelDigit(int channel) { return kDigits[(channel - 1) & 0xF]; }
+char ChannelDigit(int channel) {
+  return kDigits[(channel - 1) & 0xF];
+}
 
 std::string VlqText(std::uint32_t value) {
   value &= 0x0FFFFFFF;
@@ -43,7 +47,9 @@ std::string VlqText(std::uint32_t value) {
   return text;
 }
 
-std::string DeltaText(std::int32_t ticks) { return VlqText(ticks < 0 ? 0u : static_cast<std::uint32_t>(ticks)); }
+std::string DeltaText(std::int32_t ticks) {
+  return VlqText(ticks < 0 ? 0u : static_cast<std::uint32_t>(ticks));
+}
 
 std::string TrackHeaderText(std::string_view body) {
   const auto length = static_cast<std::uint32_t>(ByteCount(body));
@@ -53,7 +59,9 @@ std::string TrackHeaderText(std::string_view body) {
   return text;
 }
 
-std::size_t ByteCount(std::string_view text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), ' ')); }
+std::size_t ByteCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), ' '));
+}
 
 unsigned NextHexByte(std::string_view text, std::size_t& cursor) {
   const std::size_t blank = text.find(' ', cursor);

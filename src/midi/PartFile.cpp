@@ -23,9 +23,10 @@ std::vector<std::uint8_t> PartFileBytes(int division, std::string_view trackText
   return bytes;
 }
 
-std::vector<std::uint8_t> PartFileFromEvents(const SoundSettings& settings, const std::vector<std::string>& events) {
-  return PartFileBytes(settings.tempo,
-                       BuildTrackText(settings.channel, settings.modulation, ProgramNumber(settings), events));
+std::vector<std::uint8_t> PartFileFromEvents(const SoundSettings& settings,
+                                             const std::vector<std::string>& events) {
+  return PartFileBytes(
+      settings.tempo, BuildTrackText(settings.channel, settings.modulation, ProgramNumber(settings), events));
 }
 
 } // namespace arvento::midi

@@ -40,6 +40,7 @@ std::vector<std::uint8_t> PartFileBytes(int division, std::string_view trackText
 
 // The whole path from an event list to part file bytes: track text with the
 // settings' channel, modulation and program, then the file with their tempo.
-std::vector<std::uint8_t> PartFileFromEvents(const SoundSettings& settings, const std::vector<std::string>& events);
+std::vector<std::uint8_t> PartFileFromEvents(const SoundSettings& settings,
+                                             const std::vector<std::string>& events);
 
 } // namespace arvento::midi

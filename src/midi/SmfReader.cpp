@@ -165,7 +165,8 @@ SmfFile ReadSmf(std::span<const std::uint8_t> bytes) {
 
 std::string DumpSmf(const SmfFile& file) {
   std::ostringstream out;
-  out << "header format " << file.format << " tracks " << file.trackCount << " division " << file.division << "\n";
+  out << "header format " << file.format << " tracks " << file.trackCount << " division " << file.division
+      << "\n";
   for (std::size_t t = 0; t < file.tracks.size(); ++t) {
     const SmfTrack& track = file.tracks[t];
     out << "track " << t + 1 << " length " << track.length << "\n";

@@ -11,10 +11,10 @@
 namespace arvento::midi {
 
 struct SmfEvent {
-  std::uint32_t tick = 0;          // absolute, from the start of the track
-  std::uint8_t status = 0;         // status byte; FF for meta, F0/F7 for sysex
-  std::uint8_t metaType = 0;       // meta events only
-  std::vector<std::uint8_t> data;  // data bytes (meta and sysex: the payload)
+  std::uint32_t tick = 0;         // absolute, from the start of the track
+  std::uint8_t status = 0;        // status byte; FF for meta, F0/F7 for sysex
+  std::uint8_t metaType = 0;      // meta events only
+  std::vector<std::uint8_t> data; // data bytes (meta and sysex: the payload)
 
   int Channel() const { return (status & 0x0F) + 1; }
   int Kind() const { return status & 0xF0; }

@@ -12,11 +12,14 @@ namespace fs = std::filesystem;
 namespace arvento::project {
 
 namespace {
-std::string Reason() { return std::strerror(errno); }
+std::string Reason() {
+  return std::strerror(errno);
+}
 } // namespace
 
 void WriteFileAtomically(const fs::path& file, std::span<const std::uint8_t> bytes) {
-  const fs::path temporary = file.parent_path() / ("." + file.filename().string() + ".tmp" + std::to_string(getpid()));
+  const fs::path temporary =
+      file.parent_path() / ("." + file.filename().string() + ".tmp" + std::to_string(getpid()));
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out)

@@ -1,0 +1,94 @@
+#include "Cp1251.h"
+
+#include <array>
+#include <cstdint>
+
+namespace arvento::project {
+
+namespace {
+
+// Code points of the bytes 80..BF; C0..FF are U+0410..U+044F in order.
+// 98 is unassigned and read as U+FFFD.
+constexpr std::array<char32_t, 64> kUpperHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // B8
+};
+
+char32_t CodePoint(unsigned char byte) {
+  if (byte < 0x80)
+    return byte;
+  if (byte < 0xC0)
+    return kUpperHalf[byte - 0x80];
+  return 0x0410 + (byte - 0xC0);
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+char Cp1251Byte(char32_t c) {
+  if (c < 0x80)
+    return static_cast<char>(c);
+  if (c >= 0x0410 && c <= 0x044F)
+    return static_cast<char>(0xC0 + (c - 0x0410));
+  for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
+    if (kUpperHalf[i] == c && c != 0xFFFD)
+      return static_cast<char>(0x80 + i);
+  }
+  return '?';
+}
+
+} // namespace
+
+std::string Cp1251ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text)
+    AppendUtf8(out, CodePoint(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string Utf8ToCp1251(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int extra = lead < 0x80           ? 0
+                : (lead >> 5) == 0x6  ? 1
+                : (lead >> 4) == 0xE  ? 2
+                : (lead >> 3) == 0x1E ? 3
+                                      : -1;
+    if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size()) {
+      out += '?';
+      ++i;
+      continue;
+    }
+    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+    bool valid = true;
+    for (int k = 1; k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+      valid = valid && (next & 0xC0) == 0x80;
+      c = (c << 6) | (next & 0x3F);
+    }
+    out += valid ? Cp1251Byte(c) : '?';
+    i += valid ? static_cast<std::size_t>(extra) + 1 : 1;
+  }
+  return out;
+}
+
+} // namespace arvento::project

@@ -1,0 +1,170 @@
+#include "PartRecord.h"
+
+#include "AtomicFile.h"
+#include "Cp1251.h"
+#include "Error.h"
+#include "SoundSettings.h"
+
+#include <charconv>
+#include <sstream>
+
+namespace arvento::project {
+
+namespace {
+
+constexpr std::string_view kMelodyKind = "melody";
+constexpr std::string_view kAccordsKind = "accords";
+
+void AppendLine(std::string& text, std::string_view line) {
+  text += line;
+  text += "\r\n";
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos)
+      end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r')
+      line.remove_suffix(1);
+    lines.emplace_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+class RecordReader {
+public:
+  RecordReader(std::vector<std::string> lines, std::string fileName)
+      : lines_(std::move(lines)), fileName_(std::move(fileName)) {}
+
+  // The next line; past the end of the record an empty line.
+  std::string Line() { return next_ < lines_.size() ? lines_[next_++] : (++next_, std::string()); }
+
+  std::vector<std::string> Lines(int count) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < count; ++i)
+      lines.push_back(Line());
+    return lines;
+  }
+
+  std::vector<std::string> Rest() {
+    std::vector<std::string> rest;
+    while (next_ < lines_.size())
+      rest.push_back(lines_[next_++]);
+    return rest;
+  }
+
+  // A line count; a record that ends before its count line counts 0.
+  int Count() {
+    if (next_ >= lines_.size()) {
+      ++next_;
+      return 0;
+    }
+    const std::string line = Line();
+    const std::vector<int> numbers = Numbers(line);
+    if (numbers.size() != 1 || numbers[0] < 0)
+      Fail("ожидалось число строк, а записано \"" + line + "\"");
+    return numbers[0];
+  }
+
+  std::vector<int> Numbers(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<int> numbers;
+    std::string word;
+    while (in >> word) {
+      int value = 0;
+      const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+      if (error != std::errc() || end != word.data() + word.size())
+        Fail("\"" + word + "\" не число");
+      numbers.push_back(value);
+    }
+    return numbers;
+  }
+
+  void Settings(PartRecord& record) {
+    const std::string line = Line();
+    const std::vector<int> numbers = Numbers(line);
+    if (numbers.size() != 6)
+      Fail("ожидалось шесть чисел настроек, а записано \"" + line + "\"");
+    record.family = Checked(numbers[0], 0, kDrumFamily, "группа инструментов");
+    record.instrument = Checked(numbers[1], 0, record.family == kDrumFamily ? 45 : 7, "инструмент");
+    record.channel = Checked(numbers[2], 1, 16, "канал");
+    record.voice = Checked(numbers[3], 1, 16, "голос");
+    record.modulation = Checked(numbers[4], 0, 100, "модуляция");
+    record.volume = Checked(numbers[5], 10, 100000, "громкость");
+  }
+
+private:
+  int Checked(int value, int lo, int hi, const std::string& what) {
+    if (value < lo || value > hi)
+      Fail(what + " " + std::to_string(value) + " вне диапазона " + std::to_string(lo) + ".." +
+           std::to_string(hi));
+    return value;
+  }
+
+  [[noreturn]] void Fail(const std::string& why) {
+    throw Error("Файл " + fileName_ + ", строка " + std::to_string(next_) + ": " + why);
+  }
+
+  std::vector<std::string> lines_;
+  std::string fileName_;
+  std::size_t next_ = 0;
+};
+
+} // namespace
+
+std::string FormatPartRecord(const PartRecord& record) {
+  std::string text;
+  const bool melody = record.kind == PartKind::Melody;
+  AppendLine(text, melody ? kMelodyKind : kAccordsKind);
+  AppendLine(text, std::to_string(record.family) + " " + std::to_string(record.instrument) + " " +
+                       std::to_string(record.channel) + " " + std::to_string(record.voice) + " " +
+                       std::to_string(record.modulation) + " " + std::to_string(record.volume));
+  if (melody) {
+    AppendLine(text, std::to_string(record.rhythmLines.size()));
+    for (const std::string& line : record.rhythmLines)
+      AppendLine(text, line);
+    AppendLine(text, std::to_string(record.melodyLines.size()));
+    for (const std::string& line : record.melodyLines)
+      AppendLine(text, line);
+  } else {
+    // The chord text is written as one piece ended with CR LF, so an empty
+    // chord field is one empty line.
+    std::string chords;
+    for (std::size_t i = 0; i < record.chordLines.size(); ++i)
+      chords += (i > 0 ? "\r\n" : "") + record.chordLines[i];
+    AppendLine(text, chords);
+  }
+  return Utf8ToCp1251(text);
+}
+
+PartRecord ParsePartRecord(std::string_view bytes, const std::string& fileName) {
+  std::vector<std::string> lines = SplitLines(Cp1251ToUtf8(bytes));
+  RecordReader reader(std::move(lines), fileName);
+  PartRecord record;
+  record.kind = reader.Line() == kAccordsKind ? PartKind::Accords : PartKind::Melody;
+  reader.Settings(record);
+  if (record.kind == PartKind::Melody) {
+    record.rhythmLines = reader.Lines(reader.Count());
+    record.melodyLines = reader.Lines(reader.Count());
+  } else {
+    record.chordLines = reader.Rest();
+  }
+  return record;
+}
+
+PartRecord ReadPartRecord(const std::filesystem::path& file) {
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(file);
+  return ParsePartRecord(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                         file.filename().string());
+}
+
+void WritePartRecord(const std::filesystem::path& file, const PartRecord& record) {
+  WriteFileAtomically(file, FormatPartRecord(record));
+}
+
+} // namespace arvento::project

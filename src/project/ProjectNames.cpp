@@ -1,0 +1,34 @@
+#include "ProjectNames.h"
+
+#include "Error.h"
+
+namespace arvento::project {
+
+std::string PartFileName(int channel, int voice, char role) {
+  return "ch" + std::to_string(channel) + "v" + std::to_string(voice) + role + ".mid";
+}
+
+std::filesystem::path RecordPathFor(const std::filesystem::path& partFile) {
+  std::filesystem::path record = partFile;
+  record.replace_extension(".txt");
+  return record;
+}
+
+void CheckProjectName(const std::string& name) {
+  const std::string quoted = "Недопустимое название проекта \"" + name + "\": ";
+  if (name.find_first_not_of(" \t") == std::string::npos)
+    throw Error(quoted + "название не может быть пустым.");
+  if (name == "." || name == ".." || name.find("..") != std::string::npos)
+    throw Error(quoted + "название не может содержать \"..\".");
+  // Besides the separators, the characters that Windows file names cannot hold
+  // are refused too, so that a project can be copied to any disk.
+  for (char c : name) {
+    if (c == '/' || c == '\\')
+      throw Error(quoted + "название не может содержать \"/\" или \"\\\".");
+    if (static_cast<unsigned char>(c) < 0x20 ||
+        std::string_view(":*?\"<>|").find(c) != std::string_view::npos)
+      throw Error(quoted + "название не может содержать символы : * ? \" < > | и управляющие символы.");
+  }
+}
+
+} // namespace arvento::project
