@@ -20,7 +20,8 @@ void PrintHelp() {
   std::cout << "Usage: arvento-cli COMMAND [OPTIONS] ...\n"
                "Arranges polyphonic telephone melodies from the shell.\n\nCommands:\n";
   for (const Command* command : kCommands)
-    std::cout << "  " << command->name << std::string(10 - std::min<std::size_t>(9, std::string(command->name).size()), ' ')
+    std::cout << "  " << command->name
+              << std::string(10 - std::min<std::size_t>(9, std::string(command->name).size()), ' ')
               << command->summary << "\n";
   std::cout << "\nRun \"arvento-cli COMMAND --help\" for the options of one command.\n";
 }
