@@ -14,10 +14,11 @@ void AppendBytes(std::vector<std::uint8_t>& bytes, std::string_view text) {
 } // namespace
 
 std::vector<std::uint8_t> PartFileBytes(int division, std::string_view trackText) {
-  std::vector<std::uint8_t> bytes(kHeaderTemplate.begin(), kHeaderTemplate.end());
-  bytes.back() = static_cast<std::uint8_t>(division & 0xFF);
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(kPartTrackOffset + 8 + ByteCount(trackText));
+  bytes.insert(bytes.end(), kHeaderTemplate.begin(), kHeaderTemplate.end());
   bytes.insert(bytes.end(), kConductorTrack.begin(), kConductorTrack.end());
-  bytes.reserve(bytes.size() + 8 + ByteCount(trackText));
+  bytes[kHeaderTemplate.size() - 1] = static_cast<std::uint8_t>(division & 0xFF);
   AppendBytes(bytes, TrackHeaderText(trackText));
   AppendBytes(bytes, trackText);
   return bytes;

@@ -13,9 +13,13 @@ std::string BuildTrackText(int channel, int modulation, int program, const std::
   text.reserve(size);
   text += "00 ff 03 01 00 00 b";
   text += c;
-  text += " 01 " + DataByteText(modulation) + " 00 c";
+  text += " 01 ";
+  text += DataByteText(modulation);
+  text += " 00 c";
   text += c;
-  text += " " + DataByteText(program) + " ";
+  text += ' ';
+  text += DataByteText(program);
+  text += ' ';
   for (const std::string& event : events)
     text += event;
   text += "00 ff 2f 00 ";

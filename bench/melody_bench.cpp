@@ -1,0 +1,59 @@
+// Compiling and writing a melody must stay linear in its length: the byte
+// text is consumed with a cursor, never by erasing its front.
+
+#include "MelodyCompiler.h"
+#include "SoundSettings.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+std::vector<std::string> Melody(int notes) {
+  static const char* const kTokens[] = {"8c6, ", "16d#6, ", "4.g5, ", "8p, ", "2*8a#6, ", "32h5, "};
+  std::vector<std::string> lines;
+  std::string line;
+  for (int i = 0; i < notes; ++i) {
+    line += kTokens[i % 6];
+    if (line.size() > 90) {
+      lines.push_back(line);
+      line.clear();
+    }
+  }
+  lines.push_back(line);
+  return lines;
+}
+
+void CompileAndWrite(benchmark::State& state) {
+  const std::vector<std::string> lines = Melody(static_cast<int>(state.range(0)));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(arvento::melody::CompileMelody(lines, arvento::SoundSettings{}));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(CompileAndWrite)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+double Seconds(int notes) {
+  const std::vector<std::string> lines = Melody(notes);
+  // The fastest of several runs: the least disturbed by other work on the machine.
+  double best = 1e9;
+  for (int i = 0; i < 10; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(arvento::melody::CompileMelody(lines, arvento::SoundSettings{}));
+    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  }
+  return best;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  const double t10k = Seconds(10'000), t100k = Seconds(100'000);
+  std::printf("melody: 100k notes %.1f ms; time at 100k / time at 10k = %.2f (linear: 10)\n", t100k * 1e3,
+              t100k / t10k);
+  return 0;
+}
