@@ -1,0 +1,83 @@
+#include "PartFiles.h"
+
+#include "Error.h"
+#include "PartFile.h"
+#include "SmfReader.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace fs = std::filesystem;
+
+namespace arvento::project {
+
+namespace {
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+bool IsMidFile(const fs::directory_entry& entry) {
+  std::error_code ignored;
+  return entry.is_regular_file(ignored) && Lower(entry.path().extension().string()) == ".mid";
+}
+} // namespace
+
+std::vector<std::string> ProjectMidiFiles(const fs::path& dir) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
+    if (IsMidFile(*it))
+      names.push_back(it->path().filename().string());
+  }
+  if (error)
+    throw Error("Не удалось прочитать папку " + dir.string() + ": " + error.message());
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const std::string la = Lower(a), lb = Lower(b);
+    return la != lb ? la < lb : a < b;
+  });
+  return names;
+}
+
+std::string BaseName(const std::string& fileName) {
+  return fileName.substr(0, fileName.find('.'));
+}
+
+void CheckPartFile(std::span<const std::uint8_t> bytes, const std::string& fileName) {
+  const std::string refusal = "Файл " + fileName + " не является партией проекта: ";
+  if (bytes.size() < midi::kPartTrackOffset ||
+      !std::equal(midi::kHeaderTemplate.begin(), midi::kHeaderTemplate.end() - 1, bytes.begin()))
+    throw Error(refusal + "нет заголовка файла из двух дорожек.");
+  if (!std::equal(midi::kConductorTrack.begin(), midi::kConductorTrack.begin() + 8, bytes.begin() + 14))
+    throw Error(refusal + "нет управляющей дорожки длиной 27 байт на смещении 14.");
+  try {
+    const midi::SmfFile file = midi::ReadSmf(bytes);
+    if (file.tracks.size() != 2 || file.tracks[1].offset != midi::kPartTrackOffset)
+      throw Error("не две дорожки");
+  } catch (const Error& error) {
+    throw Error(refusal + error.what());
+  }
+}
+
+std::vector<std::uint8_t> ConcatenatePartFiles(const std::vector<std::vector<std::uint8_t>>& partFiles,
+                                               int tempo) {
+  if (partFiles.empty())
+    throw Error("В проекте нет ни одной партии.");
+  if (partFiles.size() + 1 > 0xFFFF)
+    throw Error("Слишком много партий в проекте: " + std::to_string(partFiles.size()) + ".");
+  std::vector<std::uint8_t> joined = partFiles.front();
+  // Both bytes of the track count, so that any number of parts fits.
+  const std::size_t tracks = partFiles.size() + 1;
+  joined[10] = static_cast<std::uint8_t>(tracks >> 8);
+  joined[11] = static_cast<std::uint8_t>(tracks & 0xFF);
+  joined[13] = static_cast<std::uint8_t>(tempo & 0xFF);
+  for (std::size_t i = 1; i < partFiles.size(); ++i) {
+    const std::vector<std::uint8_t>& part = partFiles[i];
+    joined.insert(joined.end(), part.begin() + static_cast<std::ptrdiff_t>(midi::kPartTrackOffset),
+                  part.end());
+  }
+  return joined;
+}
+
+} // namespace arvento::project

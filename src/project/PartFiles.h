@@ -1,0 +1,33 @@
+#pragma once
+
+// The part files of a project directory and their joining into one
+// multi-track file.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace arvento::project {
+
+// The names of the ".mid" files of a directory, sorted alphabetically without
+// regard to case, so ch10v1a.mid comes before ch1v1a.mid.
+std::vector<std::string> ProjectMidiFiles(const std::filesystem::path& dir);
+
+// The text before the first "." of a file name.
+std::string BaseName(const std::string& fileName);
+
+// Refuses, naming the file, bytes that are not a part file: the header of a
+// two-track format 1 file, the 27-byte conductor track at offset 14 and one
+// well-formed track chunk after it. Joining anything else would corrupt the
+// assembled file.
+void CheckPartFile(std::span<const std::uint8_t> bytes, const std::string& fileName);
+
+// The first part file whole, with its track count set to one more than the
+// number of files and its division set to the tempo, then the part track
+// chunk (from offset 41) of every further file, in order.
+std::vector<std::uint8_t> ConcatenatePartFiles(const std::vector<std::vector<std::uint8_t>>& partFiles,
+                                               int tempo);
+
+} // namespace arvento::project
