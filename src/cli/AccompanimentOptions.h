@@ -1,0 +1,17 @@
+#pragma once
+
+#include "AccompanimentCompiler.h"
+#include "Args.h"
+
+#include <set>
+#include <string>
+
+namespace arvento::cli {
+
+// The chord page's settings as options: --style guitar|piano, --arpeggio N
+// (0 strikes the tones together), --octave-shift N; defaults guitar, 0, 2.
+extern const std::set<std::string> kAccompanimentOptions;
+extern const char* const kAccompanimentOptionsHelp;
+chords::AccompanimentSettings ReadAccompanimentOptions(const Args& args);
+
+} // namespace arvento::cli

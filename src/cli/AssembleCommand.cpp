@@ -1,0 +1,83 @@
+#include "AccompanimentOptions.h"
+#include "Assembly.h"
+#include "Commands.h"
+#include "Error.h"
+
+#include <charconv>
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+namespace arvento::cli {
+
+namespace {
+
+// The volume maximum of the window, raised to the largest velocity.
+constexpr int kVolumeMax = 127;
+
+int Number(const std::string& text, int lo, int hi, const std::string& level) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < lo || value > hi)
+    throw UsageError("option --level takes CH=N with CH 1..16 and N 0..127, not \"" + level + "\"");
+  return value;
+}
+
+int RunAssemble(const std::vector<std::string>& arguments) {
+  std::set<std::string> options = kAccompanimentOptions;
+  options.insert({"--level", "--tempo"});
+  const Args args(arguments, options);
+  project::AssemblySettings settings;
+  settings.volumeMax = kVolumeMax;
+  settings.tempo = args.Int("--tempo", 10, 100, 50);
+  settings.accompaniment = ReadAccompanimentOptions(args);
+
+  fs::path projectDir = fs::absolute(args.Single("PROJECTDIR")).lexically_normal();
+  if (!projectDir.has_filename())
+    projectDir = projectDir.parent_path();
+  if (!fs::is_directory(projectDir))
+    throw Error("Нет папки проекта " + projectDir.string());
+  const std::string title = projectDir.filename().string();
+
+  // Channels without a level take the volume their records give, as the
+  // assembly page's sliders do when it opens.
+  settings.levels = project::LevelsFromParts(project::ReadProjectParts(projectDir, title));
+  for (const std::string& level : args.Values("--level")) {
+    const std::size_t equals = level.find('=');
+    if (equals == std::string::npos)
+      Number("", 1, 0, level);
+    const int channel = Number(level.substr(0, equals), 1, 16, level);
+    settings.levels[static_cast<std::size_t>(channel - 1)] = Number(level.substr(equals + 1), 0, 127, level);
+  }
+
+  const project::AssemblyResult result =
+      project::AssembleProject(projectDir, projectDir.parent_path() / "tmp", title, settings);
+  for (const std::string& skipped : result.skipped)
+    std::cerr << "arvento-cli assemble: " << skipped << "\n";
+  if (!result.notice.empty()) {
+    std::cerr << result.notice << "\n";
+    return kExitRefused;
+  }
+  std::cout << result.assembledFile.string() << "\n";
+  return kExitOk;
+}
+
+std::string Help() {
+  return std::string("Usage: arvento-cli assemble PROJECTDIR [--level CH=N ...] [--tempo N] [OPTIONS]\n"
+                     "Recompiles every part of the project directory from its record, with the level of\n"
+                     "its channel as the velocity of its notes, and joins all parts into one file named\n"
+                     "after the directory (PROJECTDIR/NAME.mid), as the window's assembly does.\n\n"
+                     "Options:\n"
+                     "  --level CH=N      level 0..127 of channel CH 1..16 (levels below 10 give 10);\n"
+                     "                    may be repeated [the volume in the channel's records]\n"
+                     "  --tempo N         tempo 10..100, the file's ticks per quarter note [50]\n") +
+         kAccompanimentOptionsHelp;
+}
+const std::string kHelp = Help();
+
+} // namespace
+
+const Command kAssembleCommand = {"assemble", "recompile a project's parts and join them into one file",
+                                  kHelp.c_str(), RunAssemble};
+
+} // namespace arvento::cli
