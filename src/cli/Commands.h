@@ -21,5 +21,7 @@ struct Command {
 
 extern const Command kMelodyCommand;
 extern const Command kDumpCommand;
+extern const Command kPatternCommand;
+extern const Command kRhythmCommand;
 
 } // namespace arvento::cli

@@ -14,6 +14,8 @@ namespace {
 const Command* const kCommands[] = {
     &kMelodyCommand,
     &kDumpCommand,
+    &kPatternCommand,
+    &kRhythmCommand,
 };
 
 void PrintHelp() {

@@ -1,0 +1,84 @@
+#include "FigureSteps.h"
+
+#include <algorithm>
+#include <array>
+
+namespace arvento::generators {
+
+namespace {
+// Large enough for any count a person writes, small enough that products of
+// two counts stay far from overflow.
+constexpr long long kLargestNumber = 999'999'999;
+
+constexpr std::array<std::string_view, 6> kNoteLengths = {"1", "2", "4", "8", "16", "32"};
+} // namespace
+
+std::optional<long long> DecimalNumber(std::string_view text) {
+  if (text.empty())
+    return std::nullopt;
+  long long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9')
+      return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > kLargestNumber)
+      return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<int> NoteLengthValue(const std::string& text) {
+  if (std::find(kNoteLengths.begin(), kNoteLengths.end(), text) == kNoteLengths.end())
+    return std::nullopt;
+  return static_cast<int>(*DecimalNumber(text));
+}
+
+std::string BadNoteLengthMessage(const std::string& text) {
+  return "Недопустимая длина ноты в поле \"Дл.ноты\": \"" + text + "\". Выберите 4, 8 или 16.";
+}
+
+std::string FigureStep::FactoredDuration() const {
+  return duration.find('*') == std::string::npos ? "1*" + duration : duration;
+}
+
+void FitToBar(std::vector<FigureStep>& steps, int barCells, int noteLength) {
+  if (steps.empty() || !steps.back().rest)
+    return;
+  long long factors = 0;
+  for (std::size_t i = 0; i + 1 < steps.size(); ++i)
+    factors += steps[i].factor;
+  const long long used = factors % barCells;
+  if (used == 0) {
+    steps.pop_back();
+    return;
+  }
+  FigureStep& last = steps.back();
+  last.factor = barCells - used;
+  last.length = noteLength;
+  last.duration = std::to_string(last.factor) + "*" + std::to_string(noteLength);
+}
+
+bool AllShorterThanSixteenth(const std::vector<FigureStep>& steps) {
+  return std::none_of(steps.begin(), steps.end(),
+                      [](const FigureStep& step) { return step.Sixteenths() > 0; });
+}
+
+std::string FillChord(const std::vector<OutputStep>& steps, long long chordSixteenths,
+                      std::string_view restMark) {
+  std::string line = steps.front().text;
+  long long sum = steps.front().sixteenths;
+  std::size_t next = 0;
+  while (sum < chordSixteenths) {
+    next = (next + 1) % steps.size();
+    if (sum + steps[next].sixteenths > chordSixteenths) {
+      line += std::to_string(chordSixteenths - sum) + "*16";
+      line += restMark;
+      break;
+    }
+    line += steps[next].text;
+    sum += steps[next].sixteenths;
+  }
+  return line;
+}
+
+} // namespace arvento::generators

@@ -1,0 +1,85 @@
+#include "RhythmGenerator.h"
+
+#include "Error.h"
+#include "FigureSteps.h"
+#include "GeneratorChords.h"
+
+#include <algorithm>
+
+namespace arvento::generators {
+
+namespace {
+
+// A grid row has at most 32 columns and so at most 32 runs.
+constexpr std::size_t kMostSteps = 32;
+
+// One run key, "1cc,m" for a bar or "1cc,mp" for a gap, as a step of m notes.
+FigureStep RunStep(const std::string& key, const std::string& noteLength) {
+  const std::size_t comma = key.find(',');
+  std::string run = comma == std::string::npos ? "" : key.substr(comma + 1);
+  FigureStep step;
+  step.rest = !run.empty() && run.back() == 'p';
+  if (step.rest)
+    run.pop_back();
+  const std::optional<long long> columns = DecimalNumber(run);
+  if (comma == 0 || !DecimalNumber(key.substr(0, comma)) || !columns || *columns == 0)
+    throw Error("Ключ серии \"" + key + "\" не похож на ключ сетки (например 101,2 или 103,1p)");
+  step.factor = *columns;
+  step.length = *NoteLengthValue(noteLength);
+  step.duration = step.factor == 1 ? noteLength : std::to_string(step.factor) + "*" + noteLength;
+  return step;
+}
+
+std::vector<FigureStep> RhythmSteps(const std::vector<std::string>& runKeys, const std::string& noteLength) {
+  if (runKeys.empty() || runKeys.back().empty() || runKeys.back().back() != '%')
+    throw Error("Список серий должен кончаться меткой конца строки (последний ключ с \"%\")");
+  if (runKeys.size() - 1 > kMostSteps)
+    throw Error("В строке сетки не бывает больше " + std::to_string(kMostSteps) + " серий, а их " +
+                std::to_string(runKeys.size() - 1));
+  std::vector<FigureStep> steps;
+  for (std::size_t i = 0; i + 1 < runKeys.size(); ++i)
+    steps.push_back(RunStep(runKeys[i], noteLength));
+  return steps;
+}
+
+} // namespace
+
+GeneratorResult GenerateRhythm(const std::vector<std::string>& runKeys,
+                               const std::vector<std::string>& chordRecord, int barCells,
+                               const std::string& noteLength) {
+  if (barCells <= 0)
+    throw Error("Размер такта должен быть больше 0, а не " + std::to_string(barCells));
+  if (!HasChords(chordRecord))
+    return GeneratorResult::Refusal("Не вижу аккордов, нечего ваять!");
+  if (std::any_of(chordRecord.begin(), chordRecord.end(),
+                  [](const std::string& line) { return line.find(':') != std::string::npos; }))
+    return GeneratorResult::Refusal("В записи присутствует арпеджио. Удалите его и попробуйте еще раз.");
+  const std::optional<int> noteLengthValue = NoteLengthValue(noteLength);
+  if (!noteLengthValue)
+    return GeneratorResult::Refusal(BadNoteLengthMessage(noteLength));
+
+  std::vector<FigureStep> steps = RhythmSteps(runKeys, noteLength);
+  FitToBar(steps, barCells, *noteLengthValue);
+  if (steps.empty())
+    return GeneratorResult::Refusal("Не вижу ритма: на сетке нет ни одного штриха. "
+                                    "Нарисуйте ритм и попробуйте еще раз.");
+  if (AllShorterThanSixteenth(steps))
+    return GeneratorResult::Refusal("Все шаги ритма короче шестнадцатой: таким ритмом аккорд не заполнить. "
+                                    "Выберите длину ноты 4, 8 или 16.");
+  const ChordItems chords = ReadChordItems(chordRecord);
+  if (!chords.problem.empty())
+    return GeneratorResult::Refusal(chords.problem);
+
+  std::vector<std::string> lines;
+  for (const ChordItem& item : chords.items) {
+    std::vector<OutputStep> strokes;
+    for (const FigureStep& step : steps) {
+      const std::string chord = step.rest ? "(p)" : "(" + item.symbol + ")";
+      strokes.push_back({step.FactoredDuration() + chord + ", ", step.Sixteenths()});
+    }
+    lines.push_back(FillChord(strokes, item.sixteenths, "(P), "));
+  }
+  return GeneratorResult::Written(std::move(lines), "Ритм записан на страницу \"Аккорды\"");
+}
+
+} // namespace arvento::generators
