@@ -1,0 +1,48 @@
+#include "AboutBox.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace arvento::app {
+
+TAboutBox::TAboutBox(const QString& soundDescription, QWidget* parent) : QDialog(parent) {
+  setObjectName("TAboutBox");
+  setWindowTitle("О программе");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(18, 14, 18, 12);
+  layout->setSpacing(8);
+
+  auto* name = new QLabel("Arvento  v 2.1.1", this);
+  name->setObjectName("laProgram");
+  QFont big = name->font();
+  big.setPointSize(big.pointSize() + 5);
+  big.setBold(true);
+  name->setFont(big);
+  name->setStyleSheet("color: navy;");
+
+  auto* what = new QLabel("Аранжировщик полифонических мелодий для мобильных телефонов: "
+                          "мелодия, аккорды и партии сводятся в один MIDI-файл.",
+                          this);
+  what->setObjectName("laPurpose");
+  what->setWordWrap(true);
+
+  auto* sound = new QLabel(soundDescription, this);
+  sound->setObjectName("laSound");
+  sound->setWordWrap(true);
+  sound->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  layout->addWidget(name);
+  layout->addWidget(what);
+  layout->addWidget(sound);
+  layout->addStretch(1);
+  layout->addWidget(buttons);
+  setFixedWidth(420);
+}
+
+} // namespace arvento::app

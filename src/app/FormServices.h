@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace arvento::player {
+class FilePlayer;
+class MidiStreamOutput;
+struct UiThread;
+} // namespace arvento::player
+
+namespace arvento::app {
+
+// What the window needs from the world outside it. The program passes the
+// real boxes and sound system; tests pass scripted boxes, recording players
+// and the virtual MIDI output.
+struct FormServices {
+  Dialogs& dialogs;
+  // Makes the player behind the control of that name ("mp1", "mp2", "mpSum").
+  std::function<std::unique_ptr<player::FilePlayer>(const std::string& name)> newFilePlayer;
+  // The output and the UI thread of the live player MidiGen1.
+  player::MidiStreamOutput& midiOutput;
+  const player::UiThread& uiThread;
+  // The directory the projects live in: the current directory at start.
+  std::filesystem::path startDirectory;
+  // False when there is no audio device: the status bar then says so.
+  bool soundOn = true;
+  // The synthesizer and SoundFont in use, for the about box.
+  QString soundDescription;
+};
+
+} // namespace arvento::app

@@ -1,0 +1,250 @@
+#include "MainForm.h"
+
+#include "AboutBox.h"
+#include "AtomicFile.h"
+#include "Error.h"
+#include "FilePlayer.h"
+#include "InstrumentNames.h"
+#include "MidiGen.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+
+namespace fs = std::filesystem;
+
+namespace arvento::app {
+
+namespace {
+
+const QColor kModeLabelColour(0, 0, 128);
+const QColor kPressedModeColour(Qt::red);
+const QColor kModeColour(Qt::black);
+
+// The settings of the live player as the window uses it: a held note sounds
+// for up to five seconds, with sustain, and never bends.
+constexpr int kLiveVolume = 60;
+constexpr int kLiveModulation = 50;
+constexpr int kLiveDuration = 500;
+constexpr int kLiveOctave = 1;
+constexpr int kLiveInstrumentAccordion = 21;
+
+void SetButtonTextColour(QAbstractButton& button, const QColor& colour) {
+  QPalette palette = button.palette();
+  palette.setColor(QPalette::ButtonText, colour);
+  button.setPalette(palette);
+}
+
+} // namespace
+
+TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
+    : QMainWindow(parent), dialogs(services.dialogs), startDirectory(services.startDirectory),
+      MidiGen1(std::make_unique<player::TMidiGen>(services.midiOutput, services.uiThread)),
+      pb1Image(768, 237, QImage::Format_RGB32), pb2Image(768, 25, QImage::Format_RGB32) {
+  setupUi(this);
+
+  QPalette regime = laRegime->palette();
+  regime.setColor(QPalette::WindowText, kModeLabelColour);
+  laRegime->setPalette(regime);
+
+  stbText = new QLabel(stb);
+  stbText->setObjectName("stbText");
+  stb->addWidget(stbText, 1);
+  stbSound = new QLabel(stb);
+  stbSound->setObjectName("stbSound");
+  stbSound->setText(services.soundOn ? QString() : "Звук выключен: нет устройства вывода звука");
+  stb->addPermanentWidget(stbSound);
+
+  SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+  SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+  SpeedButton3->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  sbErase->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+  BitBtn1->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+
+  pb1->SetImage(&pb1Image);
+  pb2->SetImage(&pb2Image);
+  ClearGridImage(pb1Image, *pb1);
+  ClearGridImage(pb2Image, *pb2);
+
+  mp1->Attach(services.newFilePlayer("mp1"));
+  mp2->Attach(services.newFilePlayer("mp2"));
+  mpSum->Attach(services.newFilePlayer("mpSum"));
+
+  MidiGen1->SetVolume(kLiveVolume);
+  MidiGen1->SetSustain(true);
+  MidiGen1->SetModulation(kLiveModulation);
+  MidiGen1->SetPBDuration(0);
+  MidiGen1->SetDuration(kLiveDuration);
+  MidiGen1->SetOctave(kLiveOctave);
+  MidiGen1->SetInstrument(kLiveInstrumentAccordion);
+
+  aboutBox = new TAboutBox(services.soundDescription, this);
+
+  for (const std::string_view family : kFamilyNames)
+    cbFamily->addItem(QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size())));
+
+  ConnectControls();
+
+  // Centred on the screen; the first activation moves the window to the top edge.
+  resize(793, 562);
+  const QRect screenArea = screen()->availableGeometry();
+  move(screenArea.center() - QPoint(width() / 2, height() / 2));
+}
+
+TMainForm2::~TMainForm2() = default;
+
+void TMainForm2::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated) {
+    activated = true;
+    Run([this] { FormActivate(); });
+  }
+}
+
+void TMainForm2::ConnectControls() {
+  ConnectShell();
+  ConnectSettingsGroup();
+  ConnectProjectGroup();
+  ConnectMelodyPage();
+}
+
+void TMainForm2::ConnectShell() {
+  OnClick(bbMelod, &TMainForm2::bbMelodClick);
+  OnClick(bbAccords, &TMainForm2::bbAccordsClick);
+  OnClick(bbPodb, &TMainForm2::bbPodbClick);
+  OnClick(bbPerebor, &TMainForm2::bbPereborClick);
+  OnClick(SpeedButton1, &TMainForm2::SpeedButton1Click);
+  OnClick(SpeedButton3, &TMainForm2::SpeedButton3Click);
+  for (MediaPlayerBar* player : {mp1, mp2, mpSum}) {
+    connect(player, &MediaPlayerBar::buttonClicked, this, [this, player](MediaPlayerBar::Button button) {
+      Run([&] { PlayerButtonClick(*player, button); });
+    });
+  }
+}
+
+void TMainForm2::Run(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::exception& error) {
+    dialogs.ReportError(QString::fromUtf8(error.what()));
+  }
+}
+
+void TMainForm2::OnClick(QAbstractButton* button, void (TMainForm2::*handler)()) {
+  connect(button, &QAbstractButton::clicked, this, [this, handler] { Run([&] { (this->*handler)(); }); });
+}
+
+void TMainForm2::FormActivate() {
+  for (std::size_t k = 0; k < channelSliders.size(); ++k)
+    channelSliders[k] = nbMain->findChild<QSlider*>(QString("sbc%1").arg(k + 1));
+  ShowMode(bbAccords, acc, {});
+  partMode = 0;
+  move(x(), screen()->availableGeometry().top());
+  accOctaveShift = 2;
+  projectName.clear();
+  baseDir = startDirectory;
+  octaveOffset = -12;
+  recordingOn = false;
+  noteSounding = false;
+  recordedCount = 0;
+  cbFamily->setCurrentIndex(0);
+  cbInstByFamily->setCurrentIndex(0);
+  cbVoice->setCurrentIndex(0);
+  cbChan->setCurrentIndex(0);
+  familyIndex = 0;
+  ResetRecording();
+  FillInstrumentList();
+  SelectInstrument();
+  ClearGridImage(pb1Image, *pb1);
+  dlb1->SetDirectory(baseDir);
+}
+
+void TMainForm2::ShowMode(QAbstractButton* pressed, QWidget* page, const QString& modeText) {
+  nbMain->setCurrentWidget(page);
+  if (!modeText.isEmpty())
+    laRegime->setText(QString::fromStdString(projectTitle) + ". " + modeText);
+  for (QAbstractButton* button : {bbMelod, bbAccords, bbPodb, bbPerebor})
+    SetButtonTextColour(*button, button == pressed ? kPressedModeColour : kModeColour);
+}
+
+void TMainForm2::bbMelodClick() {
+  ShowMode(bbMelod, work, "Правка одиночной партии");
+  bbBas->setEnabled(false);
+}
+
+void TMainForm2::bbAccordsClick() {
+  ShowMode(bbAccords, acc, "Запись аккордов");
+  bbBas->setEnabled(false);
+}
+
+void TMainForm2::bbPodbClick() {
+  ShowMode(bbPodb, save, "Запись одиночной партии");
+  bbBas->setEnabled(false);
+  ClearGridImage(pb1Image, *pb1);
+}
+
+void TMainForm2::bbPereborClick() {
+  ShowMode(bbPerebor, perebor, "Запись перебора");
+  ClearGridImage(pb1Image, *pb1);
+  ClearGridImage(pb2Image, *pb2);
+}
+
+void TMainForm2::SpeedButton1Click() {
+  aboutBox->exec();
+}
+
+void TMainForm2::SpeedButton3Click() {
+  close();
+}
+
+void TMainForm2::ResetRecording() {
+  recordedNotes.fill(0);
+  recordedCount = 0;
+  melodySlots.fill(MelodySlot{});
+}
+
+void TMainForm2::SetStatusText(const QString& text) {
+  stbText->setText(text);
+}
+
+void TMainForm2::ClearGridImage(QImage& image, GridCanvas& canvas) {
+  image.fill(palette().color(QPalette::Button));
+  canvas.update();
+}
+
+void TMainForm2::WriteMidiFile(const std::string& fileName, bool toAuditionDir,
+                               const std::vector<std::uint8_t>& bytes) {
+  // A player holding the file would keep the old one playing.
+  for (MediaPlayerBar* player : {mp1, mp2}) {
+    player->Close();
+    player->SetFileName({});
+  }
+  // The audition directory is made on demand, so that playing never fails
+  // because the project "tmp" was never opened.
+  if (toAuditionDir)
+    fs::create_directories(auditionDir);
+  const fs::path path = (toAuditionDir ? auditionDir : projectDir) / fileName;
+  project::WriteFileAtomically(path, std::span(bytes));
+
+  if (PageVisible(perebor) && !partsTestRequest && !partsPlayRequest)
+    return;
+  if (PageVisible(work) || partsPlayRequest) {
+    mp1->SetFileName(path.string());
+    mp1->Open();
+    if (autoPlay || partsPlayRequest)
+      mp1->Play();
+    partsPlayRequest = false;
+  } else {
+    mp2->SetFileName(path.string());
+    mp2->Open();
+    if (autoPlay)
+      mp2->Play();
+  }
+}
+
+void TMainForm2::PlayerButtonClick(MediaPlayerBar& player, MediaPlayerBar::Button button) {
+  player.Press(button);
+}
+
+} // namespace arvento::app

@@ -1,0 +1,154 @@
+#pragma once
+
+// The main window: one class that owns all state and all commands of the
+// program. Its implementation is split by page; each page file holds the
+// handlers and helpers declared in that page's section below, and a
+// Connect<Page>() that wires the page's controls to them.
+
+#include "FormServices.h"
+#include "PartRecord.h"
+#include "SoundSettings.h"
+#include "ui_MainForm.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QListWidgetItem;
+
+namespace arvento::player {
+class TMidiGen;
+}
+
+namespace arvento::app {
+
+class TAboutBox;
+
+class TMainForm2 : public QMainWindow, private Ui::TMainForm2 {
+  Q_OBJECT
+
+public:
+  explicit TMainForm2(const FormServices& services, QWidget* parent = nullptr);
+  ~TMainForm2() override;
+
+protected:
+  // Runs FormActivate once, on the first activation of the window.
+  void changeEvent(QEvent* event) override;
+
+private:
+  // ==== Application shell: start-up, modes, shared state (MainForm.cpp) ====
+
+  // One entry of the melody slots: what the conversion of the drawn rhythm
+  // keeps per note.
+  struct MelodySlot {
+    int pitch = 0;
+    int length = 0;
+    bool dotted = false;
+    int repeat = 1;
+  };
+
+  void ConnectControls();
+  void ConnectShell();
+  // The one error guard: a command that throws ends with one error box.
+  void Run(const std::function<void()>& command);
+  void OnClick(QAbstractButton* button, void (TMainForm2::*handler)());
+
+  void FormActivate();
+  void bbMelodClick();
+  void bbAccordsClick();
+  void bbPodbClick();
+  void bbPereborClick();
+  void SpeedButton1Click();
+  void SpeedButton3Click();
+  void ResetRecording();
+
+  void ShowMode(QAbstractButton* pressed, QWidget* page, const QString& modeText);
+  bool PageVisible(const QWidget* page) const { return nbMain->currentWidget() == page; }
+  void SetStatusText(const QString& text);
+  void ClearGridImage(QImage& image, GridCanvas& canvas);
+  // Writes a part file into the audition or the project directory and hands
+  // it to the page's player.
+  void WriteMidiFile(const std::string& fileName, bool toAuditionDir, const std::vector<std::uint8_t>& bytes);
+  void PlayerButtonClick(MediaPlayerBar& player, MediaPlayerBar::Button button);
+
+  Dialogs& dialogs;
+  const std::filesystem::path startDirectory;
+  std::unique_ptr<player::TMidiGen> MidiGen1;
+  TAboutBox* aboutBox;
+  QLabel* stbText;
+  QLabel* stbSound;
+  bool activated = false;
+
+  QImage pb1Image;
+  QImage pb2Image;
+
+  std::filesystem::path baseDir;
+  std::filesystem::path projectDir;
+  std::filesystem::path auditionDir;
+  std::string projectName;  // empty while no project is open; else the assembled file's name
+  std::string projectTitle; // the project name as entered
+  bool autoPlay = false;
+  bool partsTestRequest = false;
+  bool partsPlayRequest = false;
+  char assemblyRole = 'm';
+  std::array<QSlider*, 16> channelSliders{};
+  bool recordMode = false;
+  int accOctaveShift = 2;
+  int partMode = 0;
+  int octaveOffset = -12;
+  bool recordingOn = false;
+  bool noteSounding = false;
+  std::array<int, 1001> recordedNotes{}; // entries 1..1000
+  int recordedCount = 0;
+  std::array<MelodySlot, 1001> melodySlots{}; // entries 1..1000
+  // The hidden texts: rhythm pane and the fragment buffer.
+  std::vector<std::string> re1;
+  std::vector<std::string> re11;
+  std::vector<std::string> re22;
+
+  // ==== Settings group: instrument, channel, voice, tempo, volume (SettingsGroup.cpp) ====
+
+  void ConnectSettingsGroup();
+  void FillInstrumentList();
+  void SelectInstrument();
+  void cbFamilyChange();
+  void cbInstByFamilyChange();
+  void SpeedButton2Click();
+  SoundSettings CurrentSoundSettings() const;
+
+  int programNumber = 0;
+  int familyIndex = 0;
+
+  // ==== Project group and project store (ProjectGroup.cpp) ====
+
+  void ConnectProjectGroup();
+  void bbOpenProjectClick();
+  void sbEraseClick();
+  void bbKillAllClick();
+  void dlb1Click(QListWidgetItem* item);
+  void flbSumClick();
+  void flbSumDblClick();
+  // Opens the project "tmp" for a command that found no project open.
+  void OpenDefaultProject();
+  std::string PartFileName() const;
+  void WritePartRecord(project::PartKind kind, int channel, int voice);
+  void UpdateFileLists();
+
+  // ==== Melody page "work" (MelodyPage.cpp) ====
+
+  void ConnectMelodyPage();
+  void buPlayClick();
+  void bbSaveSingleClick();
+  void bbReadClick();
+  void flb2Click();
+  void CompileMelody(bool toAuditionDir);
+};
+
+} // namespace arvento::app

@@ -1,0 +1,96 @@
+// The melody page "work": the single part as RTTTL-E text, played, saved
+// and read back.
+
+#include "MainForm.h"
+
+#include "MelodyCompiler.h"
+#include "PaneText.h"
+#include "ProjectNames.h"
+
+namespace fs = std::filesystem;
+
+namespace arvento::app {
+
+void TMainForm2::ConnectMelodyPage() {
+  // The grid page and the parts page play the melody pane through the same command.
+  OnClick(buPlay, &TMainForm2::buPlayClick);
+  OnClick(bbPlayResult, &TMainForm2::buPlayClick);
+  OnClick(bbProigr, &TMainForm2::buPlayClick);
+  OnClick(bbSaveSingle, &TMainForm2::bbSaveSingleClick);
+  OnClick(bbRead, &TMainForm2::bbReadClick);
+  connect(flb2, &QListWidget::itemClicked, this, [this] { Run([this] { flb2Click(); }); });
+  connect(flb2, &QListWidget::itemDoubleClicked, this, [this] { Run([this] { bbReadClick(); }); });
+}
+
+void TMainForm2::buPlayClick() {
+  if (projectName.empty())
+    OpenDefaultProject();
+  autoPlay = true;
+  CompileMelody(true);
+}
+
+void TMainForm2::CompileMelody(bool toAuditionDir) {
+  WriteMidiFile(PartFileName(), toAuditionDir,
+                melody::CompileMelody(PaneLines(*re2), CurrentSoundSettings()));
+}
+
+void TMainForm2::bbSaveSingleClick() {
+  if (projectName.empty()) {
+    OpenDefaultProject();
+  } else {
+    const int channel = cbChan->currentText().toInt();
+    const int voice = cbVoice->currentText().toInt();
+    const std::string name = PartFileName();
+    const QString qname = QString::fromStdString(name);
+    bool save = true;
+    if (fs::exists(projectDir / name))
+      save = dialogs.Ask("Файл " + qname + " в проекте уже записан. Перезаписать?");
+    else if (fs::exists(projectDir / project::PartFileName(channel, voice, project::kAccompanimentRole)))
+      save = dialogs.Ask("Канал " + cbChan->currentText() + ", голос " + cbVoice->currentText() +
+                         " в проекте уже задействованы. Использовать еще раз?");
+    if (save) {
+      autoPlay = false;
+      WritePartRecord(project::PartKind::Melody, channel, voice);
+      CompileMelody(false);
+    }
+  }
+  UpdateFileLists();
+}
+
+void TMainForm2::bbReadClick() {
+  const fs::path file = PageVisible(Sborka) ? flbSum->SelectedFile() : flb2->SelectedFile();
+  const fs::path recordFile = project::RecordPathFor(file);
+  if (file.empty() || !fs::exists(recordFile)) {
+    dialogs.Inform("Не выбран файл с записью RTTTL-E");
+    return;
+  }
+  // The whole record is read before anything is applied, so that a bad
+  // record changes nothing in the window.
+  const project::PartRecord record = project::ReadPartRecord(recordFile);
+  if (record.kind == project::PartKind::Accords) {
+    dialogs.Inform("В этом файле записаны аккорды");
+  } else {
+    re1 = record.rhythmLines;
+    SetPaneLines(*re2, record.melodyLines);
+    cbFamily->setCurrentIndex(record.family);
+    FillInstrumentList();
+    sbMod->setValue(record.modulation);
+    sbGrom->setValue(record.volume);
+    cbInstByFamily->setCurrentIndex(record.instrument);
+    cbChan->setCurrentIndex(record.channel - 1);
+    cbVoice->setCurrentIndex(record.voice - 1);
+  }
+  if (!PageVisible(Sborka)) {
+    mp1->Close();
+    mp1->SetFileName(file.string());
+    mp1->Open();
+    mp1->Play();
+  }
+}
+
+void TMainForm2::flb2Click() {
+  for (MediaPlayerBar* player : {mp1, mp2, mpSum})
+    player->Close();
+}
+
+} // namespace arvento::app

@@ -1,0 +1,156 @@
+// The project group and the project store: opening projects, part file
+// names and records, deleting files and starting over.
+
+#include "MainForm.h"
+
+#include "Error.h"
+#include "PaneText.h"
+#include "ProjectNames.h"
+
+namespace fs = std::filesystem;
+
+namespace arvento::app {
+
+namespace {
+
+const QString kNoProjectName = QStringLiteral("Не задано название проекта, принято значение tmp");
+const QString kDefaultProject = QStringLiteral("tmp");
+
+} // namespace
+
+void TMainForm2::ConnectProjectGroup() {
+  OnClick(bbOpenProject, &TMainForm2::bbOpenProjectClick);
+  OnClick(sbErase, &TMainForm2::sbEraseClick);
+  OnClick(bbKillAll, &TMainForm2::bbKillAllClick);
+  connect(dlb1, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { Run([&] { dlb1Click(item); }); });
+  connect(flbSum, &QListWidget::itemClicked, this, [this] { Run([this] { flbSumClick(); }); });
+  connect(flbSum, &QListWidget::itemDoubleClicked, this, [this] { Run([this] { flbSumDblClick(); }); });
+}
+
+void TMainForm2::bbOpenProjectClick() {
+  if (edProjectName->text().isEmpty()) {
+    SetStatusText(kNoProjectName);
+    edProjectName->setText(kDefaultProject);
+  }
+  if (edProjectName->text() != kDefaultProject)
+    SetStatusText({});
+  const std::string name = edProjectName->text().toStdString();
+  // A refused name or a directory that cannot be made leaves the open project open.
+  project::CheckProjectName(name);
+  const fs::path directory = baseDir / name;
+  std::error_code error;
+  if (!fs::is_directory(directory, error) && !fs::create_directory(directory, error))
+    throw Error("Cannot create " + directory.string());
+
+  projectName = name;
+  projectTitle = name;
+  laRegime->setText(QString::fromStdString(projectTitle) +
+                    (PageVisible(work) ? ". Запись одиночной партии" : ". Запись аккордов"));
+  projectDir = directory;
+  auditionDir = baseDir / kDefaultProject.toStdString();
+  flb1->SetDirectory(projectDir);
+  flb2->SetDirectory(projectDir);
+  flbSum->SetDirectory(projectDir);
+  dlb1->Reread();
+  projectName += ".mid";
+  mpSum->Close();
+  mpSum->SetFileName(flbSum->SelectedFile().string());
+  if ((!re11.empty() || !re22.empty()) &&
+      dialogs.Ask("Буфер содержит несохраненный фрагмент мелодии. Удалить?")) {
+    re11.clear();
+    re22.clear();
+  }
+}
+
+void TMainForm2::OpenDefaultProject() {
+  SetStatusText(kNoProjectName);
+  edProjectName->setText(kDefaultProject);
+  bbOpenProjectClick();
+}
+
+std::string TMainForm2::PartFileName() const {
+  char role = project::kAccompanimentRole;
+  if (PageVisible(Sborka))
+    role = assemblyRole == project::kMelodyRole ? project::kMelodyRole : project::kAccompanimentRole;
+  else if (PageVisible(work))
+    role = project::kMelodyRole;
+  return project::PartFileName(cbChan->currentText().toInt(), cbVoice->currentText().toInt(), role);
+}
+
+void TMainForm2::WritePartRecord(project::PartKind kind, int channel, int voice) {
+  project::PartRecord record;
+  record.kind = kind;
+  record.family = cbFamily->currentIndex();
+  record.instrument = cbInstByFamily->currentIndex();
+  record.channel = channel;
+  record.voice = voice;
+  record.modulation = sbMod->value();
+  record.volume = sbGrom->value();
+  char role = project::kAccompanimentRole;
+  if (kind == project::PartKind::Melody) {
+    role = project::kMelodyRole;
+    record.rhythmLines = re1;
+    record.melodyLines = PaneLines(*re2);
+  } else {
+    record.chordLines = PaneLines(*reAcc);
+  }
+  project::WritePartRecord(project::RecordPathFor(projectDir / project::PartFileName(channel, voice, role)),
+                           record);
+}
+
+void TMainForm2::UpdateFileLists() {
+  flb1->Reread();
+  flb2->Reread();
+  flbSum->Reread();
+}
+
+void TMainForm2::sbEraseClick() {
+  const fs::path file = flbSum->SelectedFile();
+  if (file.empty() || !dialogs.Ask("Удалить файл из проекта?"))
+    return;
+  mpSum->Close();
+  mpSum->SetFileName({});
+  std::error_code error;
+  if (!fs::remove(file, error) && error)
+    throw Error("Не удалось удалить файл " + file.string() + ": " + error.message());
+  const fs::path record = project::RecordPathFor(file);
+  if (fs::exists(record) && !fs::remove(record, error) && error)
+    throw Error("Не удалось удалить файл " + record.string() + ": " + error.message());
+  UpdateFileLists();
+}
+
+void TMainForm2::bbKillAllClick() {
+  if (!dialogs.Ask("Удалить все текущие наработки?")) {
+    dialogs.Inform("Единственно правильное и мудрое решение!");
+    return;
+  }
+  reAcc->clear();
+  reAcc2->clear();
+  re1.clear();
+  re2->clear();
+  re11.clear();
+  re22.clear();
+  recordingOn = false;
+  ResetRecording();
+}
+
+void TMainForm2::dlb1Click(QListWidgetItem* item) {
+  edProjectName->setText(item->text());
+}
+
+void TMainForm2::flbSumClick() {
+  for (MediaPlayerBar* player : {mp1, mp2, mpSum})
+    player->Close();
+  const fs::path file = flbSum->SelectedFile();
+  if (file.empty())
+    return;
+  mpSum->SetFileName(file.string());
+  mpSum->Open();
+}
+
+void TMainForm2::flbSumDblClick() {
+  flbSumClick();
+}
+
+} // namespace arvento::app

@@ -1,0 +1,116 @@
+// The settings group: instrument family and instrument, channel, voice,
+// tempo, volume and modulation, and the volume maximum.
+
+#include "MainForm.h"
+
+#include "Error.h"
+#include "InstrumentNames.h"
+#include "MidiGen.h"
+
+namespace arvento::app {
+
+namespace {
+
+constexpr int kMelodicLiveChannel = 0; // channel 1
+constexpr int kDrumLiveChannel = 9;    // channel 10
+constexpr int kDrumChannelIndex = 9;   // "10" in the channel list
+constexpr int kVolumeMinimum = 10;
+constexpr int kDefaultVolumeMaximum = 100;
+constexpr int kLargestPlainVolume = 127;
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void TMainForm2::ConnectSettingsGroup() {
+  connect(cbFamily, &QComboBox::activated, this, [this] { Run([this] { cbFamilyChange(); }); });
+  connect(cbInstByFamily, &QComboBox::activated, this, [this] { Run([this] { cbInstByFamilyChange(); }); });
+  OnClick(SpeedButton2, &TMainForm2::SpeedButton2Click);
+  connect(sbFreq, &QSlider::valueChanged, laFreqValue, qOverload<int>(&QLabel::setNum));
+  connect(sbGrom, &QSlider::valueChanged, laGromValue, qOverload<int>(&QLabel::setNum));
+  connect(sbMod, &QSlider::valueChanged, laModValue, qOverload<int>(&QLabel::setNum));
+}
+
+void TMainForm2::FillInstrumentList() {
+  familyIndex = cbFamily->currentIndex();
+  cbInstByFamily->clear();
+  for (const std::string_view name : InstrumentNamesOf(familyIndex))
+    cbInstByFamily->addItem(FromView(name));
+  cbInstByFamily->setCurrentIndex(0);
+  if (familyIndex == kDrumFamily) {
+    cbChan->setCurrentIndex(kDrumChannelIndex);
+    programNumber = cbInstByFamily->currentIndex();
+    MidiGen1->SetInstrument(programNumber);
+    MidiGen1->SetChannel(kDrumLiveChannel);
+  } else {
+    cbChan->setCurrentIndex(0);
+    programNumber = cbInstByFamily->currentIndex() + kInstrumentsPerFamily * familyIndex;
+    MidiGen1->SetInstrument(programNumber);
+    MidiGen1->SetChannel(kMelodicLiveChannel);
+  }
+}
+
+void TMainForm2::SelectInstrument() {
+  if (familyIndex == kDrumFamily)
+    programNumber = cbInstByFamily->currentIndex() + kFirstDrumKey;
+  else
+    programNumber = cbInstByFamily->currentIndex() + kInstrumentsPerFamily * cbFamily->currentIndex();
+  MidiGen1->SetInstrument(programNumber);
+}
+
+void TMainForm2::cbFamilyChange() {
+  FillInstrumentList();
+  cbInstByFamily->setFocus();
+}
+
+void TMainForm2::cbInstByFamilyChange() {
+  SelectInstrument();
+  // The computer keyboard plays through the button that has the focus.
+  if (PageVisible(save))
+    (recordMode ? bbRecCard : bbPodbor)->setFocus();
+  else if (PageVisible(acc))
+    bbDragon->setFocus();
+}
+
+void TMainForm2::SpeedButton2Click() {
+  const QString text = edGrMax->text();
+  if (text.isEmpty())
+    return;
+  const int kept = sbGrom->value();
+  bool isNumber = false;
+  int maximum = text.toInt(&isNumber);
+  if (!isNumber)
+    maximum = kDefaultVolumeMaximum;
+  if (isNumber && maximum > kLargestPlainVolume &&
+      !dialogs.Ask("Ваша звуковая карта поддерживает громкость свыше 127, вы уверены?")) {
+    edGrMax->setText(QString::number(kLargestPlainVolume));
+    maximum = kLargestPlainVolume;
+  }
+  if (maximum < kVolumeMinimum)
+    throw Error("Максимум громкости не может быть меньше " + std::to_string(kVolumeMinimum) + ".");
+  sbGrom->setMaximum(maximum);
+  sbGrom->setValue(std::min(kept, maximum));
+  if (!isNumber)
+    throw Error("Максимум громкости \"" + text.toStdString() + "\" не целое число.");
+  for (QSlider* slider : channelSliders) {
+    const int distance = slider->maximum() - slider->value();
+    slider->setMaximum(maximum);
+    slider->setValue(maximum - distance);
+  }
+}
+
+SoundSettings TMainForm2::CurrentSoundSettings() const {
+  SoundSettings settings;
+  settings.family = cbFamily->currentIndex();
+  settings.instrument = cbInstByFamily->currentIndex();
+  settings.channel = cbChan->currentText().toInt();
+  settings.voice = cbVoice->currentText().toInt();
+  settings.tempo = sbFreq->value();
+  settings.volume = sbGrom->value();
+  settings.modulation = sbMod->value();
+  return settings;
+}
+
+} // namespace arvento::app

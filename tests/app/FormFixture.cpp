@@ -1,0 +1,100 @@
+#include "FormFixture.h"
+
+#include "QtUiThread.h"
+
+#include <QListWidget>
+#include <QTest>
+
+namespace arvento::test {
+
+void FormTest::Start(bool soundOn) {
+  const app::FormServices services{
+      .dialogs = dialogs,
+      .newFilePlayer = [this](const std::string& name) -> std::unique_ptr<player::FilePlayer> {
+        return std::make_unique<RecordingFilePlayer>(name, playerLog);
+      },
+      .midiOutput = midiOutput,
+      .uiThread = uiThread,
+      .startDirectory = dir.path(),
+      .soundOn = soundOn,
+      .soundDescription = "FluidSynth, TimGM6mb.sf2",
+  };
+  form = std::make_unique<app::TMainForm2>(services);
+  form->show();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+}
+
+void FormTest::Click(const char* name) {
+  auto* button = Control<QAbstractButton>(name);
+  ASSERT_NE(button, nullptr);
+  ASSERT_TRUE(button->isVisible()) << name << " is not on the visible page";
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void FormTest::Choose(const char* name, const QString& item) {
+  auto* combo = Control<QComboBox>(name);
+  ASSERT_NE(combo, nullptr);
+  const int index = combo->findText(item);
+  ASSERT_GE(index, 0) << name << " has no item " << item.toStdString();
+  combo->setFocus();
+  QTest::keyClick(combo, Qt::Key_Home);
+  for (int i = 0; i < index; ++i)
+    QTest::keyClick(combo, Qt::Key_Down);
+  ASSERT_EQ(combo->currentText(), item);
+}
+
+void FormTest::Type(const char* name, const QString& text) {
+  QWidget* edit = Control<QWidget>(name);
+  ASSERT_NE(edit, nullptr);
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_Delete);
+  const QStringList lines = text.split('\n');
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    if (i > 0)
+      QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClicks(edit, lines[i]);
+  }
+}
+
+void FormTest::ClickListItem(const char* name, const QString& text, bool twice) {
+  auto* list = Control<QListWidget>(name);
+  ASSERT_NE(list, nullptr);
+  const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1) << name << " does not show " << text.toStdString();
+  const QPoint centre = list->visualItemRect(found.front()).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+  if (twice)
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+QString FormTest::Text(const char* name) const {
+  if (auto* label = form->findChild<QLabel*>(name))
+    return label->text();
+  if (auto* edit = form->findChild<QLineEdit*>(name))
+    return edit->text();
+  if (auto* pane = form->findChild<QPlainTextEdit*>(name))
+    return pane->toPlainText();
+  if (auto* combo = form->findChild<QComboBox*>(name))
+    return combo->currentText();
+  if (auto* button = form->findChild<QAbstractButton*>(name))
+    return button->text();
+  ADD_FAILURE() << "no text control " << name;
+  return {};
+}
+
+QString FormTest::StatusText() const {
+  return Text("stbText");
+}
+
+std::vector<std::string> FormTest::PlayerCalls(const std::string& player) const {
+  std::vector<std::string> calls;
+  for (const std::string& entry : playerLog) {
+    if (entry.starts_with(player + " "))
+      calls.push_back(entry.substr(player.size() + 1));
+  }
+  return calls;
+}
+
+} // namespace arvento::test

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "FilePlayer.h"
+
+#include <string>
+#include <vector>
+
+namespace arvento::test {
+
+// A file player that only writes down what it is told, as
+// "<player> <operation> [file]" lines in one log shared by all players.
+class RecordingFilePlayer : public player::FilePlayer {
+public:
+  RecordingFilePlayer(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
+
+  void SetFileName(const std::string& path) override;
+  std::string FileName() const override { return fileName_; }
+  void Open() override;
+  void Play() override;
+  void Pause() override;
+  void Stop() override;
+  void Close() override;
+  bool IsPlaying() const override { return playing_; }
+
+private:
+  std::string name_;
+  std::vector<std::string>& log_;
+  std::string fileName_;
+  bool playing_ = false;
+};
+
+} // namespace arvento::test
