@@ -21,6 +21,9 @@ struct Command {
 
 extern const Command kMelodyCommand;
 extern const Command kDumpCommand;
+extern const Command kChordsCommand;
+extern const Command kTonesCommand;
+extern const Command kVoiceCommand;
 extern const Command kPatternCommand;
 extern const Command kRhythmCommand;
 

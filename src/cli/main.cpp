@@ -14,6 +14,9 @@ namespace {
 const Command* const kCommands[] = {
     &kMelodyCommand,
     &kDumpCommand,
+    &kChordsCommand,
+    &kTonesCommand,
+    &kVoiceCommand,
     &kPatternCommand,
     &kRhythmCommand,
 };

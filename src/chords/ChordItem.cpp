@@ -1,0 +1,35 @@
+#include "ChordItem.h"
+
+#include "ChordVoicing.h"
+
+namespace arvento::chords {
+
+ChordItem SplitChordItem(std::string item) {
+  ChordItem parts;
+  if (const std::size_t colon = item.find(':'); colon != std::string::npos) {
+    parts.stagger = item.substr(0, colon + 1);
+    item.erase(0, colon + 1);
+    if (parts.stagger.front() == 'A' || parts.stagger.front() == 'a')
+      parts.stagger.erase(0, 1);
+  }
+  if (const std::size_t star = item.find('*'); star != std::string::npos) {
+    parts.multiplier = item.substr(0, star + 1);
+    item.erase(0, star + 1);
+  } else {
+    parts.multiplier = "1*";
+  }
+  if (const std::size_t open = item.find('('); open != std::string::npos) {
+    parts.duration = item.substr(0, open);
+    item.erase(0, open + 1);
+  }
+  if (const std::size_t close = item.find(')'); close != std::string::npos)
+    parts.symbol = item.substr(0, close);
+  return parts;
+}
+
+std::string ExpandChordItem(const std::string& item, bool guitar) {
+  const ChordItem parts = SplitChordItem(item);
+  return parts.stagger + parts.multiplier + VoiceChord(parts.duration, parts.symbol, guitar);
+}
+
+} // namespace arvento::chords

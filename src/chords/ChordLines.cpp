@@ -1,0 +1,49 @@
+#include "AccompanimentCompiler.h"
+#include "ChordItem.h"
+#include "Error.h"
+
+#include <algorithm>
+
+namespace arvento::chords {
+
+AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
+                                     const AccompanimentSettings& settings) {
+  AccompanimentResult result;
+  result.cleanedLines.reserve(lines.size());
+  for (std::size_t number = 0; number < lines.size(); ++number) {
+    std::string line = lines[number];
+    line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
+    if (line.empty()) {
+      result.cleanedLines.push_back(lines[number]);
+      continue;
+    }
+    if (line.back() != ',')
+      line += ',';
+    result.cleanedLines.push_back(line);
+
+    std::size_t cursor = 0;
+    for (std::size_t comma = line.find(','); comma != std::string::npos; comma = line.find(',', cursor)) {
+      const std::string item = line.substr(cursor, comma - cursor);
+      try {
+        result.finEntries.push_back(ExpandChordItem(item, settings.guitar));
+      } catch (const Error& error) {
+        result.skipped.push_back("Строка " + std::to_string(number + 1) + ", аккорд \"" + item + "\": " +
+                                 error.what() + "; пропущено до конца строки: " + line.substr(cursor));
+        break;
+      }
+      cursor = comma + 1;
+    }
+  }
+  return result;
+}
+
+std::string BaseChordLine(const std::string& edBaseText) {
+  std::string line = edBaseText;
+  if (line.empty() || line.front() < '0' || line.front() > '9')
+    line = "1(" + line + ")";
+  if (line.find(',') == std::string::npos)
+    line += ", ";
+  return line;
+}
+
+} // namespace arvento::chords

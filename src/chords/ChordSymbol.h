@@ -1,0 +1,20 @@
+#pragma once
+
+// Chord symbols such as Am7, F#m, C7/-9 or Cmaj9, and the names of their tones.
+
+#include <string>
+
+namespace arvento::chords {
+
+// The symbol in canonical form: root letter, "#" if any, "m" if any, then the
+// tail with the common names (sus, maj7, dim, ...) rewritten as extensions.
+// The first character is taken as it stands: callers raise it to upper case.
+std::string NormalizeChordSymbol(std::string symbol);
+
+// The tones of a chord joined by "-": root, third, fifth when there is one,
+// then the extensions in the fixed order +7 -7 7 +9 -9 9 +11 -11 11 +13 -13 13.
+// "Am7" gives "A-C-E-G". Characters that mean nothing are ignored. Throws
+// arvento::Error for an empty symbol or a root that is not a note name.
+std::string ChordToneNames(const std::string& symbol);
+
+} // namespace arvento::chords

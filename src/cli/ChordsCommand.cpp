@@ -1,0 +1,53 @@
+#include "AccompanimentCompiler.h"
+#include "AccompanimentOptions.h"
+#include "CliIo.h"
+#include "Commands.h"
+
+#include <iostream>
+
+namespace arvento::cli {
+
+namespace {
+int RunChords(const std::vector<std::string>& arguments) {
+  std::set<std::string> options = kSoundOptions;
+  options.insert(kAccompanimentOptions.begin(), kAccompanimentOptions.end());
+  options.insert("-o");
+  const Args args(arguments, options);
+  const SoundSettings sound = ReadSoundOptions(args);
+  const chords::AccompanimentSettings settings = ReadAccompanimentOptions(args);
+  const std::string output = OutputOption(args);
+  const std::vector<std::string> lines = ReadInputLines(args.Single("FILE"));
+
+  chords::AccompanimentResult details;
+  const auto reportSkipped = [&details] {
+    for (const std::string& message : details.skipped)
+      std::cerr << "arvento-cli chords: " << message << "\n";
+  };
+  std::vector<std::uint8_t> bytes;
+  try {
+    bytes = chords::CompileAccompaniment(lines, settings, sound, &details);
+  } catch (...) {
+    reportSkipped(); // lines lost before the failure are worth knowing too
+    throw;
+  }
+  reportSkipped();
+  WriteOutputFile(output, bytes);
+  return kExitOk;
+}
+
+std::string Help() {
+  return std::string("Usage: arvento-cli chords [OPTIONS] FILE -o OUT.mid\n"
+                     "Voices the chord sequence text in FILE (\"-\" for standard input), items such as\n"
+                     "4(Am), 2*4(G), 2.(C7), A3:8(Dm), and writes the accompaniment part file.\n"
+                     "A line with a chord that cannot be voiced loses the rest of that line; each such\n"
+                     "line is reported on standard error and the file is still written.\n\n"
+                     "Options:\n") +
+         kAccompanimentOptionsHelp + kSoundOptionsHelp + "  -o OUT.mid        the part file to write\n";
+}
+const std::string kHelp = Help();
+} // namespace
+
+const Command kChordsCommand = {"chords", "voice chord sequence text into an accompaniment part file",
+                                kHelp.c_str(), RunChords};
+
+} // namespace arvento::cli

@@ -1,0 +1,30 @@
+#include "Args.h"
+#include "ChordSymbol.h"
+#include "Commands.h"
+
+#include <cctype>
+#include <iostream>
+
+namespace arvento::cli {
+
+namespace {
+int RunTones(const std::vector<std::string>& arguments) {
+  const Args args(arguments, {});
+  std::string symbol = args.Single("SYMBOL");
+  // The compiler raises the first character of every symbol before reading it.
+  if (!symbol.empty())
+    symbol.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(symbol.front())));
+  std::cout << chords::ChordToneNames(symbol) << "\n";
+  return kExitOk;
+}
+} // namespace
+
+const Command kTonesCommand = {
+    "tones", "print the tones of a chord symbol",
+    "Usage: arvento-cli tones SYMBOL\n"
+    "Prints the tones of a chord symbol joined by \"-\": root, third, fifth, then the\n"
+    "extensions. \"arvento-cli tones Am7\" prints A-C-E-G. Note names are German:\n"
+    "B is B-flat, H is B natural.\n",
+    RunTones};
+
+} // namespace arvento::cli
