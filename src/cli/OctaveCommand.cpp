@@ -1,0 +1,38 @@
+#include "CliIo.h"
+#include "Commands.h"
+#include "OctaveShift.h"
+
+#include <iostream>
+
+namespace arvento::cli {
+
+namespace {
+int RunOctave(const std::vector<std::string>& arguments) {
+  const Args args(arguments, {});
+  const std::vector<std::string>& positional = args.Positional();
+  if (positional.size() != 2 || (positional[0] != "up" && positional[0] != "down"))
+    throw UsageError("expected up or down, then FILE");
+  const melody::MelodyOctaveShift shift =
+      melody::ShiftMelodyOctave(ReadInputLines(positional[1]), positional[0] == "up" ? 1 : -1);
+  if (!shift.refusal.empty()) {
+    std::cerr << shift.refusal << "\n";
+    return kExitRefused;
+  }
+  for (const std::string& line : shift.lines)
+    std::cout << line << "\n";
+  return kExitOk;
+}
+} // namespace
+
+const Command kOctaveCommand = {
+    "octave", "move RTTTL-E melody text up or down by one octave",
+    "Usage: arvento-cli octave up|down FILE\n"
+    "Prints the RTTTL-E text of FILE (\"-\" for standard input) one octave higher or lower:\n"
+    "the octave that ends each note token before its comma changes, rests stay, lines\n"
+    "without a comma or with \"//\" are printed unchanged.\n\n"
+    "The shift is done whole or not at all. When a token before a comma does not end in\n"
+    "a note name and octave, or a note would leave c1..g11, nothing is printed, the reason\n"
+    "goes to standard error and the exit status is 1.\n",
+    RunOctave};
+
+} // namespace arvento::cli

@@ -1,0 +1,72 @@
+#include "OctaveShift.h"
+
+#include <gtest/gtest.h>
+
+using namespace arvento::melody;
+using Lines = std::vector<std::string>;
+
+namespace {
+Lines Up(const Lines& lines) {
+  const MelodyOctaveShift shift = ShiftMelodyOctave(lines, 1);
+  EXPECT_EQ(shift.refusal, "");
+  return shift.lines;
+}
+Lines Down(const Lines& lines) {
+  const MelodyOctaveShift shift = ShiftMelodyOctave(lines, -1);
+  EXPECT_EQ(shift.refusal, "");
+  return shift.lines;
+}
+} // namespace
+
+TEST(OctaveShift, NotesMoveRestsStay) {
+  EXPECT_EQ(Up({"2*8c7, 8d7, 29*8p, "}), (Lines{"2*8c8, 8d8, 29*8p, "}));
+  EXPECT_EQ(Down({"2*8c7, 8d7, 29*8p, "}), (Lines{"2*8c6, 8d6, 29*8p, "}));
+  EXPECT_EQ(Up({"8c9, "}), (Lines{"8c10, "}));
+  EXPECT_EQ(Down({"8c10, "}), (Lines{"8c9, "}));
+  EXPECT_EQ(Up({"4a#.5, 4c.6, 16h4, 8C6, 8P, "}), (Lines{"4a#.6, 4c.7, 16h5, 8C7, 8P, "}));
+  EXPECT_EQ(Up({"8g10, "}), (Lines{"8g11, "})) << "g11 is note 127";
+  EXPECT_EQ(Down({"8c2, "}), (Lines{"8c1, "}));
+  // Lines the compiler skips stay as they are, and so does text after the last comma.
+  EXPECT_EQ(Up({"Мелодия", "", "// 8c6, 8d6, ", "8c6, 8d6"}),
+            (Lines{"Мелодия", "", "// 8c6, 8d6, ", "8c7, 8d6"}));
+  EXPECT_EQ(Up({}), Lines{});
+}
+
+TEST(OctaveShift, UnreadableLineRefusesTheWholeShift) {
+  const Lines lines = {"8c6, 8d6, ", "8e6, 4c7., 8f6, ", "8g6, "};
+  const MelodyOctaveShift shift = ShiftMelodyOctave(lines, 1);
+  EXPECT_EQ(shift.lines, lines) << "nothing moves, not even the lines before";
+  EXPECT_NE(shift.refusal.find("строка 2"), std::string::npos) << shift.refusal;
+  EXPECT_NE(shift.refusal.find("\"4c7.\""), std::string::npos) << shift.refusal;
+  for (const Lines& bad :
+       {Lines{", 8c6, "}, Lines{"8c, "}, Lines{"16, "}, Lines{"8e#6, "}, Lines{"8x6, "}, Lines{"8c6 x, "}})
+    EXPECT_NE(ShiftMelodyOctave(bad, -1).refusal, "") << bad[0];
+}
+
+TEST(OctaveShift, NotesLeavingC1ToG11AreRefused) {
+  for (const char* line : {"8g11, ", "8g#10, ", "8c11, ", "8c12, ", "8c999999999, "}) {
+    const MelodyOctaveShift shift = ShiftMelodyOctave({"8c6, ", line}, 1);
+    EXPECT_EQ(shift.lines, (Lines{"8c6, ", line}));
+    EXPECT_NE(shift.refusal.find("строка 2"), std::string::npos) << shift.refusal;
+  }
+  const MelodyOctaveShift low = ShiftMelodyOctave({"8c1, 8p, "}, -1);
+  EXPECT_EQ(low.lines, Lines{"8c1, 8p, "});
+  EXPECT_NE(low.refusal.find("8c1"), std::string::npos) << low.refusal;
+}
+
+TEST(OctaveShift, RecordingMovesByTwelveWithinOneTo127) {
+  const RecordingOctaveShift up = ShiftRecordingOctave(KeyboardRecording({72, 74}), 1);
+  EXPECT_EQ(up.refusal, "");
+  EXPECT_EQ(up.recording.recordedNotes(), (std::vector<int>{84, 86}));
+  EXPECT_EQ(ShiftRecordingOctave(KeyboardRecording({13, 127}), -1).recording.recordedNotes(),
+            (std::vector<int>{1, 115}));
+  EXPECT_EQ(ShiftRecordingOctave(KeyboardRecording(), 1).refusal, "");
+
+  for (const auto& [pitches, octaves] :
+       {std::pair{std::vector<int>{60, 116}, 1}, {std::vector<int>{60, 12}, -1}}) {
+    const KeyboardRecording recording(pitches);
+    const RecordingOctaveShift shift = ShiftRecordingOctave(recording, octaves);
+    EXPECT_EQ(shift.recording, recording);
+    EXPECT_NE(shift.refusal.find(std::to_string(pitches[1])), std::string::npos) << shift.refusal;
+  }
+}
