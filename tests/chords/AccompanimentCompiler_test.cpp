@@ -44,7 +44,13 @@ std::string ErrorOf(const Lines& lines, const AccompanimentSettings& settings) {
 
 TEST(AccompanimentCompiler, WorkedExample) {
   AccompanimentResult details;
-  CompileAccompaniment({"4(C)"}, Piano(), {}, &details);
+  const std::vector<std::uint8_t> bytes = CompileAccompaniment({"4(C)"}, Piano(), {}, &details);
+  EXPECT_EQ(bytes, arvento::test::Bytes("4D 54 68 64 00 00 00 06 00 01 00 02 00 32 "
+                                        "4D 54 72 6B 00 00 00 13 00 FF 51 03 07 A1 20 "
+                                        "00 FF 58 04 04 02 24 08 00 FF 2F 00 "
+                                        "4D 54 72 6B 00 00 00 28 00 FF 03 01 00 00 B0 01 32 00 C0 00 "
+                                        "00 90 3C 64 00 90 40 64 00 90 43 64 "
+                                        "30 80 3C 64 00 80 40 64 00 80 43 64 00 FF 2F 00"));
   EXPECT_EQ(details.cleanedLines, Lines{"4(C),"});
   EXPECT_EQ(details.finEntries, Lines{"1*4C4, 0E4, 0G4, "});
   EXPECT_TRUE(details.skipped.empty());

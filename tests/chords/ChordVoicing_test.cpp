@@ -1,5 +1,5 @@
-#include "ChordVoicing.h"
 #include "ChordTables.h"
+#include "ChordVoicing.h"
 #include "Error.h"
 
 #include <gtest/gtest.h>

@@ -60,14 +60,30 @@ TEST(ChordToneNames, AlteredTonesComeFromTheRowBelowOrAbove) {
 
 TEST(ChordToneNames, EdgeCases) {
   const std::pair<const char*, const char*> cases[] = {
-      {"Am", "A-C-E"},       {"AM", "A-C#-E"}, // only a lower-case m makes a minor third
-      {"F#m7", "F#-A-C#-E"}, {"Fm#7", "F#-A-C#-E"}, {"Ebm", "E-G#-H"}, // the b hides the m
-      {"Caug", "C-E-G"},     {"Cang", "C-E-G#"},    {"Cm-5", "C-D#-F#"}, {"C+7/7", "C-E-G-H-B"},
-      {"H7", "H-D#-F#-A"},   {"B7", "B-D-F-G#"},    {"C13", "C-E-G-A"},  {"C11", "C-E-G-F#"},
-      {"C/E", "C-E-G"},      {"CMAJ7", "C-E-G-B"},  {"CM7", "C-E-G-B"},  {"C7sus", "C-F-G-B"},
-      {"Cadd9", "C-E-G-D"},  {"Csus2", "C-F-G"},    {"C7/5", "C-E-B"}, // a 5 after anything but a sign drops
-                                                                       // the fifth
-      {"C#", "C#-F-G#"},     {"Bm", "B-C#-F"},      {"H", "H-D#-F#"},
+      {"Am", "A-C-E"},
+      {"AM", "A-C#-E"}, // only a lower-case m makes a minor third
+      {"F#m7", "F#-A-C#-E"},
+      {"Fm#7", "F#-A-C#-E"},
+      {"Ebm", "E-G#-H"}, // the b hides the m
+      {"Caug", "C-E-G"},
+      {"Cang", "C-E-G#"},
+      {"Cm-5", "C-D#-F#"},
+      {"C+7/7", "C-E-G-H-B"},
+      {"H7", "H-D#-F#-A"},
+      {"B7", "B-D-F-G#"},
+      {"C13", "C-E-G-A"},
+      {"C11", "C-E-G-F#"},
+      {"C/E", "C-E-G"},
+      {"CMAJ7", "C-E-G-B"},
+      {"CM7", "C-E-G-B"},
+      {"C7sus", "C-F-G-B"},
+      {"Cadd9", "C-E-G-D"},
+      {"Csus2", "C-F-G"},
+      {"C7/5", "C-E-B"}, // a 5 after anything but a sign drops
+                         // the fifth
+      {"C#", "C#-F-G#"},
+      {"Bm", "B-C#-F"},
+      {"H", "H-D#-F#"},
   };
   for (const auto& [symbol, tones] : cases)
     EXPECT_EQ(ChordToneNames(symbol), tones) << symbol;
