@@ -26,5 +26,7 @@ extern const Command kTonesCommand;
 extern const Command kVoiceCommand;
 extern const Command kPatternCommand;
 extern const Command kRhythmCommand;
+extern const Command kConvertCommand;
+extern const Command kOctaveCommand;
 
 } // namespace arvento::cli

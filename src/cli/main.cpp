@@ -19,6 +19,8 @@ const Command* const kCommands[] = {
     &kVoiceCommand,
     &kPatternCommand,
     &kRhythmCommand,
+    &kConvertCommand,
+    &kOctaveCommand,
 };
 
 void PrintHelp() {
