@@ -1,0 +1,119 @@
+#include "FluidFilePlayer.h"
+
+#include "Error.h"
+#include "SmfReader.h"
+#include "SynthCore.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace arvento::player {
+
+struct FluidFilePlayer::Loaded {
+  fluid_player_t* player = nullptr;
+};
+
+FluidFilePlayer::FluidFilePlayer(std::shared_ptr<SynthEngine> engine) : engine_(std::move(engine)) {}
+
+FluidFilePlayer::~FluidFilePlayer() {
+  Close();
+}
+
+void FluidFilePlayer::Open() {
+  Close();
+  std::ifstream in(fileName_, std::ios::binary);
+  if (!in)
+    throw Error("cannot open the MIDI file " + fileName_);
+  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad())
+    throw Error("cannot read the MIDI file " + fileName_);
+  try {
+    midi::ReadSmf(bytes);
+  } catch (const Error& error) {
+    throw Error(fileName_ + ": " + error.what());
+  }
+  bytes_ = std::move(bytes);
+  Load();
+}
+
+void FluidFilePlayer::Load() {
+  SynthCore& core = engine_->Core();
+  auto loaded = std::make_unique<Loaded>();
+  {
+    const std::lock_guard lock(core.renderMutex);
+    loaded->player = new_fluid_player(core.synth);
+  }
+  if (loaded->player == nullptr ||
+      fluid_player_add_mem(loaded->player, bytes_.data(), bytes_.size()) != FLUID_OK) {
+    if (loaded->player != nullptr) {
+      const std::lock_guard lock(core.renderMutex);
+      delete_fluid_player(loaded->player);
+    }
+    throw Error("the synthesizer cannot play " + fileName_);
+  }
+  loaded_ = std::move(loaded);
+  place_ = Place::Start;
+}
+
+// The MIDI file player is removed between two blocks, never while one renders.
+void FluidFilePlayer::Unload() {
+  if (!loaded_)
+    return;
+  SynthCore& core = engine_->Core();
+  fluid_player_stop(loaded_->player);
+  {
+    const std::lock_guard lock(core.renderMutex);
+    delete_fluid_player(loaded_->player);
+  }
+  loaded_.reset();
+  if (core.playingFile == this)
+    core.playingFile = nullptr;
+}
+
+void FluidFilePlayer::Play() {
+  if (!loaded_ || !engine_->HasOutput() || IsPlaying())
+    return;
+  SynthCore& core = engine_->Core();
+  if (core.playingFile != nullptr && core.playingFile != this)
+    core.playingFile->Stop();
+  // A file that has played to its end, or was stopped, starts again from its beginning.
+  if (place_ == Place::Elsewhere) {
+    Unload();
+    Load();
+  }
+  place_ = Place::Elsewhere;
+  fluid_player_play(loaded_->player);
+  core.playingFile = this;
+}
+
+void FluidFilePlayer::Halt() {
+  if (!IsPlaying())
+    return;
+  fluid_player_stop(loaded_->player);
+  engine_->CutSound();
+}
+
+void FluidFilePlayer::Pause() {
+  if (!IsPlaying())
+    return;
+  Halt();
+  place_ = Place::Paused;
+}
+
+void FluidFilePlayer::Stop() {
+  Halt();
+  if (place_ == Place::Paused)
+    place_ = Place::Elsewhere;
+}
+
+void FluidFilePlayer::Close() {
+  Halt();
+  Unload();
+  bytes_.clear();
+}
+
+bool FluidFilePlayer::IsPlaying() const {
+  return loaded_ && fluid_player_get_status(loaded_->player) == FLUID_PLAYER_PLAYING;
+}
+
+} // namespace arvento::player

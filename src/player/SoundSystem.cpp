@@ -1,0 +1,44 @@
+#include "SoundSystem.h"
+
+#include "AlsaStreamOutput.h"
+#include "FluidFilePlayer.h"
+#include "FluidStreamOutput.h"
+#include "SoundFont.h"
+#include "SynthEngine.h"
+
+#include <cstdlib>
+#include <string_view>
+
+namespace arvento::player {
+
+std::unique_ptr<SoundSystem> SoundSystem::Create(UiThread ui) {
+  std::unique_ptr<SoundSystem> system(new SoundSystem());
+  system->engine_ = SynthEngine::Create(FindSoundFont(), SynthEngine::Audio::Device);
+  const char* output = std::getenv("ARVENTO_MIDI_OUTPUT");
+  system->alsaOutput_ = output != nullptr && std::string_view(output) == "alsa";
+  if (system->alsaOutput_)
+    system->output_ = std::make_unique<AlsaStreamOutput>(std::move(ui));
+  else
+    system->output_ = std::make_unique<FluidStreamOutput>(system->engine_, std::move(ui));
+  return system;
+}
+
+SoundSystem::~SoundSystem() = default;
+
+bool SoundSystem::Available() const {
+  return engine_->HasOutput();
+}
+
+std::string SoundSystem::Description() const {
+  std::string text = engine_->Description();
+  if (alsaOutput_)
+    text +=
+        "; live notes through the ALSA sequencer (" + std::to_string(output_->DeviceCount()) + " outputs)";
+  return text;
+}
+
+std::unique_ptr<FilePlayer> SoundSystem::NewFilePlayer() {
+  return std::make_unique<FluidFilePlayer>(engine_);
+}
+
+} // namespace arvento::player

@@ -1,0 +1,46 @@
+#pragma once
+
+// The program's sound: the built-in synthesizer, the MIDI stream output of
+// the live note player and the file players. The window owns one.
+
+#include "FilePlayer.h"
+#include "MidiStreamOutput.h"
+#include "UiThread.h"
+
+#include <memory>
+#include <string>
+
+namespace arvento::player {
+
+class SynthEngine;
+
+class SoundSystem {
+public:
+  // Uses the SoundFont that FindSoundFont names and the first audio device
+  // that opens. The live notes go to the synthesizer, or to the ALSA
+  // sequencer when ARVENTO_MIDI_OUTPUT is "alsa". Without an audio device
+  // everything is still made; it just makes no sound.
+  static std::unique_ptr<SoundSystem> Create(UiThread ui);
+  // Players made from this system and users of StreamOutput go first.
+  ~SoundSystem();
+  SoundSystem(const SoundSystem&) = delete;
+  SoundSystem& operator=(const SoundSystem&) = delete;
+
+  // Whether the synthesizer is heard: its SoundFont loaded and an audio device open.
+  bool Available() const;
+  // The synthesizer, the SoundFont and the outputs in use, for the about box.
+  std::string Description() const;
+  // The output for TMidiGen.
+  MidiStreamOutput& StreamOutput() { return *output_; }
+  // A media player for one MIDI file at a time.
+  std::unique_ptr<FilePlayer> NewFilePlayer();
+
+private:
+  SoundSystem() = default;
+
+  std::shared_ptr<SynthEngine> engine_;
+  std::unique_ptr<MidiStreamOutput> output_;
+  bool alsaOutput_ = false;
+};
+
+} // namespace arvento::player
