@@ -26,7 +26,7 @@ std::string Place(const ChordItem& item) {
 std::string ParseItem(ChordItem& item) {
   const std::string& text = item.text;
   std::size_t at = LeadingDigits(text, 0);
-  std::string lengthText = text.substr(0, at);
+  std::string lengthText = text.substr(0, at); // or the count, when "*" follows
   long long count = 1;
   if (at < text.size() && text[at] == '*') {
     if (lengthText.empty())

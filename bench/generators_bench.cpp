@@ -1,0 +1,82 @@
+// The generators must stay linear in the number of chord items: each item's
+// line is built once and the record is read with a cursor.
+
+#include "PatternGenerator.h"
+#include "RhythmGenerator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+using namespace arvento::generators;
+
+namespace {
+
+const std::string kFigure = "8a5, 8c6, 8e6, 8c6, 16a5, 16h5, 8p, ";
+const std::vector<std::string> kRunKeys = {"101,2", "103,1p", "104,1", "105,28p", "105,28p%"};
+
+// Lines of ten chord items each, of every length and root.
+std::vector<std::string> ChordRecord(int items) {
+  static const char* const kItems[] = {"4(Am), ", "2(C), ",     "1(G7), ",  "2*4(Em), ", "8(F#m), ",
+                                       "2.(B), ", "4(Hmaj7), ", "16(D#), ", "4(P), ",    "3*8(Dm), "};
+  std::vector<std::string> lines;
+  std::string line;
+  for (int i = 0; i < items; ++i) {
+    line += kItems[i % 10];
+    if (i % 10 == 9) {
+      lines.push_back(line);
+      line.clear();
+    }
+  }
+  lines.push_back(line);
+  return lines;
+}
+
+void Pattern(benchmark::State& state) {
+  const std::vector<std::string> record = ChordRecord(static_cast<int>(state.range(0)));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(GeneratePatternPart(record, kFigure, PartMode::BassOrPicking, 8, "8"));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(Pattern)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+void Rhythm(benchmark::State& state) {
+  const std::vector<std::string> record = ChordRecord(static_cast<int>(state.range(0)));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(GenerateRhythm(kRunKeys, record, 8, "8"));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(Rhythm)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+template <typename Generate> double Seconds(int items, Generate generate) {
+  const std::vector<std::string> record = ChordRecord(items);
+  // The fastest of several runs: the least disturbed by other work on the machine.
+  double best = 1e9;
+  for (int i = 0; i < 10; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(generate(record));
+    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  }
+  return best;
+}
+
+void PrintRatio(const char* name, auto generate) {
+  const double t10k = Seconds(10'000, generate), t100k = Seconds(100'000, generate);
+  std::printf("%s: 100k chord items %.1f ms; time at 100k / time at 10k = %.2f (linear: 10)\n", name,
+              t100k * 1e3, t100k / t10k);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  PrintRatio("pattern", [](const std::vector<std::string>& record) {
+    return GeneratePatternPart(record, kFigure, PartMode::BassOrPicking, 8, "8");
+  });
+  PrintRatio("rhythm",
+             [](const std::vector<std::string>& record) { return GenerateRhythm(kRunKeys, record, 8, "8"); });
+  return 0;
+}

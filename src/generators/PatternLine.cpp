@@ -1,0 +1,129 @@
+#include "PatternLine.h"
+
+#include "NoteNames.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+namespace arvento::generators {
+
+namespace {
+
+constexpr std::size_t kMostSteps = 32;
+// A step's name starts at the first of these; everything before it is its duration.
+constexpr std::string_view kNameStarts = "abcdefghp";
+constexpr std::string_view kDigits = "0123456789";
+
+bool AllDigits(const std::string& text) {
+  return !text.empty() && text.find_first_not_of(kDigits) == std::string::npos;
+}
+
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos)
+    return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The tokens of the pattern line: each is followed by a comma and one more
+// character, the blank of the written form, as in the melody compiler.
+std::vector<std::string> PatternTokens(const std::string& line) {
+  std::vector<std::string> tokens;
+  std::size_t start = 0;
+  for (std::size_t comma = line.find(','); comma != std::string::npos; comma = line.find(',', start)) {
+    tokens.push_back(Trimmed(line.substr(start, comma - start)));
+    start = comma + 2;
+    if (start >= line.size())
+      break;
+  }
+  return tokens;
+}
+
+// Reads one token into step; the reason it cannot, or empty.
+std::string ReadStep(const std::string& token, FigureStep& step) {
+  if (token.empty())
+    return "пустой шаг между запятыми";
+  if (token.find('.') != std::string::npos)
+    return "ноты с точкой шаблон не понимает";
+  const std::size_t nameStart = token.find_first_of(kNameStarts);
+  if (nameStart == std::string::npos)
+    return "нет названия ноты (ноты пишутся строчными буквами: c, c#, d ... h, пауза - p)";
+  const std::size_t octaveStart = token.find_first_of(kDigits, nameStart);
+  step.duration = token.substr(0, nameStart);
+  step.name = token.substr(nameStart, octaveStart - nameStart);
+  step.octave = octaveStart == std::string::npos ? "" : token.substr(octaveStart);
+  if (step.name == "h")
+    step.name = "b";
+
+  const std::size_t star = step.duration.find('*');
+  const std::string lengthText = star == std::string::npos ? step.duration : step.duration.substr(star + 1);
+  if (star != std::string::npos) {
+    const std::string factorText = step.duration.substr(0, star);
+    if (!AllDigits(factorText))
+      return "перед \"*\" должно стоять число повторов";
+    const std::optional<long long> factor = DecimalNumber(factorText);
+    if (!factor)
+      return "слишком большое число повторов";
+    step.factor = *factor;
+  }
+  if (lengthText.empty())
+    return "нет длительности";
+  if (!AllDigits(lengthText))
+    return "длительность \"" + lengthText + "\" не число";
+  const std::optional<long long> length = DecimalNumber(lengthText);
+  if (!length)
+    return "слишком большая длительность";
+  if (*length == 0)
+    return "длительность не может быть 0";
+  step.length = *length;
+
+  step.rest = step.name == "p";
+  if (step.rest)
+    return {};
+  if (!NoteNamePosition(step.name))
+    return "нет такой ноты \"" + step.name + "\"";
+  if (step.octave.empty())
+    return "нет октавы";
+  if (!AllDigits(step.octave))
+    return "октава \"" + step.octave + "\" не число";
+  if (!DecimalNumber(step.octave))
+    return "слишком большая октава";
+  return {};
+}
+
+} // namespace
+
+PatternLine ReadPatternLine(const std::string& line) {
+  PatternLine pattern;
+  const std::vector<std::string> tokens = PatternTokens(line);
+  if (tokens.size() > kMostSteps) {
+    pattern.problem = "Шаблон (первая строка мелодии) слишком длинный: " + std::to_string(tokens.size()) +
+                      " шагов, а помещается не больше " + std::to_string(kMostSteps) + ".";
+    return pattern;
+  }
+  for (std::size_t i = 0; i < tokens.size(); ++i) {
+    FigureStep step;
+    if (const std::string why = ReadStep(tokens[i], step); !why.empty()) {
+      pattern.problem = "Шаблон (первая строка мелодии), шаг " + std::to_string(i + 1) + " \"" + tokens[i] +
+                        "\": " + why + ".";
+      pattern.steps.clear();
+      return pattern;
+    }
+    pattern.steps.push_back(std::move(step));
+  }
+  return pattern;
+}
+
+std::optional<int> NoteNamePosition(const std::string& name) {
+  const auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
+  for (std::size_t i = 0; i < melody::NoteNames.size(); ++i) {
+    const std::string_view known = melody::NoteNames[i];
+    if (known.size() == name.size() && std::equal(known.begin(), known.end(), name.begin(),
+                                                  [&](char a, char b) { return upper(a) == upper(b); }))
+      return static_cast<int>(i);
+  }
+  return std::nullopt;
+}
+
+} // namespace arvento::generators
