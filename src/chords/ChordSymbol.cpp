@@ -37,10 +37,9 @@ std::string NormalizeChordSymbol(std::string symbol) {
     const std::size_t at = symbol.find(pair.alias);
     if (at == std::string::npos)
       continue;
-    std::string tail = symbol.substr(at + pair.alias.size());
-    if (!tail.empty() && tail.front() != '/')
-      tail.insert(0, "/");
-    symbol = symbol.substr(0, at) + std::string(pair.replacement) + tail;
+    const std::string tail = symbol.substr(at + pair.alias.size());
+    const char* const separator = !tail.empty() && tail.front() != '/' ? "/" : "";
+    symbol = symbol.substr(0, at) + std::string(pair.replacement) + separator + tail;
   }
   if (symbol.empty())
     return symbol;
