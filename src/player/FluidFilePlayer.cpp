@@ -116,4 +116,12 @@ bool FluidFilePlayer::IsPlaying() const {
   return loaded_ && fluid_player_get_status(loaded_->player) == FLUID_PLAYER_PLAYING;
 }
 
+// The file is read when it starts playing; until then its length is 0.
+bool FluidFilePlayer::PastLastEvent() const {
+  if (!loaded_)
+    return false;
+  const int total = fluid_player_get_total_ticks(loaded_->player);
+  return total > 0 && fluid_player_get_current_tick(loaded_->player) >= total;
+}
+
 } // namespace arvento::player

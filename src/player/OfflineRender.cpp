@@ -16,11 +16,10 @@ constexpr std::size_t kSliceFrames = 441;
 // A telephone melody lasts seconds; a file that plays for longer than this
 // is taken for a broken one rather than rendered without end.
 constexpr std::size_t kMaxSeconds = 600;
-// After the file, the sound is followed until 100 ms in a row stay below
-// -80 dB, for at most 3 s of release and reverberation.
+// After the last event the sound is followed until 100 ms in a row stay
+// below -80 dB (or the synthesizer's own wait for the last notes ends).
 constexpr float kSilence = 1e-4f;
 constexpr int kSilentSlicesToEnd = 10;
-constexpr int kMaxTailSlices = 300;
 
 float Peak(std::span<const float> samples) {
   float peak = 0;
@@ -42,16 +41,12 @@ PcmAudio RenderMidiFile(const std::string& midiFile, const std::string& soundFon
   const std::size_t maxFrames = kMaxSeconds * static_cast<std::size_t>(engine->SampleRate());
   std::vector<float> sound;
   std::vector<float> slice(kSliceFrames * 2);
-  while (player.IsPlaying()) {
+  for (int quiet = 0; player.IsPlaying() && quiet < kSilentSlicesToEnd;) {
     if (sound.size() / 2 >= maxFrames)
       throw Error(midiFile + " plays for longer than " + std::to_string(kMaxSeconds / 60) + " minutes");
     engine->Render(slice);
     sound.insert(sound.end(), slice.begin(), slice.end());
-  }
-  for (int quiet = 0, tail = 0; quiet < kSilentSlicesToEnd && tail < kMaxTailSlices; ++tail) {
-    engine->Render(slice);
-    sound.insert(sound.end(), slice.begin(), slice.end());
-    quiet = Peak(slice) < kSilence ? quiet + 1 : 0;
+    quiet = player.PastLastEvent() && Peak(slice) < kSilence ? quiet + 1 : 0;
   }
   return {engine->SampleRate(), ToPcm16(sound)};
 }
