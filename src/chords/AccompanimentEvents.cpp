@@ -45,7 +45,7 @@ public:
         velocityText_(midi::DataByteText(velocity) + " "), events_(events) {}
 
   void Write(const std::string& written, std::size_t index) {
-    written_ = &written;
+    entryText_ = &written;
     index_ = index;
     std::string entry = written;
 
@@ -76,7 +76,7 @@ public:
     std::size_t cursor = 0;
     bool first = true;
     for (std::size_t comma = entry.find(','); comma != std::string::npos; comma = entry.find(',', cursor)) {
-      WriteTone(entry.substr(cursor, comma - cursor), first, factor, stagger, tones);
+      WriteTone(std::string_view(entry).substr(cursor, comma - cursor), first, factor, stagger, tones);
       first = false;
       cursor = comma + 1;
       if (cursor < entry.size() && entry[cursor] == ' ')
@@ -88,9 +88,10 @@ public:
   }
 
 private:
-  void WriteTone(std::string token, bool first, long long factor, long long stagger, long long tones) {
-    if (token.empty())
+  void WriteTone(std::string_view written, bool first, long long factor, long long stagger, long long tones) {
+    if (written.empty())
       Fail("пустая нота");
+    std::string token(written);
     const std::size_t durationSize = token.size() > 1 && IsDigit(token[1]) ? 2 : 1;
     const long long denominator =
         DigitsValue(std::string_view(token).substr(0, durationSize), 99).value_or(0);
@@ -113,13 +114,13 @@ private:
 
     const std::size_t nameSize = token.find('#') != std::string::npos ? 2 : 1;
     if (token.size() < nameSize)
-      Fail("нет названия ноты");
+      FailUnreadable(written);
     std::string name = token.substr(0, nameSize);
     for (char& c : name)
       c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     const auto found = std::find(noteIndexTable.begin(), noteIndexTable.end(), name);
     if (found == noteIndexTable.end())
-      Fail("неизвестная нота \"" + token.substr(0, nameSize) + "\"");
+      FailUnreadable(written);
     const std::optional<long long> octave = DigitsValue(std::string_view(token).substr(nameSize), 1000);
     if (!octave)
       Fail("у ноты " + token + " нет октавы");
@@ -156,9 +157,17 @@ private:
     noteOffs_.push_back(std::move(off));
   }
 
+  // Without a duration before "(" the first note's name is read as its
+  // duration, and what is left of the note cannot be read.
+  [[noreturn]] void FailUnreadable(std::string_view written) const {
+    if (!IsDigit(written.front()))
+      Fail("нет длительности перед \"(\"");
+    Fail("не прочитать ноту \"" + std::string(written) + "\"");
+  }
+
   // Names the chord by its place in the chord list and its voiced text.
   [[noreturn]] void Fail(const std::string& why) const {
-    std::string shown = *written_;
+    std::string shown = *entryText_;
     while (!shown.empty() && shown.back() == ' ')
       shown.pop_back();
     throw Error("Аккорд " + std::to_string(index_ + 1) + " (\"" + shown + "\"): " + why);
@@ -170,7 +179,7 @@ private:
   std::vector<std::string>& events_;
   std::vector<std::string> noteOffs_;
   long long pendingRest_ = 0;
-  const std::string* written_ = nullptr;
+  const std::string* entryText_ = nullptr;
   std::size_t index_ = 0;
 };
 

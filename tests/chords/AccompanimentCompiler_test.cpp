@@ -190,12 +190,20 @@ TEST(AccompanimentCompiler, EmptyFieldGivesOnlyThePrologue) {
 
 TEST(AccompanimentCompiler, UnreadableEntriesStopTheCompile) {
   EXPECT_NE(ErrorOf({"a:4(C)"}, Piano()).find("шаг арпеджио"),
-            std::string::npos);                                             // a stagger mark without a number
-  EXPECT_NE(ErrorOf({"(C)"}, Piano()).find("Аккорд 1"), std::string::npos); // no duration before "("
+            std::string::npos); // a stagger mark without a number
+  const std::string noDuration = ErrorOf({"(C)"}, Piano());
+  EXPECT_NE(noDuration.find("Аккорд 1 (\"1*C4, 0E4, 0G4,\"): нет длительности перед \"(\""),
+            std::string::npos)
+      << noDuration;
   ErrorOf({"4(C),(G)"}, Guitar());
   ErrorOf({"A-3:4(C)"}, Guitar());
   EXPECT_THROW(AccompanimentEvents({"1*"}, Piano(), 1, 100), arvento::Error);
-  EXPECT_THROW(AccompanimentEvents({"1*4X4, "}, Piano(), 1, 100), arvento::Error);
+  try {
+    AccompanimentEvents({"1*4X4, "}, Piano(), 1, 100);
+    ADD_FAILURE() << "X is no note name";
+  } catch (const arvento::Error& error) {
+    EXPECT_NE(std::string(error.what()).find("не прочитать ноту \"4X4\""), std::string::npos) << error.what();
+  }
   EXPECT_THROW(AccompanimentEvents({"1*4C, "}, Piano(), 1, 100), arvento::Error);
   EXPECT_THROW(AccompanimentEvents({"1*4C4, "}, Piano(-1), 1, 100), arvento::Error);
   EXPECT_THROW(AccompanimentEvents({"99999999*1C4, "}, Piano(), 1, 100),
