@@ -28,5 +28,7 @@ extern const Command kPatternCommand;
 extern const Command kRhythmCommand;
 extern const Command kConvertCommand;
 extern const Command kOctaveCommand;
+extern const Command kPlayCommand;
+extern const Command kRenderCommand;
 
 } // namespace arvento::cli

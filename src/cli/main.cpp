@@ -21,6 +21,8 @@ const Command* const kCommands[] = {
     &kRhythmCommand,
     &kConvertCommand,
     &kOctaveCommand,
+    &kPlayCommand,
+    &kRenderCommand,
 };
 
 void PrintHelp() {

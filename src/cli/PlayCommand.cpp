@@ -1,0 +1,133 @@
+#include "Args.h"
+#include "Commands.h"
+#include "SoundSystem.h"
+#include "TMidiGen.h"
+#include "UiWorkQueue.h"
+#include "VirtualStreamOutput.h"
+
+#include <cstdio>
+#include <iostream>
+#include <limits>
+#include <thread>
+
+namespace arvento::cli {
+
+namespace {
+
+constexpr int kMaxInt = std::numeric_limits<int>::max();
+
+// An instrument by number (0..174) or by its name, such as mgAccordion.
+int InstrumentOption(const Args& args) {
+  const std::optional<std::string> text = args.Value("--instrument");
+  for (std::size_t value = 0; text && value < player::kInstrumentNames.size(); ++value) {
+    if (*text == player::kInstrumentNames[value])
+      return static_cast<int>(value);
+  }
+  return args.Int("--instrument", 0, player::mgOpenTriangle, player::mgAcousticGrandPiano);
+}
+
+// The options are the player's properties, with the player's own defaults.
+void ApplyOptions(const Args& args, player::TMidiGen& gen) {
+  gen.SetVolume(args.Int("--volume", 0, 100, gen.Volume()));
+  gen.SetPan(args.Int("--pan", -100, 100, gen.Pan()));
+  gen.SetReverb(args.Int("--reverb", 0, 100, gen.Reverb()));
+  gen.SetChorus(args.Int("--chorus", 0, 100, gen.Chorus()));
+  gen.SetSustain(args.Has("--sustain"));
+  gen.SetModulation(args.Int("--modulation", 0, 100, gen.Modulation()));
+  gen.SetPitchBend(args.Int("--pitch-bend", -120, 120, gen.PitchBend()));
+  gen.SetPBDelay(args.Int("--pb-delay", 0, 100, gen.PBDelay()));
+  gen.SetPBDuration(args.Int("--pb-duration", 0, 100, gen.PBDuration()));
+  gen.SetDuration(
+      static_cast<std::uint32_t>(args.Int("--duration", 0, kMaxInt, static_cast<int>(gen.Duration()))));
+  gen.SetOctave(args.Int("--octave", 0, 10, gen.Octave()));
+  gen.SetInstrument(InstrumentOption(args));
+  gen.SetChannel(args.Int("--channel", 0, 15, gen.Channel()));
+  gen.SetLoops(static_cast<std::uint32_t>(args.Int("--loops", 0, kMaxInt, static_cast<int>(gen.Loops()))));
+}
+
+void PrintBuffer(const std::vector<player::StreamEvent>& buffer) {
+  for (const player::StreamEvent& event : buffer) {
+    char word[9];
+    std::snprintf(word, sizeof word, "%08X", event.event);
+    std::cout << event.deltaTime << ' ' << word << '\n';
+  }
+}
+
+int RunPlay(const std::vector<std::string>& arguments) {
+  const Args args(arguments,
+                  {"--volume", "--pan", "--reverb", "--chorus", "--modulation", "--pitch-bend", "--pb-delay",
+                   "--pb-duration", "--duration", "--octave", "--instrument", "--channel", "--loops",
+                   "--note", "--text"},
+                  {"--sustain", "--dry-run"});
+  if (!args.Positional().empty())
+    throw UsageError("unexpected argument \"" + args.Positional().front() + "\"");
+  if (args.Has("--note") == args.Has("--text"))
+    throw UsageError("give either --note N or --text TEXT");
+  const bool single = args.Has("--note");
+  const int note = args.Int("--note", 0, 127, 0);
+  const std::string text = args.Value("--text").value_or("");
+
+  player::UiWorkQueue queue;
+  if (args.Has("--dry-run")) {
+    player::VirtualStreamOutput output(queue.Thread());
+    player::TMidiGen gen(output, queue.Thread());
+    ApplyOptions(args, gen);
+    const std::optional<std::vector<player::StreamEvent>> buffer =
+        single ? gen.NoteBuffer(note) : gen.StringBuffer(text);
+    if (!buffer) {
+      std::cerr << "arvento-cli play: the note text holds no note\n";
+      return kExitRefused;
+    }
+    PrintBuffer(*buffer);
+    return kExitOk;
+  }
+
+  const std::unique_ptr<player::SoundSystem> sound = player::SoundSystem::Create(queue.Thread());
+  player::TMidiGen gen(sound->StreamOutput(), queue.Thread());
+  ApplyOptions(args, gen);
+  if (!gen.MidiAvailable()) {
+    std::cerr << "arvento-cli play: no MIDI output: " << sound->Description() << "\n";
+    return kExitRefused;
+  }
+  if (!(single ? gen.PlayNote(note) : gen.PlayString(text))) {
+    std::cerr << "arvento-cli play: the player refused the request"
+              << (single ? "" : ": the note text holds no note") << "\n";
+    return kExitRefused;
+  }
+  while (gen.IsPlaying()) {
+    queue.ProcessPending();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  // The end of the request releases the notes; their release is still heard.
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  return kExitOk;
+}
+
+const char* const kHelp = "Usage: arvento-cli play [OPTIONS] (--note N | --text TEXT) [--dry-run]\n"
+                          "Sounds one note (0..127) or a note text such as \"C5;50,0;E5,0;G5\" at once on\n"
+                          "the live player's output, and waits until it has played.\n\n"
+                          "Options (the player's properties and their defaults):\n"
+                          "  --volume N        0..100, default 100\n"
+                          "  --pan N           -100..100, default 0\n"
+                          "  --reverb N        0..100, default 0\n"
+                          "  --chorus N        0..100, default 0\n"
+                          "  --sustain         hold the sustain pedal\n"
+                          "  --modulation N    0..100, default 0\n"
+                          "  --pitch-bend N    -120..120 tenths of a semitone, default 0\n"
+                          "  --pb-delay N      0..100 percent of the note before the bend, default 0\n"
+                          "  --pb-duration N   0..100 percent of the rest over which it bends, default 100\n"
+                          "  --duration N      ticks of a single note (100 a second), default 50\n"
+                          "  --octave N        0..10, the octave of note names without one, default 4\n"
+                          "  --instrument N    0..127 a General MIDI program, 128..174 a percussion key,\n"
+                          "                    or its name such as mgAccordion; default 0\n"
+                          "  --channel N       0..15 (9 is the percussion channel), default 0\n"
+                          "  --loops N         passes of the request, 0 repeats for ever; default 1\n"
+                          "  --dry-run         play nothing; print the stream buffer that would be\n"
+                          "                    submitted, one event a line: delta, event word in hex\n"
+                          "Exit status 1 when the player refuses the request (no output, no note).\n";
+
+} // namespace
+
+const Command kPlayCommand = {"play", "sound a note or a note text on the live player", kHelp, RunPlay};
+
+} // namespace arvento::cli

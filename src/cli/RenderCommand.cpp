@@ -1,0 +1,45 @@
+#include "Args.h"
+#include "CliIo.h"
+#include "Commands.h"
+#include "Error.h"
+#include "OfflineRender.h"
+#include "SoundFont.h"
+
+#include <filesystem>
+
+namespace arvento::cli {
+
+namespace {
+int RunRender(const std::vector<std::string>& arguments) {
+  const Args args(arguments, {"-o", "--soundfont"});
+  const std::string input = args.Single("FILE.mid");
+  const std::optional<std::string> output = args.Value("-o");
+  if (!output || output->empty())
+    throw UsageError("missing -o OUT.wav");
+  std::string soundFont = player::FindSoundFont();
+  if (const std::optional<std::string> chosen = args.Value("--soundfont")) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(*chosen, error))
+      throw Error("cannot find the SoundFont " + *chosen);
+    soundFont = *chosen;
+  }
+  if (soundFont.empty())
+    throw Error("no General MIDI SoundFont found: install timgm6mb-soundfont or name one with --soundfont");
+  WriteOutputFile(*output, player::WavBytes(player::RenderMidiFile(input, soundFont)));
+  return kExitOk;
+}
+} // namespace
+
+const Command kRenderCommand = {
+    "render", "render a MIDI file to a WAV file through the synthesizer",
+    "Usage: arvento-cli render FILE.mid -o OUT.wav [--soundfont PATH]\n"
+    "Plays FILE.mid through the built-in synthesizer without an audio device and\n"
+    "writes the sound as a 16-bit stereo WAV file at 44.1 kHz, up to the moment\n"
+    "the last note has died away.\n\n"
+    "Options:\n"
+    "  -o OUT.wav          the WAV file to write\n"
+    "  --soundfont PATH    the General MIDI SoundFont; by default ARVENTO_SOUNDFONT,\n"
+    "                      else FluidR3_GM.sf2 or TimGM6mb.sf2 from /usr/share/sounds/sf2\n",
+    RunRender};
+
+} // namespace arvento::cli
