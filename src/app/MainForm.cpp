@@ -5,9 +5,8 @@
 #include "Error.h"
 #include "FilePlayer.h"
 #include "InstrumentNames.h"
-#include "MidiGen.h"
+#include "TMidiGen.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
@@ -28,7 +27,6 @@ constexpr int kLiveVolume = 60;
 constexpr int kLiveModulation = 50;
 constexpr int kLiveDuration = 500;
 constexpr int kLiveOctave = 1;
-constexpr int kLiveInstrumentAccordion = 21;
 
 void SetButtonTextColour(QAbstractButton& button, const QColor& colour) {
   QPalette palette = button.palette();
@@ -77,7 +75,7 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
   MidiGen1->SetPBDuration(0);
   MidiGen1->SetDuration(kLiveDuration);
   MidiGen1->SetOctave(kLiveOctave);
-  MidiGen1->SetInstrument(kLiveInstrumentAccordion);
+  MidiGen1->SetInstrument(player::mgAccordion);
 
   aboutBox = new TAboutBox(services.soundDescription, this);
 
@@ -94,9 +92,9 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
 
 TMainForm2::~TMainForm2() = default;
 
-void TMainForm2::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated) {
+void TMainForm2::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!activated) {
     activated = true;
     Run([this] { FormActivate(); });
   }

@@ -39,8 +39,10 @@ public:
   ~TMainForm2() override;
 
 protected:
-  // Runs FormActivate once, on the first activation of the window.
-  void changeEvent(QEvent* event) override;
+  // Runs FormActivate once, when the window is first shown. Window managers
+  // differ in whether and when they activate a new window, so the first
+  // showing stands for the first activation.
+  void showEvent(QShowEvent* event) override;
 
 private:
   // ==== Application shell: start-up, modes, shared state (MainForm.cpp) ====

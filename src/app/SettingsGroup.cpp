@@ -5,15 +5,13 @@
 
 #include "Error.h"
 #include "InstrumentNames.h"
-#include "MidiGen.h"
+#include "TMidiGen.h"
 
 namespace arvento::app {
 
 namespace {
 
-constexpr int kMelodicLiveChannel = 0; // channel 1
-constexpr int kDrumLiveChannel = 9;    // channel 10
-constexpr int kDrumChannelIndex = 9;   // "10" in the channel list
+constexpr int kDrumChannelIndex = 9; // "10" in the channel list
 constexpr int kVolumeMinimum = 10;
 constexpr int kDefaultVolumeMaximum = 100;
 constexpr int kLargestPlainVolume = 127;
@@ -43,12 +41,12 @@ void TMainForm2::FillInstrumentList() {
     cbChan->setCurrentIndex(kDrumChannelIndex);
     programNumber = cbInstByFamily->currentIndex();
     MidiGen1->SetInstrument(programNumber);
-    MidiGen1->SetChannel(kDrumLiveChannel);
+    MidiGen1->SetChannel(player::mgCh10);
   } else {
     cbChan->setCurrentIndex(0);
     programNumber = cbInstByFamily->currentIndex() + kInstrumentsPerFamily * familyIndex;
     MidiGen1->SetInstrument(programNumber);
-    MidiGen1->SetChannel(kMelodicLiveChannel);
+    MidiGen1->SetChannel(player::mgCh01);
   }
 }
 

@@ -4,8 +4,8 @@
 #include "QtUiThread.h"
 #include "RecordingFilePlayer.h"
 #include "ScriptedDialogs.h"
-#include "SoundSystem.h"
 #include "TestSupport.h"
+#include "VirtualStreamOutput.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -56,7 +56,7 @@ protected:
   ScriptedDialogs dialogs;
   std::vector<std::string> playerLog;
   player::UiThread uiThread = app::QtUiThread();
-  player::VirtualMidiOutput midiOutput;
+  player::VirtualStreamOutput midiOutput{uiThread};
   std::unique_ptr<app::TMainForm2> form;
 };
 

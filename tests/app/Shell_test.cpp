@@ -43,11 +43,14 @@ TEST_F(FormTest, StartsOnTheChordPageWithNoProjectAndThePianoOnChannelOne) {
   EXPECT_TRUE(dialogs.errors.empty());
 }
 
-TEST_F(FormTest, StartUpRunsOnlyOnTheFirstActivation) {
+TEST_F(FormTest, StartUpRunsOnlyOnce) {
   Start();
   Click("bbMelod");
   Choose("cbChan", "5");
-  // Going to another window and coming back does not start the window again.
+  // Hiding and showing the window, or going to another window and coming
+  // back, does not start the window again.
+  form->hide();
+  form->show();
   QWidget other;
   other.show();
   other.activateWindow();
