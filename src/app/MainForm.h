@@ -38,6 +38,9 @@ public:
   explicit TMainForm2(const FormServices& services, QWidget* parent = nullptr);
   ~TMainForm2() override;
 
+  // The live note player as the settings left it.
+  const player::TMidiGen& LivePlayer() const { return *MidiGen1; }
+
 protected:
   // Runs FormActivate once, when the window is first shown. Window managers
   // differ in whether and when they activate a new window, so the first

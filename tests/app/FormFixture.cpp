@@ -54,7 +54,12 @@ void FormTest::Type(const char* name, const QString& text) {
   for (qsizetype i = 0; i < lines.size(); ++i) {
     if (i > 0)
       QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClicks(edit, lines[i]);
+    for (const QChar c : lines[i]) {
+      if (c.unicode() < 0x80)
+        QTest::keyClick(edit, c.toLatin1());
+      else
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
   }
 }
 
