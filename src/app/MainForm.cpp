@@ -60,6 +60,14 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
   sbErase->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
 
+  // A channel slider's position counts down from the top, the loudest level;
+  // a filled groove would suggest the opposite, so the groove stays plain.
+  for (QSlider* slider : Sborka->findChildren<QSlider*>()) {
+    QPalette plain = slider->palette();
+    plain.setColor(QPalette::Highlight, plain.color(QPalette::Button));
+    slider->setPalette(plain);
+  }
+
   pb1->SetImage(&pb1Image);
   pb2->SetImage(&pb2Image);
   ClearGridImage(pb1Image, *pb1);
@@ -136,7 +144,7 @@ void TMainForm2::OnClick(QAbstractButton* button, void (TMainForm2::*handler)())
 void TMainForm2::FormActivate() {
   for (std::size_t k = 0; k < channelSliders.size(); ++k)
     channelSliders[k] = nbMain->findChild<QSlider*>(QString("sbc%1").arg(k + 1));
-  ShowMode(bbAccords, acc, {});
+  ShowPage(bbAccords, acc);
   partMode = 0;
   move(x(), screen()->availableGeometry().top());
   accOctaveShift = 2;
@@ -158,12 +166,15 @@ void TMainForm2::FormActivate() {
   dlb1->SetDirectory(baseDir);
 }
 
-void TMainForm2::ShowMode(QAbstractButton* pressed, QWidget* page, const QString& modeText) {
+void TMainForm2::ShowPage(QAbstractButton* pressed, QWidget* page) {
   nbMain->setCurrentWidget(page);
-  if (!modeText.isEmpty())
-    laRegime->setText(QString::fromStdString(projectTitle) + ". " + modeText);
   for (QAbstractButton* button : {bbMelod, bbAccords, bbPodb, bbPerebor})
     SetButtonTextColour(*button, button == pressed ? kPressedModeColour : kModeColour);
+}
+
+void TMainForm2::ShowMode(QAbstractButton* pressed, QWidget* page, const QString& modeText) {
+  ShowPage(pressed, page);
+  laRegime->setText(QString::fromStdString(projectTitle) + ". " + modeText);
 }
 
 void TMainForm2::bbMelodClick() {
@@ -221,7 +232,7 @@ void TMainForm2::WriteMidiFile(const std::string& fileName, bool toAuditionDir,
   // The audition directory is made on demand, so that playing never fails
   // because the project "tmp" was never opened.
   if (toAuditionDir)
-    fs::create_directories(auditionDir);
+    EnsureDirectory(auditionDir);
   const fs::path path = (toAuditionDir ? auditionDir : projectDir) / fileName;
   project::WriteFileAtomically(path, std::span(bytes));
 

@@ -74,6 +74,8 @@ private:
   void SpeedButton3Click();
   void ResetRecording();
 
+  // Shows the page and colours the pressed mode button red, the others black.
+  void ShowPage(QAbstractButton* pressed, QWidget* page);
   void ShowMode(QAbstractButton* pressed, QWidget* page, const QString& modeText);
   bool PageVisible(const QWidget* page) const { return nbMain->currentWidget() == page; }
   void SetStatusText(const QString& text);
@@ -145,6 +147,8 @@ private:
   std::string PartFileName() const;
   void WritePartRecord(project::PartKind kind, int channel, int voice);
   void UpdateFileLists();
+  // Makes the directory unless it is there; throws "Cannot create" naming it.
+  static void EnsureDirectory(const std::filesystem::path& directory);
 
   // ==== Melody page "work" (MelodyPage.cpp) ====
 

@@ -39,9 +39,7 @@ void TMainForm2::bbOpenProjectClick() {
   // A refused name or a directory that cannot be made leaves the open project open.
   project::CheckProjectName(name);
   const fs::path directory = baseDir / name;
-  std::error_code error;
-  if (!fs::is_directory(directory, error) && !fs::create_directory(directory, error))
-    throw Error("Cannot create " + directory.string());
+  EnsureDirectory(directory);
 
   projectName = name;
   projectTitle = name;
@@ -99,6 +97,12 @@ void TMainForm2::WritePartRecord(project::PartKind kind, int channel, int voice)
                            record);
 }
 
+void TMainForm2::EnsureDirectory(const fs::path& directory) {
+  std::error_code error;
+  if (!fs::is_directory(directory, error) && !fs::create_directory(directory, error))
+    throw Error("Cannot create " + directory.string());
+}
+
 void TMainForm2::UpdateFileLists() {
   flb1->Reread();
   flb2->Reread();
@@ -111,12 +115,12 @@ void TMainForm2::sbEraseClick() {
     return;
   mpSum->Close();
   mpSum->SetFileName({});
-  std::error_code error;
-  if (!fs::remove(file, error) && error)
-    throw Error("Не удалось удалить файл " + file.string() + ": " + error.message());
-  const fs::path record = project::RecordPathFor(file);
-  if (fs::exists(record) && !fs::remove(record, error) && error)
-    throw Error("Не удалось удалить файл " + record.string() + ": " + error.message());
+  for (const fs::path& doomed : {file, project::RecordPathFor(file)}) {
+    std::error_code error;
+    fs::remove(doomed, error);
+    if (error)
+      throw Error("Не удалось удалить файл " + doomed.string() + ": " + error.message());
+  }
   UpdateFileLists();
 }
 
