@@ -38,31 +38,26 @@ void FluidFilePlayer::Open() {
 
 void FluidFilePlayer::Load() {
   SynthCore& core = engine_->Core();
-  auto loaded = std::make_unique<Loaded>();
-  {
-    const std::lock_guard lock(core.renderMutex);
-    loaded->player = new_fluid_player(core.synth);
-  }
-  if (loaded->player == nullptr ||
-      fluid_player_add_mem(loaded->player, bytes_.data(), bytes_.size()) != FLUID_OK) {
-    if (loaded->player != nullptr) {
-      const std::lock_guard lock(core.renderMutex);
-      delete_fluid_player(loaded->player);
-    }
+  const std::lock_guard lock(core.renderMutex);
+  fluid_player_t* player = new_fluid_player(core.synth);
+  if (player == nullptr)
+    throw Error("the synthesizer cannot play " + fileName_);
+  if (fluid_player_add_mem(player, bytes_.data(), bytes_.size()) != FLUID_OK) {
+    delete_fluid_player(player);
     throw Error("the synthesizer cannot play " + fileName_);
   }
-  loaded_ = std::move(loaded);
+  loaded_ = std::make_unique<Loaded>(Loaded{player});
   place_ = Place::Start;
 }
 
-// The MIDI file player is removed between two blocks, never while one renders.
+// The MIDI file player is changed between two blocks, never while one renders.
 void FluidFilePlayer::Unload() {
   if (!loaded_)
     return;
   SynthCore& core = engine_->Core();
-  fluid_player_stop(loaded_->player);
   {
     const std::lock_guard lock(core.renderMutex);
+    fluid_player_stop(loaded_->player);
     delete_fluid_player(loaded_->player);
   }
   loaded_.reset();
@@ -82,14 +77,20 @@ void FluidFilePlayer::Play() {
     Load();
   }
   place_ = Place::Elsewhere;
-  fluid_player_play(loaded_->player);
+  {
+    const std::lock_guard lock(core.renderMutex);
+    fluid_player_play(loaded_->player);
+  }
   core.playingFile = this;
 }
 
 void FluidFilePlayer::Halt() {
   if (!IsPlaying())
     return;
-  fluid_player_stop(loaded_->player);
+  {
+    const std::lock_guard lock(engine_->Core().renderMutex);
+    fluid_player_stop(loaded_->player);
+  }
   engine_->CutSound();
 }
 
