@@ -67,7 +67,6 @@ public:
   // From the output's open notification to its close notification.
   bool IsPlaying() const { return isPlaying_; }
 
-  const MidiGenSettings& Settings() const { return settings_; }
   int PlayerId() const { return playerId_; }
 
   // True while this player's stream is open; otherwise whether the chosen

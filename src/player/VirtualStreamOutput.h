@@ -40,7 +40,6 @@ public:
 
   // Moves the clock on, playing each event at its own time on the way.
   void Advance(std::chrono::microseconds duration);
-  std::chrono::microseconds Clock() const { return now_; }
 
   // Makes the operation fail (return false; Probe finds nothing) until cleared.
   void Fail(Operation operation, bool fail = true);

@@ -39,6 +39,78 @@ struct Rig {
   }
 };
 
+TEST(MidiGenProperties, DefaultsAndClamping) {
+  Rig rig;
+  TMidiGen& gen = rig.gen;
+  EXPECT_EQ(gen.Volume(), 100);
+  EXPECT_EQ(gen.Pan(), 0);
+  EXPECT_EQ(gen.Reverb(), 0);
+  EXPECT_EQ(gen.Chorus(), 0);
+  EXPECT_FALSE(gen.Sustain());
+  EXPECT_EQ(gen.Modulation(), 0);
+  EXPECT_EQ(gen.PitchBend(), 0);
+  EXPECT_EQ(gen.PBDelay(), 0);
+  EXPECT_EQ(gen.PBDuration(), 100);
+  EXPECT_EQ(gen.Duration(), 50u);
+  EXPECT_EQ(gen.Note(), mgC);
+  EXPECT_EQ(gen.Octave(), 4);
+  EXPECT_EQ(gen.Instrument(), mgAcousticGrandPiano);
+  EXPECT_EQ(gen.Channel(), mgCh01);
+  EXPECT_EQ(gen.Loops(), 1u);
+  EXPECT_FALSE(gen.IsPlaying());
+
+  gen.SetVolume(101);
+  EXPECT_EQ(gen.Volume(), 100);
+  gen.SetVolume(-1);
+  EXPECT_EQ(gen.Volume(), 0);
+  gen.SetPan(-101);
+  EXPECT_EQ(gen.Pan(), -100);
+  gen.SetPan(55);
+  EXPECT_EQ(gen.Pan(), 55);
+  gen.SetReverb(1000);
+  EXPECT_EQ(gen.Reverb(), 100);
+  gen.SetChorus(-5);
+  EXPECT_EQ(gen.Chorus(), 0);
+  gen.SetModulation(200);
+  EXPECT_EQ(gen.Modulation(), 100);
+  gen.SetPitchBend(121);
+  EXPECT_EQ(gen.PitchBend(), 120);
+  gen.SetPitchBend(-121);
+  EXPECT_EQ(gen.PitchBend(), -120);
+  gen.SetPBDelay(101);
+  EXPECT_EQ(gen.PBDelay(), 100);
+  gen.SetPBDuration(-1);
+  EXPECT_EQ(gen.PBDuration(), 0);
+  gen.SetOctave(-1);
+  EXPECT_EQ(gen.Octave(), 0);
+  gen.SetDuration(0xFFFFFFFF);
+  EXPECT_EQ(gen.Duration(), 0xFFFFFFFFu);
+  gen.SetLoops(0);
+  EXPECT_EQ(gen.Loops(), 0u);
+
+  // The enumerated properties take the low 8 bits first, then their range.
+  gen.SetNote(12);
+  EXPECT_EQ(gen.Note(), mgB);
+  gen.SetNote(256 + 3);
+  EXPECT_EQ(gen.Note(), mgDsharp);
+  gen.SetInstrument(300);
+  EXPECT_EQ(gen.Instrument(), 44);
+  gen.SetInstrument(-1);
+  EXPECT_EQ(gen.Instrument(), mgOpenTriangle);
+  gen.SetInstrument(mgAccordion);
+  EXPECT_EQ(gen.Instrument(), 21);
+  gen.SetChannel(16);
+  EXPECT_EQ(gen.Channel(), mgCh16);
+  gen.SetChannel(256 + 9);
+  EXPECT_EQ(gen.Channel(), mgCh10);
+
+  EXPECT_EQ(kInstrumentNames.size(), 175u);
+  EXPECT_EQ(kInstrumentNames[mgAccordion], "mgAccordion");
+  EXPECT_EQ(kInstrumentNames[mgGunshot], "mgGunshot");
+  EXPECT_EQ(mgGunshot, 127);
+  EXPECT_EQ(kInstrumentNames[128], "mgAcousticBassDrum");
+}
+
 TEST(MidiGenLifecycle, OnePassFromOpenToClose) {
   Rig rig;
   ASSERT_TRUE(rig.gen.PlayNote(60));
