@@ -65,17 +65,20 @@ std::optional<int> Semitone(std::string_view name) {
   return std::nullopt;
 }
 
-// The item with its missing fields filled in from the items before it.
-std::string FillFields(std::string item, int startStep, std::uint32_t length) {
-  if (!IsDigit(item.front()) && item.front() != ';')
-    item.insert(0, ";");
-  if (item.front() == ';')
-    item.insert(0, std::to_string(startStep));
-  if (std::count(item.begin(), item.end(), ';') == 1)
-    item += ';';
-  if (item.back() == ';')
-    item += std::to_string(length);
-  return item;
+// The item with its missing fields filled in from the items before it: an
+// item that starts with neither a digit nor ";" gets ";" in front, one that
+// then starts with ";" gets the start step in front, one with a single ";"
+// gets another, and one that ends with ";" gets the length.
+std::string FillFields(std::string_view item, int startStep, std::uint32_t length) {
+  std::string filled;
+  if (!IsDigit(item.front()))
+    filled = std::to_string(startStep) + (item.front() == ';' ? "" : ";");
+  filled += item;
+  if (std::count(filled.begin(), filled.end(), ';') == 1)
+    filled += ';';
+  if (filled.back() == ';')
+    filled += std::to_string(length);
+  return filled;
 }
 
 struct Fields {
@@ -163,7 +166,7 @@ ParsedNotes ParseNoteString(std::string_view text, const NoteStringContext& cont
     if (trimmed.empty())
       break;
 
-    const std::string item = FillFields(std::string(trimmed), startStep, length.value_or(context.duration));
+    const std::string item = FillFields(trimmed, startStep, length.value_or(context.duration));
     const auto [startField, noteField, lengthField] = SplitFields(item);
 
     const std::optional<int> start = InRange(ParseInteger(startField), 0, kMaxInteger);
