@@ -32,20 +32,4 @@ fs::path FileListBox::SelectedFile() const {
   return directory_ / item->text().toStdString();
 }
 
-std::vector<fs::path> FileListBox::Files() const {
-  std::vector<fs::path> files;
-  for (int i = 0; i < count(); ++i)
-    files.push_back(directory_ / this->item(i)->text().toStdString());
-  return files;
-}
-
-void FileListBox::SelectFile(const QString& name) {
-  const QList<QListWidgetItem*> found = findItems(name, Qt::MatchExactly);
-  if (found.isEmpty())
-    return;
-  clearSelection();
-  setCurrentItem(found.front());
-  found.front()->setSelected(true);
-}
-
 } // namespace arvento::app

@@ -22,10 +22,6 @@ public:
   // The full path of the selected file: the current item when it is
   // selected, else the first selected one; empty when none is.
   std::filesystem::path SelectedFile() const;
-  // The full paths of all files in list order.
-  std::vector<std::filesystem::path> Files() const;
-  // Selects the file of that name, as a click would.
-  void SelectFile(const QString& name);
 
 private:
   std::filesystem::path directory_;

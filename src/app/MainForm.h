@@ -1,9 +1,11 @@
 #pragma once
 
 // The main window: one class that owns all state and all commands of the
-// program. Its implementation is split by page; each page file holds the
-// handlers and helpers declared in that page's section below, and a
-// Connect<Page>() that wires the page's controls to them.
+// program. Its implementation is split by page: each page file holds the
+// handlers, helpers and fields declared in that page's section below, and a
+// Connect<Page>() that wires the page's controls to them; ConnectControls()
+// calls every Connect<Page>(). Every handler runs through Run(), the one
+// error guard.
 
 #include "FormServices.h"
 #include "PartRecord.h"

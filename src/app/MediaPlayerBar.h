@@ -33,7 +33,6 @@ public:
   void Pause();
   void Stop();
   void Close();
-  bool IsOpen() const { return open_; }
 
   // Carries out what a press of the button does.
   void Press(Button button);
