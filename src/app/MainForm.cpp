@@ -113,6 +113,7 @@ void TMainForm2::ConnectControls() {
   ConnectSettingsGroup();
   ConnectProjectGroup();
   ConnectMelodyPage();
+  ConnectChordPage();
 }
 
 void TMainForm2::ConnectShell() {
@@ -253,6 +254,12 @@ void TMainForm2::WriteMidiFile(const std::string& fileName, bool toAuditionDir,
 }
 
 void TMainForm2::PlayerButtonClick(MediaPlayerBar& player, MediaPlayerBar::Button button) {
+  if (&player == mp1)
+    mp1Click();
+  else if (&player == mp2)
+    mp2Click();
+  else
+    mpSumClick();
   player.Press(button);
 }
 

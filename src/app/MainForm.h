@@ -7,6 +7,7 @@
 // calls every Connect<Page>(). Every handler runs through Run(), the one
 // error guard.
 
+#include "AccompanimentCompiler.h"
 #include "FormServices.h"
 #include "PartRecord.h"
 #include "SoundSettings.h"
@@ -160,6 +161,48 @@ private:
   void bbReadClick();
   void flb2Click();
   void CompileMelody(bool toAuditionDir);
+
+  // ==== Chord page "acc" (ChordPage.cpp) ====
+
+public:
+  // What the chord page keeps beside its controls, for checks from outside.
+  const std::vector<std::string>& ExpandedChords() const { return lbFin; }
+  int AccompanimentOctaveShift() const { return accOctaveShift; }
+  bool PickingStyleIsPiano() const { return rbFno2; }
+  bool PickingStyleIsGuitar() const { return rbGuitar2; }
+
+private:
+  void ConnectChordPage();
+  void bbDragonClick();
+  void bbSaveAccordCHClick();
+  void bbClearAllAccClick();
+  void bbReadAClick();
+  void bbRestoreClick();
+  void bbOctpClick();
+  void bboctmClick();
+  void flb1Click();
+  // The players' buttons: only one file plays at a time.
+  void mp1Click();
+  void mp2Click();
+  void mpSumClick();
+  void rbFnoClick();
+  void rbGuitarClick();
+  chords::AccompanimentSettings CurrentAccompanimentSettings() const;
+  // Compiles the chord pane (the reserve reAcc2 on the parts page, the base
+  // chord in base chord mode) into the part file: the audition copy only,
+  // or with toAuditionDir clear the project file first.
+  void CompileAccompaniment(bool toAuditionDir);
+  // Turns lbFin into the part file and writes it.
+  void WriteAccompaniment(bool toAuditionDir);
+  // Tells in the status bar which chord items the compile skipped and why.
+  void ShowSkippedItems(const std::vector<std::string>& skipped);
+
+  // The expanded chord list of the last compile.
+  std::vector<std::string> lbFin;
+  // The style choice of the picking settings, which mirrors rbFno and rbGuitar.
+  bool rbFno2 = false;
+  bool rbGuitar2 = true;
+  bool skippedItemsShown = false;
 };
 
 } // namespace arvento::app

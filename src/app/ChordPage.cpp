@@ -1,0 +1,219 @@
+// The chord page "acc": the chord sequence played, saved, read back,
+// restored and moved by octaves; the accompaniment compile that the parts
+// page shares; the rule that only one player plays at a time.
+
+#include "MainForm.h"
+
+#include "AccompanimentCompiler.h"
+#include "PaneText.h"
+#include "PartFile.h"
+#include "ProjectNames.h"
+
+namespace fs = std::filesystem;
+
+namespace arvento::app {
+
+void TMainForm2::ConnectChordPage() {
+  OnClick(bbDragon, &TMainForm2::bbDragonClick);
+  OnClick(bbSaveAccordCH, &TMainForm2::bbSaveAccordCHClick);
+  OnClick(bbClearAllAcc, &TMainForm2::bbClearAllAccClick);
+  OnClick(bbReadA, &TMainForm2::bbReadAClick);
+  OnClick(bbRestore, &TMainForm2::bbRestoreClick);
+  OnClick(bbOctp, &TMainForm2::bbOctpClick);
+  OnClick(bboctm, &TMainForm2::bboctmClick);
+  connect(flb1, &QListWidget::itemClicked, this, [this] { Run([this] { flb1Click(); }); });
+  connect(flb1, &QListWidget::itemDoubleClicked, this, [this] { Run([this] { bbReadAClick(); }); });
+  // A radio button is also chosen with the arrow keys, so the mirror follows
+  // the checked state rather than the mouse.
+  connect(rbFno, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked)
+      Run([this] { rbFnoClick(); });
+  });
+  connect(rbGuitar, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked)
+      Run([this] { rbGuitarClick(); });
+  });
+}
+
+void TMainForm2::bbDragonClick() {
+  if (projectName.empty())
+    OpenDefaultProject();
+  autoPlay = true;
+  CompileAccompaniment(true);
+}
+
+void TMainForm2::bbSaveAccordCHClick() {
+  if (projectName.empty()) {
+    OpenDefaultProject();
+  } else {
+    const int channel = cbChan->currentText().toInt();
+    const int voice = cbVoice->currentText().toInt();
+    const std::string name = PartFileName();
+    bool save = true;
+    if (fs::exists(projectDir / name))
+      save = dialogs.Ask("Файл " + QString::fromStdString(name) + " в проекте уже записан. Перезаписать?");
+    else if (fs::exists(projectDir / project::PartFileName(channel, voice, project::kMelodyRole)))
+      save = dialogs.Ask("Канал " + cbChan->currentText() + ", голос " + cbVoice->currentText() +
+                         " в проекте уже задействованы. Использовать еще раз?");
+    if (save) {
+      autoPlay = false;
+      WritePartRecord(project::PartKind::Accords, channel, voice);
+      CompileAccompaniment(false);
+    }
+  }
+  UpdateFileLists();
+}
+
+void TMainForm2::bbClearAllAccClick() {
+  reAcc->clear();
+}
+
+void TMainForm2::bbReadAClick() {
+  const fs::path file = flb1->SelectedFile();
+  const fs::path recordFile = project::RecordPathFor(file);
+  if (file.empty() || !fs::exists(recordFile)) {
+    dialogs.Inform("Нет файла с записью аккордов");
+    return;
+  }
+  // The whole record is read before anything is applied, so that a bad
+  // record changes nothing on the page.
+  const project::PartRecord record = project::ReadPartRecord(recordFile);
+  if (record.kind == project::PartKind::Melody) {
+    dialogs.Inform("В этом файле записана мелодия");
+    return;
+  }
+  // The instrument list is refilled for the record's family before its
+  // instrument is chosen, and the channel is set after the refill, which
+  // resets it; otherwise a drum part would pick from the wrong list.
+  cbFamily->setCurrentIndex(record.family);
+  FillInstrumentList();
+  sbMod->setValue(record.modulation);
+  sbGrom->setValue(record.volume);
+  cbInstByFamily->setCurrentIndex(record.instrument);
+  cbChan->setCurrentIndex(record.channel - 1);
+  cbVoice->setCurrentIndex(record.voice - 1);
+  SetPaneLines(*reAcc, record.chordLines);
+  SetPaneLines(*reAcc2, record.chordLines);
+  mp2->Close();
+  mp2->SetFileName(file.string());
+  mp2->Open();
+  if (autoPlay)
+    mp2->Play();
+}
+
+void TMainForm2::bbRestoreClick() {
+  reAcc->clear();
+  const std::vector<std::string> reserve = PaneLines(*reAcc2);
+  if (reserve.empty()) {
+    dialogs.Inform("Резервное поле записи аккордов пустое, восстановление невозможно");
+    return;
+  }
+  SetPaneLines(*reAcc, reserve);
+}
+
+void TMainForm2::bbOctpClick() {
+  // A melody in the melody pane keeps the accompaniment from rising.
+  if (re2->toPlainText().isEmpty())
+    ++accOctaveShift;
+}
+
+void TMainForm2::bboctmClick() {
+  --accOctaveShift;
+}
+
+void TMainForm2::flb1Click() {
+  for (MediaPlayerBar* player : {mp1, mp2, mpSum})
+    player->Close();
+}
+
+void TMainForm2::mp1Click() {
+  mpSum->Close();
+  mp2->Close();
+}
+
+void TMainForm2::mp2Click() {
+  for (MediaPlayerBar* player : {mpSum, mp1}) {
+    player->Close();
+    player->SetFileName({});
+  }
+}
+
+// Not a rule of the page players: the project player closes both page
+// players, so that it too never plays over another file.
+void TMainForm2::mpSumClick() {
+  mp1->Close();
+  mp2->Close();
+}
+
+void TMainForm2::rbFnoClick() {
+  rbFno2 = true;
+  rbGuitar2 = false;
+}
+
+void TMainForm2::rbGuitarClick() {
+  rbGuitar2 = true;
+  rbFno2 = false;
+}
+
+chords::AccompanimentSettings TMainForm2::CurrentAccompanimentSettings() const {
+  chords::AccompanimentSettings settings;
+  settings.guitar = rbGuitar->isChecked();
+  settings.arpeggio = cbArp->isChecked() ? cmbArp->currentText().toInt() : 0;
+  settings.octaveShift = accOctaveShift;
+  return settings;
+}
+
+void TMainForm2::CompileAccompaniment(bool toAuditionDir) {
+  QPlainTextEdit& target = PageVisible(perebor) ? *reAcc2 : *reAcc;
+  const std::vector<std::string> lines =
+      partsPlayRequest ? std::vector<std::string>{chords::BaseChordLine(edBase->text().toStdString())}
+                       : PaneLines(target);
+  const std::vector<std::string> reserve = PaneLines(*reAcc2);
+
+  const chords::AccompanimentResult expansion =
+      chords::ExpandChordLines(lines, CurrentAccompanimentSettings());
+  // The cleaned lines go back where they came from, one for one; in base
+  // chord mode the single line lands on the first line of the pane.
+  std::vector<std::string> shown = PaneLines(target);
+  shown.resize(std::max(shown.size(), expansion.cleanedLines.size()));
+  std::copy(expansion.cleanedLines.begin(), expansion.cleanedLines.end(), shown.begin());
+  SetPaneLines(target, shown);
+  if (!reserve.empty()) {
+    std::vector<std::string> restored = PaneLines(*reAcc2);
+    restored.front() = reserve.front();
+    SetPaneLines(*reAcc2, restored);
+  }
+  lbFin = expansion.finEntries;
+  ShowSkippedItems(expansion.skipped);
+
+  if (!toAuditionDir)
+    WriteAccompaniment(false);
+  WriteAccompaniment(true);
+}
+
+void TMainForm2::WriteAccompaniment(bool toAuditionDir) {
+  const SoundSettings sound = CurrentSoundSettings();
+  const std::vector<std::string> events =
+      chords::AccompanimentEvents(lbFin, CurrentAccompanimentSettings(), sound.channel, sound.volume);
+  WriteMidiFile(PartFileName(), toAuditionDir, midi::PartFileFromEvents(sound, events));
+}
+
+void TMainForm2::ShowSkippedItems(const std::vector<std::string>& skipped) {
+  if (skipped.empty()) {
+    // Only a message of an earlier compile is taken away, not another notice.
+    if (skippedItemsShown) {
+      SetStatusText({});
+      stbText->setToolTip({});
+    }
+    skippedItemsShown = false;
+    return;
+  }
+  QStringList messages;
+  for (const std::string& message : skipped)
+    messages.push_back(QString::fromStdString(message));
+  SetStatusText(messages.join(" | "));
+  stbText->setToolTip(messages.join('\n'));
+  skippedItemsShown = true;
+}
+
+} // namespace arvento::app
