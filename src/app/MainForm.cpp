@@ -113,6 +113,7 @@ void TMainForm2::ConnectControls() {
   ConnectSettingsGroup();
   ConnectProjectGroup();
   ConnectMelodyPage();
+  ConnectGridPage();
   ConnectChordPage();
 }
 
@@ -154,7 +155,6 @@ void TMainForm2::FormActivate() {
   octaveOffset = -12;
   recordingOn = false;
   noteSounding = false;
-  recordedCount = 0;
   cbFamily->setCurrentIndex(0);
   cbInstByFamily->setCurrentIndex(0);
   cbVoice->setCurrentIndex(0);
@@ -163,7 +163,7 @@ void TMainForm2::FormActivate() {
   ResetRecording();
   FillInstrumentList();
   SelectInstrument();
-  ClearGridImage(pb1Image, *pb1);
+  DrawEmptyGrid(kMelodyGrid);
   dlb1->SetDirectory(baseDir);
 }
 
@@ -191,12 +191,12 @@ void TMainForm2::bbAccordsClick() {
 void TMainForm2::bbPodbClick() {
   ShowMode(bbPodb, save, "Запись одиночной партии");
   bbBas->setEnabled(false);
-  ClearGridImage(pb1Image, *pb1);
+  DrawEmptyGrid(kMelodyGrid);
 }
 
 void TMainForm2::bbPereborClick() {
   ShowMode(bbPerebor, perebor, "Запись перебора");
-  ClearGridImage(pb1Image, *pb1);
+  DrawEmptyGrid(kMelodyGrid);
   ClearGridImage(pb2Image, *pb2);
 }
 
@@ -209,9 +209,8 @@ void TMainForm2::SpeedButton3Click() {
 }
 
 void TMainForm2::ResetRecording() {
-  recordedNotes.fill(0);
-  recordedCount = 0;
-  melodySlots.fill(MelodySlot{});
+  keyboardRecording.Reset();
+  melodySlots.clear();
 }
 
 void TMainForm2::SetStatusText(const QString& text) {

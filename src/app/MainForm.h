@@ -9,7 +9,9 @@
 
 #include "AccompanimentCompiler.h"
 #include "FormServices.h"
+#include "KeyboardRecording.h"
 #include "PartRecord.h"
+#include "RtttlConversion.h"
 #include "SoundSettings.h"
 #include "ui_MainForm.h"
 
@@ -52,15 +54,6 @@ protected:
 
 private:
   // ==== Application shell: start-up, modes, shared state (MainForm.cpp) ====
-
-  // One entry of the melody slots: what the conversion of the drawn rhythm
-  // keeps per note.
-  struct MelodySlot {
-    int pitch = 0;
-    int length = 0;
-    bool dotted = false;
-    int repeat = 1;
-  };
 
   void ConnectControls();
   void ConnectShell();
@@ -115,9 +108,10 @@ private:
   int octaveOffset = -12;
   bool recordingOn = false;
   bool noteSounding = false;
-  std::array<int, 1001> recordedNotes{}; // entries 1..1000
-  int recordedCount = 0;
-  std::array<MelodySlot, 1001> melodySlots{}; // entries 1..1000
+  // The pitches played while recording: recordedNotes, recordedCount.
+  melody::KeyboardRecording keyboardRecording;
+  // The notes and rests of the last conversion of the drawn rhythm.
+  std::vector<melody::MelodySlot> melodySlots;
   // The hidden texts: rhythm pane and the fragment buffer.
   std::vector<std::string> re1;
   std::vector<std::string> re11;
@@ -161,6 +155,79 @@ private:
   void bbReadClick();
   void flb2Click();
   void CompileMelody(bool toAuditionDir);
+
+  // ==== Grid page "save": keyboard recording (Keyboard.cpp), melody grid
+  // (GridPage.cpp), conversion, fragments and octaves (MelodyFragments.cpp) ====
+
+public:
+  // What the grid page keeps beside its controls, for checks from outside.
+  const std::vector<std::string>& RhythmText() const { return re1; }
+  const std::vector<std::string>& RhythmBuffer() const { return re11; }
+  const std::vector<std::string>& MelodyBuffer() const { return re22; }
+  const melody::KeyboardRecording& Recording() const { return keyboardRecording; }
+  int OctaveOffset() const { return octaveOffset; }
+
+private:
+  // The target of the shared grid routines: the melody grid pb1 or the
+  // pattern grid pb2 of the parts page.
+  static constexpr int kMelodyGrid = 1;
+  static constexpr int kPatternGrid = 2;
+
+  void ConnectGridPage();
+
+  void buRecCardKeyPress(int charCode);
+  void buRecCardKeyUp(int keyCode);
+  void buRecCardClick();
+  void buPodborClick();
+  void buNewRecClick();
+
+  // Shared by both grids: the row drawing, the empty grid, and the drawing
+  // and erasing by the pointer (the right-button row copy is pb1's own).
+  void DrawGridRow(int y, int target);
+  void DrawEmptyGrid(int target);
+  void GridMouseDown(Qt::MouseButtons held, int x, int y);
+  void GridMouseMove(int target, int x);
+  void GridMouseUp(int target, int x, int y);
+  // Toggles gridEraseMode and captions the grid's erase button.
+  void ToggleGridEraseMode(QAbstractButton& button);
+  QImage& GridImage(int target) { return target == kPatternGrid ? pb2Image : pb1Image; }
+  GridCanvas& GridView(int target) { return target == kPatternGrid ? *pb2 : *pb1; }
+
+  void bbSetkaClick();
+  void bbDrawEraseClick();
+  void rb8Click();
+  void rb6Click();
+  void cb1Change();
+  void pb1MouseDown(Qt::MouseButtons held, int x, int y);
+  void pb1MouseMove(int x);
+  void pb1MouseUp(Qt::MouseButton button, int x, int y);
+  void CopyRowAbove(int y);
+
+  void bbProbaClick();
+  // Reads pb2 when the parts page is in front, else pb1, into RTTTL-E in re2
+  // and plays it.
+  void ConvertGrid();
+  void buPlayRTTTLClick();
+  void bbPlayClick();
+  void buFromMemoryClick();
+  void bbStopClick();
+  void buIncClick();
+  void buDecClick();
+  void ShiftOctave(int octaves);
+
+  int lastNote = 0;
+  int gridCellWidth = 24;
+  int gridColumns = 32;
+  int gridBarCells = 8;
+  bool gridDragging = false;
+  bool gridEraseMode = false;
+  int gridPressX = 0;
+  int gridReleaseX = 0;
+  int gridRowLineY = 15;
+  // Where the trail of a drag continues from.
+  QPoint gridPenPos;
+  // Whether the status bar shows why the last octave shift was refused.
+  bool octaveRefusalShown = false;
 
   // ==== Chord page "acc" (ChordPage.cpp) ====
 

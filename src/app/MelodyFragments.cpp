@@ -1,0 +1,123 @@
+// From the drawn rhythm and the keyboard recording to RTTTL-E, fragment by
+// fragment: the conversion, the fragment buffer and the octave buttons.
+
+#include "MainForm.h"
+
+#include "GridGeometry.h"
+#include "GridRuns.h"
+#include "OctaveShift.h"
+#include "PaneText.h"
+#include "RhythmText.h"
+
+namespace arvento::app {
+
+namespace {
+
+// Outside the image there is no pixel to read, as the platform reports it.
+melody::Sample SampleAt(const QImage& image, int x, int y) {
+  if (!image.valid(x, y))
+    return melody::Sample::Other;
+  const QRgb pixel = image.pixel(x, y);
+  return melody::SampleOfColour(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+void AppendLines(std::vector<std::string>& to, const std::vector<std::string>& lines) {
+  to.insert(to.end(), lines.begin(), lines.end());
+}
+
+} // namespace
+
+void TMainForm2::bbProbaClick() {
+  ConvertGrid();
+}
+
+void TMainForm2::ConvertGrid() {
+  re1.clear();
+  re2->clear();
+  const bool pattern = PageVisible(perebor);
+  const QImage& image = pattern ? pb2Image : pb1Image;
+  const std::vector<std::string> runList = melody::CollectRunList(
+      pattern ? 1 : melody::kMelodyGridRows, {gridColumns, gridCellWidth, gridBarCells},
+      [&image](int row, int x) { return SampleAt(image, x, melody::RowLineY(row)); });
+  re1 = melody::RunsToRhythm(runList, cb1->currentText().toStdString());
+  buPlayRTTTLClick();
+  // The play compiles whatever the conversion left, an empty pane included.
+  buPlayClick();
+}
+
+void TMainForm2::buPlayRTTTLClick() {
+  melody::RtttlConversion conversion = melody::RhythmToRtttl(re1, keyboardRecording.recordedNotes());
+  melodySlots = std::move(conversion.melodySlots);
+  re2->clear();
+  if (!conversion.message.empty()) {
+    dialogs.Inform(QString::fromStdString(conversion.message));
+    return;
+  }
+  SetPaneLines(*re2, conversion.lines);
+}
+
+void TMainForm2::bbPlayClick() {
+  if (!dialogs.Ask("Сохранить записанный фрагмент?"))
+    return;
+  AppendLines(re11, re1);
+  AppendLines(re22, PaneLines(*re2));
+  re2->clear();
+  re1.clear();
+  ResetRecording();
+  DrawEmptyGrid(kMelodyGrid);
+}
+
+void TMainForm2::buFromMemoryClick() {
+  if (!dialogs.Ask("Вывести всю запись?"))
+    return;
+  AppendLines(re1, re11);
+  std::vector<std::string> melody = PaneLines(*re2);
+  AppendLines(melody, re22);
+  SetPaneLines(*re2, melody);
+  re22.clear();
+  re11.clear();
+  ResetRecording();
+}
+
+void TMainForm2::bbStopClick() {
+  mp2->Stop();
+}
+
+void TMainForm2::buIncClick() {
+  ShiftOctave(1);
+}
+
+void TMainForm2::buDecClick() {
+  ShiftOctave(-1);
+}
+
+// A shift that would take a note out of the playable range, or that meets a
+// token it cannot read, changes nothing, the keyboard included, and says why
+// in the status bar.
+void TMainForm2::ShiftOctave(int octaves) {
+  if (PageVisible(save))
+    (recordMode ? bbRecCard : bbPodbor)->setFocus();
+  std::string refusal;
+  if (!re2->toPlainText().isEmpty()) {
+    const melody::MelodyOctaveShift shift = melody::ShiftMelodyOctave(PaneLines(*re2), octaves);
+    refusal = shift.refusal;
+    if (refusal.empty())
+      SetPaneLines(*re2, shift.lines);
+  } else {
+    melody::RecordingOctaveShift shift = melody::ShiftRecordingOctave(keyboardRecording, octaves);
+    refusal = shift.refusal;
+    keyboardRecording = std::move(shift.recording);
+  }
+  if (!refusal.empty()) {
+    SetStatusText(QString::fromStdString(refusal));
+    octaveRefusalShown = true;
+    return;
+  }
+  octaveOffset += 12 * octaves;
+  if (octaveRefusalShown) {
+    SetStatusText({});
+    octaveRefusalShown = false;
+  }
+}
+
+} // namespace arvento::app
