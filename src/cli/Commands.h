@@ -21,14 +21,15 @@ struct Command {
 
 extern const Command kMelodyCommand;
 extern const Command kDumpCommand;
+extern const Command kPatternCommand;
+extern const Command kRhythmCommand;
 extern const Command kChordsCommand;
 extern const Command kTonesCommand;
 extern const Command kVoiceCommand;
-extern const Command kPatternCommand;
-extern const Command kRhythmCommand;
 extern const Command kConvertCommand;
 extern const Command kOctaveCommand;
 extern const Command kPlayCommand;
 extern const Command kRenderCommand;
+extern const Command kAssembleCommand;
 
 } // namespace arvento::cli

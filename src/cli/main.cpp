@@ -14,15 +14,16 @@ namespace {
 const Command* const kCommands[] = {
     &kMelodyCommand,
     &kDumpCommand,
+    &kPatternCommand,
+    &kRhythmCommand,
     &kChordsCommand,
     &kTonesCommand,
     &kVoiceCommand,
-    &kPatternCommand,
-    &kRhythmCommand,
     &kConvertCommand,
     &kOctaveCommand,
     &kPlayCommand,
     &kRenderCommand,
+    &kAssembleCommand,
 };
 
 void PrintHelp() {
