@@ -115,6 +115,7 @@ void TMainForm2::ConnectControls() {
   ConnectMelodyPage();
   ConnectGridPage();
   ConnectChordPage();
+  ConnectAssemblyPage();
 }
 
 void TMainForm2::ConnectShell() {

@@ -8,6 +8,7 @@
 // error guard.
 
 #include "AccompanimentCompiler.h"
+#include "Assembly.h"
 #include "FormServices.h"
 #include "KeyboardRecording.h"
 #include "PartRecord.h"
@@ -270,6 +271,17 @@ private:
   bool rbFno2 = false;
   bool rbGuitar2 = true;
   bool skippedItemsShown = false;
+
+  // ==== Assembly page "Sborka" (AssemblyPage.cpp) ====
+
+  void ConnectAssemblyPage();
+  void bbSborClick();
+  void bbSobrClick();
+  void BitBtn1Click();
+  // Leaves the settings and the panes as the last part processed set them:
+  // the settings of the last part, the texts of the last melody and the last
+  // chord part.
+  void ShowAssembledParts(const std::vector<project::ProjectPart>& parts);
 };
 
 } // namespace arvento::app

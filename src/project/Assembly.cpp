@@ -30,7 +30,9 @@ struct CompiledPart {
 std::vector<ProjectPart> ReadProjectParts(const fs::path& projectDir, const std::string& title) {
   std::vector<ProjectPart> parts;
   for (const std::string& fileName : ProjectMidiFiles(projectDir)) {
-    if (BaseName(fileName) == title)
+    // A title with a dot in it ("song.v2") names the assembled file by its
+    // whole name, not by the text before the first dot.
+    if (BaseName(fileName) == title || fileName == title + ".mid")
       continue;
     const fs::path record = RecordPathFor(projectDir / fileName);
     if (!fs::exists(record))

@@ -37,9 +37,10 @@ protected:
     WriteFileAtomically(song / name, melody::CompileMelody({"8c6, "}, SoundSettings{}));
   }
 
-  AssemblySettings Settings() const {
+  AssemblySettings Settings(const fs::path& project = {}) const {
     AssemblySettings settings;
-    settings.levels = LevelsFromParts(ReadProjectParts(song, "song"));
+    const fs::path dir = project.empty() ? song : project;
+    settings.levels = LevelsFromParts(ReadProjectParts(dir, dir.filename().string()));
     return settings;
   }
 
@@ -128,4 +129,16 @@ TEST_F(AssemblyTest, ProblemsAreFoundBeforeAnythingIsRewritten) {
   const AssemblyResult nothing = AssembleProject(empty.path(), audition, "x", settings);
   EXPECT_EQ(nothing.notice, kNoPartsNotice);
   EXPECT_FALSE(fs::exists(empty.path() / "x.mid"));
+}
+
+TEST_F(AssemblyTest, ATitleWithADotAssemblesAgain) {
+  const fs::path dotted = base.path() / "song.v2";
+  fs::rename(song, dotted);
+  const AssemblySettings settings = Settings(dotted);
+  const AssemblyResult first = AssembleProject(dotted, audition, "song.v2", settings);
+  ASSERT_EQ(first.assembledFile, dotted / "song.v2.mid");
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(first.assembledFile);
+  EXPECT_EQ(AssembleProject(dotted, audition, "song.v2", settings).parts.size(), 2u);
+  EXPECT_EQ(ReadFileBytes(first.assembledFile), bytes);
+  EXPECT_EQ(test::MidiCsvNotes(first.assembledFile).size(), 4u + 4 * 12);
 }

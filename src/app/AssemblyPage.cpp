@@ -1,0 +1,98 @@
+// The assembly page "Sborka": a level per channel, and every part of the
+// project recompiled with its channel's level and joined into one file.
+
+#include "MainForm.h"
+
+#include "Assembly.h"
+#include "Error.h"
+#include "PaneText.h"
+#include "ProjectNames.h"
+
+namespace arvento::app {
+
+void TMainForm2::ConnectAssemblyPage() {
+  OnClick(bbSbor, &TMainForm2::bbSborClick);
+  OnClick(bbSobr, &TMainForm2::bbSobrClick);
+  OnClick(BitBtn1, &TMainForm2::BitBtn1Click);
+}
+
+void TMainForm2::bbSborClick() {
+  bool isNumber = false;
+  const int maximum = edGrMax->text().toInt(&isNumber);
+  if (!isNumber)
+    throw Error("Максимум громкости \"" + edGrMax->text().toStdString() + "\" не целое число.");
+  ShowMode(bbSbor, Sborka, "Сборка");
+  for (QSlider* slider : channelSliders) {
+    slider->setMaximum(maximum);
+    slider->setValue(maximum);
+  }
+  // With no project open there is no part, and every channel stays silent.
+  if (projectName.empty())
+    return;
+  const std::array<int, 16> levels =
+      project::LevelsFromParts(project::ReadProjectParts(projectDir, projectTitle));
+  for (std::size_t channel = 0; channel < levels.size(); ++channel)
+    channelSliders[channel]->setValue(maximum - levels[channel]);
+}
+
+void TMainForm2::bbSobrClick() {
+  if (projectName.empty()) {
+    dialogs.Inform(QString::fromStdString(project::kNoPartsNotice));
+    return;
+  }
+  // The level is what each slider shows against its own top, and the
+  // velocity stays within the volume slider's range.
+  project::AssemblySettings settings;
+  for (std::size_t channel = 0; channel < channelSliders.size(); ++channel)
+    settings.levels[channel] = channelSliders[channel]->maximum() - channelSliders[channel]->value();
+  settings.volumeMax = sbGrom->maximum();
+  settings.tempo = sbFreq->value();
+  settings.accompaniment = CurrentAccompanimentSettings();
+
+  // Every part file and the assembled file are rewritten; no player may hold one.
+  for (MediaPlayerBar* player : {mp1, mp2, mpSum}) {
+    player->Close();
+    player->SetFileName({});
+  }
+  const project::AssemblyResult result =
+      project::AssembleProject(projectDir, auditionDir, projectTitle, settings);
+  if (!result.notice.empty()) {
+    dialogs.Inform(QString::fromStdString(result.notice));
+    return;
+  }
+  autoPlay = false;
+  ShowAssembledParts(result.parts);
+  ShowSkippedItems(result.skipped);
+  UpdateFileLists();
+  mpSum->SetFileName(result.assembledFile.string());
+  mpSum->Open();
+  mpSum->Play();
+}
+
+void TMainForm2::ShowAssembledParts(const std::vector<project::ProjectPart>& parts) {
+  for (const project::ProjectPart& part : parts) {
+    const project::PartRecord& record = part.record;
+    if (record.kind == project::PartKind::Melody) {
+      re1 = record.rhythmLines;
+      SetPaneLines(*re2, record.melodyLines);
+    } else {
+      SetPaneLines(*reAcc, record.chordLines);
+      SetPaneLines(*reAcc2, record.chordLines);
+    }
+  }
+  const project::PartRecord& last = parts.back().record;
+  assemblyRole = last.kind == project::PartKind::Melody ? project::kMelodyRole : project::kAccompanimentRole;
+  cbFamily->setCurrentIndex(last.family);
+  FillInstrumentList();
+  sbMod->setValue(last.modulation);
+  cbInstByFamily->setCurrentIndex(last.instrument);
+  cbChan->setCurrentIndex(last.channel - 1);
+  cbVoice->setCurrentIndex(last.voice - 1);
+  sbGrom->setValue(last.volume);
+}
+
+void TMainForm2::BitBtn1Click() {
+  mpSum->Stop();
+}
+
+} // namespace arvento::app
