@@ -13,6 +13,17 @@
 #include <chrono>
 #include <vector>
 
+#include <ostream>
+
+// Texts and colours in failure messages as a person reads them.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+// Colours in failure messages as their components.
+inline void PrintTo(const QColor& colour, std::ostream* out) {
+  *out << "rgb(" << colour.red() << ", " << colour.green() << ", " << colour.blue() << ")";
+}
+
 namespace arvento::test {
 
 class GridPageTest : public FormTest {
