@@ -48,6 +48,8 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
 
   stbText = new QLabel(stb);
   stbText->setObjectName("stbText");
+  // A long notice is cut off at the window's edge rather than widening the window.
+  stbText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   stb->addWidget(stbText, 1);
   stbSound = new QLabel(stb);
   stbSound->setObjectName("stbSound");
