@@ -64,17 +64,26 @@ TEST_F(KeyboardTest, OnlyTheReleaseOfTheSoundingKeyEndsItsNote) {
   Key(';');
   Key(';');
   EXPECT_EQ(Sounded(), (Notes{84, 84, 88, 88}));
+  // Shift held at the release turns the keys into colon and double quote.
+  KeyDown(';');
+  KeyUp(':', Qt::ShiftModifier);
+  KeyDown(';');
+  KeyUp(';');
+  KeyDown('\'');
+  KeyUp('"', Qt::ShiftModifier);
+  Key('\'');
+  EXPECT_EQ(Sounded(), (Notes{84, 84, 88, 88, 88, 88, 89, 89}));
   // While a is held, releasing another key leaves the note on: pressing a
   // again is taken for the held key repeating.
   KeyDown('a');
   KeyDown('s');
   KeyUp('a');
   KeyDown('s');
-  EXPECT_EQ(Sounded(), (Notes{84, 84, 88, 88, 72, 74}));
+  EXPECT_EQ(Sounded(), (Notes{84, 84, 88, 88, 88, 88, 89, 89, 72, 74}));
   KeyUp('s');
   Key('s');
-  EXPECT_EQ(Sounded().size(), 7u);
-  EXPECT_EQ(Recorded(), (Notes{84, 84, 88, 88, 72, 74, 74}));
+  EXPECT_EQ(Sounded().size(), 11u);
+  EXPECT_EQ(Recorded(), (Notes{84, 84, 88, 88, 88, 88, 89, 89, 72, 74, 74}));
 }
 
 TEST_F(KeyboardTest, SpaceStepsTheRecordingBack) {
