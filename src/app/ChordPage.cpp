@@ -9,9 +9,19 @@
 #include "PartFile.h"
 #include "ProjectNames.h"
 
+#include <QScopeGuard>
+
 namespace fs = std::filesystem;
 
 namespace arvento::app {
+
+namespace {
+// Leaves an unchanged pane alone, so that its cursor stays where the user left it.
+void ReplacePaneLines(QPlainTextEdit& pane, const std::vector<std::string>& lines) {
+  if (PaneLines(pane) != lines)
+    SetPaneLines(pane, lines);
+}
+} // namespace
 
 void TMainForm2::ConnectChordPage() {
   OnClick(bbDragon, &TMainForm2::bbDragonClick);
@@ -164,6 +174,9 @@ chords::AccompanimentSettings TMainForm2::CurrentAccompanimentSettings() const {
 }
 
 void TMainForm2::CompileAccompaniment(bool toAuditionDir) {
+  // The writer ends a base chord request; a compile that fails before the
+  // writing ends it too, or every later compile would take the base chord.
+  const auto endBaseChordRequest = qScopeGuard([this] { partsPlayRequest = false; });
   QPlainTextEdit& target = PageVisible(perebor) ? *reAcc2 : *reAcc;
   const std::vector<std::string> lines =
       partsPlayRequest ? std::vector<std::string>{chords::BaseChordLine(edBase->text().toStdString())}
@@ -177,12 +190,15 @@ void TMainForm2::CompileAccompaniment(bool toAuditionDir) {
   std::vector<std::string> shown = PaneLines(target);
   shown.resize(std::max(shown.size(), expansion.cleanedLines.size()));
   std::copy(expansion.cleanedLines.begin(), expansion.cleanedLines.end(), shown.begin());
-  SetPaneLines(target, shown);
-  if (!reserve.empty()) {
-    std::vector<std::string> restored = PaneLines(*reAcc2);
+  ReplacePaneLines(target, shown);
+  // The reserve keeps its first line; an empty reserve stays empty, so that
+  // the base chord never lands in it.
+  std::vector<std::string> restored = PaneLines(*reAcc2);
+  if (reserve.empty())
+    restored.clear();
+  else
     restored.front() = reserve.front();
-    SetPaneLines(*reAcc2, restored);
-  }
+  ReplacePaneLines(*reAcc2, restored);
   lbFin = expansion.finEntries;
   ShowSkippedItems(expansion.skipped);
 
