@@ -118,6 +118,7 @@ void TMainForm2::ConnectControls() {
   ConnectGridPage();
   ConnectChordPage();
   ConnectAssemblyPage();
+  ConnectPartsPage();
 }
 
 void TMainForm2::ConnectShell() {
@@ -200,7 +201,7 @@ void TMainForm2::bbPodbClick() {
 void TMainForm2::bbPereborClick() {
   ShowMode(bbPerebor, perebor, "Запись перебора");
   DrawEmptyGrid(kMelodyGrid);
-  ClearGridImage(pb2Image, *pb2);
+  bbSetClick();
 }
 
 void TMainForm2::SpeedButton1Click() {

@@ -282,6 +282,33 @@ private:
   // the settings of the last part, the texts of the last melody and the last
   // chord part.
   void ShowAssembledParts(const std::vector<project::ProjectPart>& parts);
+
+  // ==== Parts page "perebor" (PartsPage.cpp) ====
+
+  void ConnectPartsPage();
+  void bbSetClick();
+  void bbDellinClick();
+  void pb2MouseDown(Qt::MouseButtons held, int x, int y);
+  void pb2MouseMove(int x);
+  void pb2MouseUp(int x, int y);
+  void bbAccpClick();
+  void bbProv2Click();
+  void bbShowClick();
+  void rbBasClick();
+  void rbDrumsClick();
+  void rbRitmClick();
+  void bbBasClick();
+  void rb82Click();
+  void rb62Click();
+  void cb12Change();
+  // The generators' bar in columns: 8 in 4/4, 6 in 3/4.
+  int PatternBarCells() const;
+  // The run keys of the pattern grid's row and its end-of-row mark.
+  std::vector<std::string> CollectPatternRuns() const;
+  // The figure in the first line of re2 over every chord of reAcc2, into re2.
+  void GeneratePatternPart(int mode);
+  // The chords of reAcc2 re-struck in the drawn rhythm, into reAcc.
+  void GenerateRhythm();
 };
 
 } // namespace arvento::app

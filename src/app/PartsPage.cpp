@@ -1,0 +1,186 @@
+// The parts page "perebor": a one-bar figure drawn on the pattern grid pb2
+// becomes a bass, picking or drum part over the chord record reAcc2, or the
+// chords re-struck in the drawn rhythm on the chord page.
+
+#include "MainForm.h"
+
+#include "GridGeometry.h"
+#include "GridRuns.h"
+#include "PaneText.h"
+#include "PatternGenerator.h"
+#include "RhythmGenerator.h"
+
+namespace arvento::app {
+
+namespace {
+
+constexpr int kFourFourBarCells = 8;
+constexpr int kThreeFourBarCells = 6;
+
+} // namespace
+
+void TMainForm2::ConnectPartsPage() {
+  OnClick(bbSet, &TMainForm2::bbSetClick);
+  OnClick(bbDellin, &TMainForm2::bbDellinClick);
+  connect(pb2, &GridCanvas::pressed, this,
+          [this](Qt::MouseButton, Qt::MouseButtons held, Qt::KeyboardModifiers, int x, int y) {
+            Run([&] { pb2MouseDown(held, x, y); });
+          });
+  connect(pb2, &GridCanvas::moved, this,
+          [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int) { Run([&] { pb2MouseMove(x); }); });
+  connect(pb2, &GridCanvas::released, this,
+          [this](Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+            Run([&] { pb2MouseUp(x, y); });
+          });
+  OnClick(bbAccp, &TMainForm2::bbAccpClick);
+  OnClick(bbProv2, &TMainForm2::bbProv2Click);
+  OnClick(bbShow, &TMainForm2::bbShowClick);
+  // A click on "Ритм" enables the create command even when it was already
+  // selected; arrow keys in the group click the buttons too.
+  OnClick(rbBas, &TMainForm2::rbBasClick);
+  OnClick(rbDrums, &TMainForm2::rbDrumsClick);
+  OnClick(rbRitm, &TMainForm2::rbRitmClick);
+  OnClick(bbBas, &TMainForm2::bbBasClick);
+  // The metre buttons act when they become selected, by the user or by the
+  // grid page's metre buttons.
+  connect(rb82, &QAbstractButton::toggled, this, [this](bool on) {
+    if (on)
+      Run([this] { rb82Click(); });
+  });
+  connect(rb62, &QAbstractButton::toggled, this, [this](bool on) {
+    if (on)
+      Run([this] { rb62Click(); });
+  });
+  connect(cb12, &QComboBox::currentTextChanged, this, [this] { Run([this] { cb12Change(); }); });
+}
+
+void TMainForm2::bbSetClick() {
+  DrawEmptyGrid(kPatternGrid);
+}
+
+void TMainForm2::bbDellinClick() {
+  ToggleGridEraseMode(*bbDellin);
+}
+
+void TMainForm2::pb2MouseDown(Qt::MouseButtons held, int x, int y) {
+  GridMouseDown(held, x, y);
+}
+
+void TMainForm2::pb2MouseMove(int x) {
+  GridMouseMove(kPatternGrid, x);
+}
+
+// Whatever the button: in draw mode a release ends only a drag that an
+// accepted press began, in erase mode every release erases.
+void TMainForm2::pb2MouseUp(int x, int y) {
+  GridMouseUp(kPatternGrid, x, y);
+}
+
+void TMainForm2::bbAccpClick() {
+  const std::vector<std::string> chords = PaneLines(*reAcc);
+  if (chords.empty()) {
+    dialogs.Inform("Введите запись аккордов на панели \"аккорды\"");
+    return;
+  }
+  SetPaneLines(*reAcc2, chords);
+}
+
+void TMainForm2::bbProv2Click() {
+  partsTestRequest = true;
+  bbBas->setEnabled(true);
+  ConvertGrid();
+}
+
+void TMainForm2::bbShowClick() {
+  // Like every compile, the base chord needs an open project for its file.
+  if (projectName.empty())
+    OpenDefaultProject();
+  partsPlayRequest = true;
+  CompileAccompaniment(true);
+}
+
+void TMainForm2::rbBasClick() {
+  partMode = static_cast<int>(generators::PartMode::BassOrPicking);
+}
+
+void TMainForm2::rbDrumsClick() {
+  partMode = static_cast<int>(generators::PartMode::Drums);
+}
+
+void TMainForm2::rbRitmClick() {
+  bbBas->setEnabled(true);
+}
+
+void TMainForm2::bbBasClick() {
+  if (rbRitm->isChecked()) {
+    GenerateRhythm();
+    return;
+  }
+  GeneratePatternPart(partMode);
+  // Refused or not, the melody page shows the pane and plays it.
+  bbMelodClick();
+  buPlayClick();
+}
+
+void TMainForm2::rb82Click() {
+  rb8->setChecked(true);
+  bbSetClick();
+}
+
+void TMainForm2::rb62Click() {
+  rb6->setChecked(true);
+  bbSetClick();
+}
+
+void TMainForm2::cb12Change() {
+  if (cb1->currentText() != cb12->currentText())
+    cb1->setCurrentText(cb12->currentText());
+}
+
+int TMainForm2::PatternBarCells() const {
+  return rb82->isChecked() ? kFourFourBarCells : kThreeFourBarCells;
+}
+
+std::vector<std::string> TMainForm2::CollectPatternRuns() const {
+  const int rowLineY = melody::RowLineY(1);
+  return melody::CollectPatternRuns(
+      gridColumns,
+      [this, rowLineY](int x) {
+        if (!pb2Image.valid(x, rowLineY))
+          return melody::Sample::Other;
+        const QRgb pixel = pb2Image.pixel(x, rowLineY);
+        return melody::SampleOfColour(qRed(pixel), qGreen(pixel), qBlue(pixel));
+      },
+      gridCellWidth);
+}
+
+void TMainForm2::GeneratePatternPart(int mode) {
+  const std::vector<std::string> melody = PaneLines(*re2);
+  const generators::GeneratorResult result = generators::GeneratePatternPart(
+      PaneLines(*reAcc2), melody.empty() ? std::string() : melody.front(),
+      static_cast<generators::PartMode>(mode), PatternBarCells(), cb12->currentText().toStdString());
+  if (result.refused) {
+    dialogs.Inform(QString::fromStdString(result.message));
+    return;
+  }
+  partsTestRequest = false;
+  re1.clear();
+  SetPaneLines(*re2, result.lines);
+}
+
+void TMainForm2::GenerateRhythm() {
+  const generators::GeneratorResult result = generators::GenerateRhythm(
+      CollectPatternRuns(), PaneLines(*reAcc2), PatternBarCells(), cb12->currentText().toStdString());
+  if (result.refused) {
+    dialogs.Inform(QString::fromStdString(result.message));
+    return;
+  }
+  re1.clear();
+  re2->clear();
+  partsTestRequest = false;
+  SetPaneLines(*reAcc, result.lines);
+  dialogs.Inform(QString::fromStdString(result.message));
+  bbAccordsClick();
+}
+
+} // namespace arvento::app
