@@ -252,6 +252,15 @@ TEST_F(AssemblyTest, FaultsAreNamedBeforeAnythingIsRewritten) {
   WriteText(Song() / "ch3v1a.txt", "accords\r\n0 0 x 1 50 100\r\n4(C)\r\n");
   EXPECT_NE(refusal().find("ch3v1a.txt, строка 2"), std::string::npos);
   EXPECT_TRUE(dialogs.notices.empty());
+
+  // A volume maximum that is not a number keeps the page from opening.
+  Click("bbMelod");
+  Type("edGrMax", "много");
+  dialogs.Clear();
+  Click("bbSbor");
+  ASSERT_EQ(dialogs.errors.size(), 1u);
+  EXPECT_NE(dialogs.errors[0].find("много"), std::string::npos) << dialogs.errors[0];
+  EXPECT_EQ(Text("laRegime"), "song. Правка одиночной партии");
 }
 
 TEST_F(AssemblyTest, BothChannelsOfTheAssembledFileSound) {
