@@ -30,16 +30,17 @@ constexpr int kBandWidth = melody::kGridWidth - 2;
 // silver clears them, and its red stops short of them, so they are cut.
 constexpr int kBoundaryMargin = 5;
 
+// The row line of the row that pixel row y lies in.
 int RowLineYAt(int y) {
-  return y / melody::kRowPitch * melody::kRowPitch + 15;
+  return melody::RowLineY(y / melody::kRowPitch + 1);
 }
 
 QRect Band(int left, int right, int rowLineY) {
   return QRect(left, rowLineY - kBandAbove, right - left, kBandHeight);
 }
 
-// Windows-style filling: a rectangle whose right edge is not beyond its left
-// one paints nothing.
+// A stretch whose right edge is not beyond its left one paints nothing: a
+// release left of the press column places no bar.
 void FillBand(QImage& image, int left, int right, int rowLineY, const QColor& colour) {
   if (right > left)
     QPainter(&image).fillRect(Band(left, right, rowLineY), colour);
