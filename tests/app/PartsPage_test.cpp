@@ -80,8 +80,7 @@ protected:
     return calls.empty() ? std::string() : calls.back();
   }
 
-  QAbstractButton* Create() const { return Control<QAbstractButton>("bbBas"); }
-  bool CreateEnabled() const { return Create()->isEnabled(); }
+  bool CreateEnabled() const { return Control<QAbstractButton>("bbBas")->isEnabled(); }
   bool PageShown(const char* page) const {
     return Control<QStackedWidget>("nbMain")->currentWidget() == Control<QWidget>(page);
   }
