@@ -286,6 +286,25 @@ TEST_F(ChordPageTest, OctaveButtonsMoveTheNextCompileByTwelve) {
   EXPECT_FALSE(fs::exists(Base() / "tmp" / "ch1v1a.mid"));
 }
 
+TEST_F(ChordPageTest, AFailedBaseChordLeavesTheNextCompileToTheChordField) {
+  Click("rbFno");
+  for (int i = 0; i < 7; ++i)
+    Click("bboctm");
+  Click("bbPerebor");
+  Click("bbShow");
+  ASSERT_EQ(dialogs.errors.size(), 1u);
+  EXPECT_NE(dialogs.errors[0].find("сдвиге октавы -5"), std::string::npos) << dialogs.errors[0];
+
+  // Back in range, the chord page plays its own chords in its own player.
+  Click("bbAccords");
+  for (int i = 0; i < 7; ++i)
+    Click("bbOctp");
+  playerLog.clear();
+  EXPECT_EQ(PlayedNotes("4(C)").front(), "2 0 Note_on_c 0 60 100");
+  EXPECT_EQ(PlayerCalls("mp2").back(), "Play " + (Base() / "tmp" / "ch1v1a.mid").string());
+  EXPECT_EQ(dialogs.errors.size(), 1u);
+}
+
 TEST_F(ChordPageTest, OnlyOnePlayerPlaysAtATime) {
   OpenProject("song");
   Type("reAcc", "4(C)");
