@@ -82,13 +82,7 @@ void TMainForm2::ShowAssembledParts(const std::vector<project::ProjectPart>& par
   }
   const project::PartRecord& last = parts.back().record;
   assemblyRole = last.kind == project::PartKind::Melody ? project::kMelodyRole : project::kAccompanimentRole;
-  cbFamily->setCurrentIndex(last.family);
-  FillInstrumentList();
-  sbMod->setValue(last.modulation);
-  cbInstByFamily->setCurrentIndex(last.instrument);
-  cbChan->setCurrentIndex(last.channel - 1);
-  cbVoice->setCurrentIndex(last.voice - 1);
-  sbGrom->setValue(last.volume);
+  ApplyRecordSettings(last);
 }
 
 void TMainForm2::BitBtn1Click() {

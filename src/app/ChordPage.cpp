@@ -55,21 +55,11 @@ void TMainForm2::bbDragonClick() {
 void TMainForm2::bbSaveAccordCHClick() {
   if (projectName.empty()) {
     OpenDefaultProject();
-  } else {
-    const int channel = cbChan->currentText().toInt();
-    const int voice = cbVoice->currentText().toInt();
-    const std::string name = PartFileName();
-    bool save = true;
-    if (fs::exists(projectDir / name))
-      save = dialogs.Ask("Файл " + QString::fromStdString(name) + " в проекте уже записан. Перезаписать?");
-    else if (fs::exists(projectDir / project::PartFileName(channel, voice, project::kMelodyRole)))
-      save = dialogs.Ask("Канал " + cbChan->currentText() + ", голос " + cbVoice->currentText() +
-                         " в проекте уже задействованы. Использовать еще раз?");
-    if (save) {
-      autoPlay = false;
-      WritePartRecord(project::PartKind::Accords, channel, voice);
-      CompileAccompaniment(false);
-    }
+  } else if (ConfirmPartSave(project::kMelodyRole)) {
+    autoPlay = false;
+    WritePartRecord(project::PartKind::Accords, cbChan->currentText().toInt(),
+                    cbVoice->currentText().toInt());
+    CompileAccompaniment(false);
   }
   UpdateFileLists();
 }
@@ -92,16 +82,7 @@ void TMainForm2::bbReadAClick() {
     dialogs.Inform("В этом файле записана мелодия");
     return;
   }
-  // The instrument list is refilled for the record's family before its
-  // instrument is chosen, and the channel is set after the refill, which
-  // resets it; otherwise a drum part would pick from the wrong list.
-  cbFamily->setCurrentIndex(record.family);
-  FillInstrumentList();
-  sbMod->setValue(record.modulation);
-  sbGrom->setValue(record.volume);
-  cbInstByFamily->setCurrentIndex(record.instrument);
-  cbChan->setCurrentIndex(record.channel - 1);
-  cbVoice->setCurrentIndex(record.voice - 1);
+  ApplyRecordSettings(record);
   SetPaneLines(*reAcc, record.chordLines);
   SetPaneLines(*reAcc2, record.chordLines);
   mp2->Close();

@@ -144,6 +144,12 @@ private:
   void OpenDefaultProject();
   std::string PartFileName() const;
   void WritePartRecord(project::PartKind kind, int channel, int voice);
+  // Asks before a save of the current channel and voice overwrites its part
+  // file, or reuses a channel and voice that the twin part (twinRole) holds;
+  // true when the save may go on.
+  bool ConfirmPartSave(char twinRole);
+  // Sets the sound settings of a part record into the settings group.
+  void ApplyRecordSettings(const project::PartRecord& record);
   void UpdateFileLists();
   // Makes the directory unless it is there; throws "Cannot create" naming it.
   static void EnsureDirectory(const std::filesystem::path& directory);

@@ -37,22 +37,10 @@ void TMainForm2::CompileMelody(bool toAuditionDir) {
 void TMainForm2::bbSaveSingleClick() {
   if (projectName.empty()) {
     OpenDefaultProject();
-  } else {
-    const int channel = cbChan->currentText().toInt();
-    const int voice = cbVoice->currentText().toInt();
-    const std::string name = PartFileName();
-    const QString qname = QString::fromStdString(name);
-    bool save = true;
-    if (fs::exists(projectDir / name))
-      save = dialogs.Ask("Файл " + qname + " в проекте уже записан. Перезаписать?");
-    else if (fs::exists(projectDir / project::PartFileName(channel, voice, project::kAccompanimentRole)))
-      save = dialogs.Ask("Канал " + cbChan->currentText() + ", голос " + cbVoice->currentText() +
-                         " в проекте уже задействованы. Использовать еще раз?");
-    if (save) {
-      autoPlay = false;
-      WritePartRecord(project::PartKind::Melody, channel, voice);
-      CompileMelody(false);
-    }
+  } else if (ConfirmPartSave(project::kAccompanimentRole)) {
+    autoPlay = false;
+    WritePartRecord(project::PartKind::Melody, cbChan->currentText().toInt(), cbVoice->currentText().toInt());
+    CompileMelody(false);
   }
   UpdateFileLists();
 }
@@ -72,13 +60,7 @@ void TMainForm2::bbReadClick() {
   } else {
     re1 = record.rhythmLines;
     SetPaneLines(*re2, record.melodyLines);
-    cbFamily->setCurrentIndex(record.family);
-    FillInstrumentList();
-    sbMod->setValue(record.modulation);
-    sbGrom->setValue(record.volume);
-    cbInstByFamily->setCurrentIndex(record.instrument);
-    cbChan->setCurrentIndex(record.channel - 1);
-    cbVoice->setCurrentIndex(record.voice - 1);
+    ApplyRecordSettings(record);
   }
   if (!PageVisible(Sborka)) {
     mp1->Close();

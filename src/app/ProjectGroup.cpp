@@ -157,4 +157,29 @@ void TMainForm2::flbSumDblClick() {
   flbSumClick();
 }
 
+bool TMainForm2::ConfirmPartSave(char twinRole) {
+  const std::string name = PartFileName();
+  if (fs::exists(projectDir / name))
+    return dialogs.Ask("Файл " + QString::fromStdString(name) + " в проекте уже записан. Перезаписать?");
+  const std::string twin =
+      project::PartFileName(cbChan->currentText().toInt(), cbVoice->currentText().toInt(), twinRole);
+  if (fs::exists(projectDir / twin))
+    return dialogs.Ask("Канал " + cbChan->currentText() + ", голос " + cbVoice->currentText() +
+                       " в проекте уже задействованы. Использовать еще раз?");
+  return true;
+}
+
+void TMainForm2::ApplyRecordSettings(const project::PartRecord& record) {
+  // The instrument list is refilled for the record's family before its
+  // instrument is chosen, and the channel is set after the refill, which
+  // resets it; otherwise a drum part would pick from the wrong list.
+  cbFamily->setCurrentIndex(record.family);
+  FillInstrumentList();
+  sbMod->setValue(record.modulation);
+  sbGrom->setValue(record.volume);
+  cbInstByFamily->setCurrentIndex(record.instrument);
+  cbChan->setCurrentIndex(record.channel - 1);
+  cbVoice->setCurrentIndex(record.voice - 1);
+}
+
 } // namespace arvento::app
