@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GridRuns.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -34,5 +36,9 @@ protected:
 private:
   const QImage* image_ = nullptr;
 };
+
+// The reading of a grid picture at one point: red, silver or anything else.
+// Outside the image there is no pixel to read.
+melody::Sample GridSampleAt(const QImage& image, int x, int y);
 
 } // namespace arvento::app

@@ -13,14 +13,6 @@ namespace arvento::app {
 
 namespace {
 
-// Outside the image there is no pixel to read, as the platform reports it.
-melody::Sample SampleAt(const QImage& image, int x, int y) {
-  if (!image.valid(x, y))
-    return melody::Sample::Other;
-  const QRgb pixel = image.pixel(x, y);
-  return melody::SampleOfColour(qRed(pixel), qGreen(pixel), qBlue(pixel));
-}
-
 void AppendLines(std::vector<std::string>& to, const std::vector<std::string>& lines) {
   to.insert(to.end(), lines.begin(), lines.end());
 }
@@ -38,7 +30,7 @@ void TMainForm2::ConvertGrid() {
   const QImage& image = pattern ? pb2Image : pb1Image;
   const std::vector<std::string> runList = melody::CollectRunList(
       pattern ? 1 : melody::kMelodyGridRows, {gridColumns, gridCellWidth, gridBarCells},
-      [&image](int row, int x) { return SampleAt(image, x, melody::RowLineY(row)); });
+      [&image](int row, int x) { return GridSampleAt(image, x, melody::RowLineY(row)); });
   re1 = melody::RunsToRhythm(runList, cb1->currentText().toStdString());
   buPlayRTTTLClick();
   // The play compiles whatever the conversion left, an empty pane included.

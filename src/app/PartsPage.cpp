@@ -144,14 +144,7 @@ int TMainForm2::PatternBarCells() const {
 std::vector<std::string> TMainForm2::CollectPatternRuns() const {
   const int rowLineY = melody::RowLineY(1);
   return melody::CollectPatternRuns(
-      gridColumns,
-      [this, rowLineY](int x) {
-        if (!pb2Image.valid(x, rowLineY))
-          return melody::Sample::Other;
-        const QRgb pixel = pb2Image.pixel(x, rowLineY);
-        return melody::SampleOfColour(qRed(pixel), qGreen(pixel), qBlue(pixel));
-      },
-      gridCellWidth);
+      gridColumns, [this, rowLineY](int x) { return GridSampleAt(pb2Image, x, rowLineY); }, gridCellWidth);
 }
 
 void TMainForm2::GeneratePatternPart(int mode) {
