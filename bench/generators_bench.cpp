@@ -1,13 +1,12 @@
 // The generators must stay linear in the number of chord items: each item's
 // line is built once and the record is read with a cursor.
 
+#include "BenchSupport.h"
 #include "PatternGenerator.h"
 #include "RhythmGenerator.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 using namespace arvento::generators;
@@ -52,14 +51,7 @@ BENCHMARK(Rhythm)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMilli
 
 template <typename Generate> double Seconds(int items, Generate generate) {
   const std::vector<std::string> record = ChordRecord(items);
-  // The fastest of several runs: the least disturbed by other work on the machine.
-  double best = 1e9;
-  for (int i = 0; i < 10; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(generate(record));
-    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
+  return arvento::bench::BestSeconds([&] { benchmark::DoNotOptimize(generate(record)); });
 }
 
 void PrintRatio(const char* name, auto generate) {

@@ -1,30 +1,18 @@
 // Compiling and writing a melody must stay linear in its length: the byte
 // text is consumed with a cursor, never by erasing its front.
 
+#include "BenchSupport.h"
 #include "MelodyCompiler.h"
 #include "SoundSettings.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 namespace {
 
 std::vector<std::string> Melody(int notes) {
-  static const char* const kTokens[] = {"8c6, ", "16d#6, ", "4.g5, ", "8p, ", "2*8a#6, ", "32h5, "};
-  std::vector<std::string> lines;
-  std::string line;
-  for (int i = 0; i < notes; ++i) {
-    line += kTokens[i % 6];
-    if (line.size() > 90) {
-      lines.push_back(line);
-      line.clear();
-    }
-  }
-  lines.push_back(line);
-  return lines;
+  return arvento::bench::TokenLines(notes, {"8c6, ", "16d#6, ", "4.g5, ", "8p, ", "2*8a#6, ", "32h5, "});
 }
 
 void CompileAndWrite(benchmark::State& state) {
@@ -37,14 +25,8 @@ BENCHMARK(CompileAndWrite)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmar
 
 double Seconds(int notes) {
   const std::vector<std::string> lines = Melody(notes);
-  // The fastest of several runs: the least disturbed by other work on the machine.
-  double best = 1e9;
-  for (int i = 0; i < 10; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(arvento::melody::CompileMelody(lines, arvento::SoundSettings{}));
-    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
+  return arvento::bench::BestSeconds(
+      [&] { benchmark::DoNotOptimize(arvento::melody::CompileMelody(lines, arvento::SoundSettings{})); });
 }
 
 } // namespace

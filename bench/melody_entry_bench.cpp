@@ -2,6 +2,7 @@
 // shift in the length of the melody text, the conversion in the length of
 // the rhythm.
 
+#include "BenchSupport.h"
 #include "GridRuns.h"
 #include "OctaveShift.h"
 #include "RhythmText.h"
@@ -9,25 +10,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 namespace {
 
 std::vector<std::string> Melody(int notes) {
-  static const char* const kTokens[] = {"2*8c7, ", "8d#6, ", "4a#.5, ", "29*8p, ", "16h4, "};
-  std::vector<std::string> lines;
-  std::string line;
-  for (int i = 0; i < notes; ++i) {
-    line += kTokens[i % 5];
-    if (line.size() > 90) {
-      lines.push_back(line);
-      line.clear();
-    }
-  }
-  lines.push_back(line);
-  return lines;
+  return arvento::bench::TokenLines(notes, {"2*8c7, ", "8d#6, ", "4a#.5, ", "29*8p, ", "16h4, "});
 }
 
 std::vector<std::string> Rhythm(int tokens) {
@@ -66,35 +54,24 @@ void CollectGrid(benchmark::State& state) {
 }
 BENCHMARK(CollectGrid)->Unit(benchmark::kMicrosecond);
 
-template <class Run> double BestSeconds(Run run) {
-  // The fastest of several runs: the least disturbed by other work on the machine.
-  double best = 1e9;
-  for (int i = 0; i < 10; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   const auto melody10k = Melody(10'000), melody100k = Melody(100'000);
-  const double s10k =
-      BestSeconds([&] { benchmark::DoNotOptimize(arvento::melody::ShiftMelodyOctave(melody10k, 1)); });
-  const double s100k =
-      BestSeconds([&] { benchmark::DoNotOptimize(arvento::melody::ShiftMelodyOctave(melody100k, 1)); });
+  const double s10k = arvento::bench::BestSeconds(
+      [&] { benchmark::DoNotOptimize(arvento::melody::ShiftMelodyOctave(melody10k, 1)); });
+  const double s100k = arvento::bench::BestSeconds(
+      [&] { benchmark::DoNotOptimize(arvento::melody::ShiftMelodyOctave(melody100k, 1)); });
   std::printf("octave shift: 100k notes %.1f ms; time at 100k / time at 10k = %.2f (linear: 10)\n",
               s100k * 1e3, s100k / s10k);
   const auto rhythm100 = Rhythm(100), rhythm1000 = Rhythm(1000);
   const std::vector<int> notes(1000, 72);
-  const double c100 =
-      BestSeconds([&] { benchmark::DoNotOptimize(arvento::melody::RhythmToRtttl(rhythm100, notes)); });
-  const double c1000 =
-      BestSeconds([&] { benchmark::DoNotOptimize(arvento::melody::RhythmToRtttl(rhythm1000, notes)); });
+  const double c100 = arvento::bench::BestSeconds(
+      [&] { benchmark::DoNotOptimize(arvento::melody::RhythmToRtttl(rhythm100, notes)); });
+  const double c1000 = arvento::bench::BestSeconds(
+      [&] { benchmark::DoNotOptimize(arvento::melody::RhythmToRtttl(rhythm1000, notes)); });
   std::printf("conversion: 1000 tokens %.3f ms; time at 1000 / time at 100 = %.2f (linear: 10)\n",
               c1000 * 1e3, c1000 / c100);
   return 0;

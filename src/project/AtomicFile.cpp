@@ -18,8 +18,10 @@ std::string Reason() {
 } // namespace
 
 void WriteFileAtomically(const fs::path& file, std::span<const std::uint8_t> bytes) {
-  const fs::path temporary =
-      file.parent_path() / ("." + file.filename().string() + ".tmp" + std::to_string(getpid()));
+  std::string temporaryName = ".";
+  temporaryName += file.filename().string();
+  temporaryName += ".tmp" + std::to_string(getpid());
+  const fs::path temporary = file.parent_path() / temporaryName;
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out)
