@@ -37,4 +37,12 @@ template <class Run> double BestSeconds(Run run) {
   return best;
 }
 
+// Seconds taken by one run on average over ten runs.
+template <class Run> double MeanSeconds(Run run) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 10; ++i)
+    run();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / 10;
+}
+
 } // namespace arvento::bench

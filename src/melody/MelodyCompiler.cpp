@@ -4,6 +4,7 @@
 #include "Error.h"
 #include "PartFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <string_view>
@@ -138,7 +139,13 @@ private:
 } // namespace
 
 std::vector<std::string> MelodyEvents(const std::vector<std::string>& lines, int channel, int velocity) {
+  // Two events a token at most: reserving them once keeps a long melody from
+  // copying its event list again and again as it grows.
+  std::size_t tokens = 0;
+  for (const std::string& line : lines)
+    tokens += static_cast<std::size_t>(std::count(line.begin(), line.end(), ','));
   std::vector<std::string> events;
+  events.reserve(2 * tokens);
   TokenCompiler compiler(channel, velocity, events);
   for (std::size_t number = 0; number < lines.size(); ++number) {
     std::string_view line = lines[number];
