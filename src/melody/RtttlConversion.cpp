@@ -2,17 +2,15 @@
 
 #include "Error.h"
 #include "NoteNames.h"
+#include "NoteValues.h"
 
 #include <algorithm>
-#include <array>
+#include <optional>
 #include <utility>
 
 namespace arvento::melody {
 
 namespace {
-constexpr std::array<std::string_view, 6> kNoteLengths = {"1", "2", "4", "8", "16", "32"};
-constexpr std::size_t kMaxDigits = 9;
-
 std::vector<std::string> Tokens(const std::vector<std::string>& lines) {
   std::vector<std::string> tokens;
   for (const std::string& line : lines) {
@@ -27,25 +25,48 @@ std::vector<std::string> Tokens(const std::vector<std::string>& lines) {
 }
 
 // The value of the leading decimal digits (0 without any), as the rhythm's
-// tokens are read: 3p reads as 3.
-int LeadingValue(std::string_view text, const std::string& token) {
-  const std::size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
-  if (digits > kMaxDigits)
-    throw Error("Ритм: слишком большое число в элементе \"" + token + "\"");
-  int value = 0;
-  for (std::size_t i = 0; i < digits; ++i)
-    value = value * 10 + (text[i] - '0');
-  return value;
+// factors are read: 29p reads as 29. A value beyond kLongestTicks reads as
+// kLongestTicks + 1, which no token can take.
+int LeadingValue(std::string_view text) {
+  long long value = 0;
+  for (std::size_t i = 0; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    value = std::min(value * 10 + (text[i] - '0'), kLongestTicks + 1);
+  return static_cast<int>(value);
 }
 
 // Splits off an "F*" repeat factor; 1 without one.
-int TakeFactor(std::string& text, const std::string& token) {
+int TakeFactor(std::string& text) {
   const std::size_t star = text.find('*');
   if (star == std::string::npos)
     return 1;
-  const int factor = LeadingValue(std::string_view(text).substr(0, star), token);
+  const int factor = LeadingValue(std::string_view(text).substr(0, star));
   text.erase(0, star + 1);
   return factor;
+}
+
+// The token as a slot without its pitch; nullopt when its length is not 1,
+// 2, 4, 8, 16 or 32, or its factor is not 1 or more. A note's dot stands at
+// its end (8., 2*8.); a rest keeps its dot wherever it stands (8.p, 8p.).
+std::optional<MelodySlot> ReadToken(std::string text) {
+  MelodySlot slot;
+  const bool rest = text.find('p') != std::string::npos;
+  if (rest) {
+    slot.pitch = kRestPitch;
+    if (const std::size_t dot = text.find('.'); dot != std::string::npos) {
+      text.erase(dot, 1);
+      slot.dotted = true;
+    }
+  } else if (text.find('.') != std::string::npos) {
+    text.pop_back();
+    slot.dotted = true;
+  }
+  slot.factor = TakeFactor(text);
+  if (const std::size_t p = text.find('p'); p != std::string::npos)
+    text.erase(p, 1);
+  if (!IsNoteLength(text) || slot.factor < 1)
+    return std::nullopt;
+  slot.length = std::stoi(text);
+  return slot;
 }
 
 struct SlotReading {
@@ -53,29 +74,29 @@ struct SlotReading {
   bool invalidLength = false;
 };
 
+// A token whose length the melody cannot have takes neither a slot nor a
+// pitch. Nor does one longer than the compiler can time, counting a run of
+// rests as one: the compiler folds it into the next note's delta time.
 SlotReading ReadSlots(const std::vector<std::string>& tokens, const std::vector<int>& recordedNotes) {
   SlotReading reading;
   std::size_t pitches = 0;
+  long long restRun = 0;
   for (const std::string& token : tokens) {
-    std::string text = token;
-    if (text.find('p') != std::string::npos) {
-      const int factor = TakeFactor(text, token);
-      if (const std::size_t p = text.find('p'); p != std::string::npos)
-        text.erase(p, 1);
-      reading.slots.push_back({kRestPitch, LeadingValue(text, token), false, factor});
-      continue;
-    }
-    const bool dotted = text.find('.') != std::string::npos;
-    if (dotted)
-      text.pop_back();
-    const int factor = TakeFactor(text, token);
-    if (std::find(kNoteLengths.begin(), kNoteLengths.end(), text) == kNoteLengths.end()) {
+    std::optional<MelodySlot> slot = ReadToken(token);
+    const long long ticks = slot ? NoteTicks(slot->length, slot->dotted, slot->factor) : 0;
+    const bool rest = slot && slot->pitch == kRestPitch;
+    if (!slot || ticks > kLongestTicks || (rest && restRun + ticks > kLongestTicks)) {
       reading.invalidLength = true;
       continue;
     }
-    const int pitch = pitches < recordedNotes.size() ? recordedNotes[pitches] : 0;
-    ++pitches;
-    reading.slots.push_back({pitch, std::stoi(text), dotted, factor});
+    if (rest) {
+      restRun += ticks;
+    } else {
+      restRun = 0;
+      slot->pitch = pitches < recordedNotes.size() ? recordedNotes[pitches] : 0;
+      ++pitches;
+    }
+    reading.slots.push_back(*slot);
   }
   return reading;
 }
@@ -84,7 +105,7 @@ std::string SlotText(const MelodySlot& slot) {
   std::string text = slot.factor != 1 ? std::to_string(slot.factor) + "*" : "";
   text += std::to_string(slot.length);
   if (slot.pitch == kRestPitch) {
-    text += "p";
+    text += slot.dotted ? "p." : "p";
   } else {
     text += NoteNames[static_cast<std::size_t>(slot.pitch % 12)];
     if (slot.dotted)

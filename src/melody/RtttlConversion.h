@@ -44,8 +44,10 @@ struct RtttlConversion {
 // Converts rhythm lines (tokens such as 2*8 1*8 29p*8, separated by blanks)
 // with the recorded pitches (each 1..127, else arvento::Error). Refuses with
 // a message when nothing is recorded, when the rhythm has no token, when it
-// has more than kMaxMelodySlots tokens, or when a note's length is not 1, 2,
-// 4, 8, 16 or 32. Notes beyond the recording end the melody silently.
+// has more than kMaxMelodySlots tokens, or when a note's or rest's length is
+// not 1, 2, 4, 8, 16 or 32, its repeat factor is not 1 or more, or it lasts
+// longer than the melody compiler can time. Notes beyond the recording end
+// the melody silently.
 RtttlConversion RhythmToRtttl(const std::vector<std::string>& rhythmLines,
                               const std::vector<int>& recordedNotes);
 

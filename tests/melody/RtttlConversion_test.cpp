@@ -77,14 +77,12 @@ TEST(RtttlConversion, MessagesInsteadOfText) {
   EXPECT_EQ(RhythmToRtttl({}, {72}).message, melody::kNoRhythmMessage);
   EXPECT_EQ(RhythmToRtttl({"", "   "}, {72}).message, melody::kNoRhythmMessage);
   {
-    // A note length other than 1, 2, 4, 8, 16, 32: the text stays empty, the
-    // other tokens still fill their slots. Rest lengths are not checked.
+    // A note or rest length other than 1, 2, 4, 8, 16, 32: the text stays
+    // empty, the other tokens still fill their slots.
     const auto conversion = RhythmToRtttl({"1*8 3*5 2p*5 1*16 "}, {72, 74});
     EXPECT_EQ(conversion.message, melody::kInvalidLengthMessage);
     EXPECT_TRUE(conversion.lines.empty());
-    EXPECT_EQ(
-        conversion.melodySlots,
-        (std::vector<MelodySlot>{{72, 8, false, 1}, {melody::kRestPitch, 5, false, 2}, {74, 16, false, 1}}));
+    EXPECT_EQ(conversion.melodySlots, (std::vector<MelodySlot>{{72, 8, false, 1}, {74, 16, false, 1}}));
   }
   {
     const auto conversion = RhythmToRtttl(emptyGrid, {72});
@@ -164,9 +162,40 @@ TEST(RtttlConversion, RhythmOfMoreThanAThousandTokensIsRefused) {
   EXPECT_TRUE(over.melodySlots.empty());
 }
 
-TEST(RtttlConversion, RefusesPitchesAndNumbersItCannotWrite) {
+TEST(RtttlConversion, RefusesPitchesItCannotWrite) {
   EXPECT_THROW(RhythmToRtttl({"1*8 "}, {0}), Error);
   EXPECT_THROW(RhythmToRtttl({"1*8 "}, {72, 128}), Error);
-  EXPECT_THROW(RhythmToRtttl({"12345678901*8 "}, {72}), Error);
-  EXPECT_EQ(RhythmToRtttl({"123456789*8 "}, {72}).lines, Lines{"123456789*8c7, "});
+}
+
+TEST(RtttlConversion, WritesOnlyLengthsAndFactorsTheCompilerTakes) {
+  const struct {
+    std::string rhythm;
+    std::string written; // empty: refused with the invalid length message
+  } cases[] = {
+      {"8 29p ", ""},
+      {"8 0p ", ""},
+      {"32p*3 ", ""}, // a gap of a run list with the column length 3
+      {"0*8 ", ""},
+      {"x*8 ", ""},
+      {"666666661*8 ", ""},
+      {"12345678901*8 ", ""},
+      {"11184811*8 ", ""},
+      {"11184810*8 ", "11184810*8c6, "}, // 268435440 ticks, the longest delta time is 268435455
+      {"11184811p*8 8 ", ""},
+      {"11184810p*8 1p*8 8 ", ""}, // the compiler adds up a run of rests
+      {"11184810p*8 8 1p*8 8 ", "11184810*8p, 8c6, 8p, 8d6, "},
+      {"8 8.p 8 ", "8c6, 8p., 8d6, "},
+      {"8 8p. 2*4.p ", "8c6, 8p., 2*4p., "},
+  };
+  for (const auto& [rhythm, written] : cases) {
+    const auto conversion = RhythmToRtttl({rhythm}, {60, 62});
+    if (written.empty()) {
+      EXPECT_EQ(conversion.message, melody::kInvalidLengthMessage) << rhythm;
+      EXPECT_TRUE(conversion.lines.empty()) << rhythm;
+      continue;
+    }
+    EXPECT_EQ(conversion.message, "") << rhythm;
+    EXPECT_EQ(conversion.lines, Lines{written}) << rhythm;
+    EXPECT_NO_THROW(melody::MelodyEvents(conversion.lines, 1, 100)) << rhythm;
+  }
 }
