@@ -43,6 +43,14 @@ std::optional<OctaveSpan> OctaveBefore(const std::string& line, std::size_t comm
   return OctaveSpan{start, std::stoi(line.substr(start, digits)), pitchClass};
 }
 
+// A rest has no octave, dotted (8p.) or not; neither has the silent note P.
+bool IsRestOrSilent(const std::string& line, std::size_t comma) {
+  std::size_t end = comma;
+  if (end > 0 && line[end - 1] == '.')
+    --end;
+  return end > 0 && (line[end - 1] == 'p' || line[end - 1] == 'P');
+}
+
 std::string TokenBefore(const std::string& line, std::size_t comma) {
   const std::size_t previous = comma == 0 ? std::string::npos : line.rfind(',', comma - 1);
   std::size_t start = previous == std::string::npos ? 0 : previous + 1;
@@ -61,8 +69,7 @@ std::string ShiftLine(const std::string& line, std::size_t lineNumber, int octav
   shifted.clear();
   std::size_t copied = 0;
   for (std::size_t comma = line.find(','); comma != std::string::npos; comma = line.find(',', comma + 1)) {
-    // A rest has no octave; neither has the silent note P.
-    if (comma > 0 && (line[comma - 1] == 'p' || line[comma - 1] == 'P'))
+    if (IsRestOrSilent(line, comma))
       continue;
     const std::optional<OctaveSpan> span = OctaveBefore(line, comma);
     if (!span)

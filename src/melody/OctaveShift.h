@@ -16,11 +16,11 @@ struct MelodyOctaveShift {
 };
 
 // Moves every note of the RTTTL-E lines by `octaves` (+1 up, -1 down): the
-// octave number that ends just before each comma changes, rests (a "p"
-// before the comma) and the silent note P stay. Lines that the compiler skips (no comma, or "//")
-// are left alone. Refuses, naming the line and token, when a token before a
-// comma does not end in a note name and octave, or when a note would leave
-// c1..g11 (note numbers 0..127).
+// octave number that ends just before each comma changes, rests (a "p", or
+// "p." for a dotted one, before the comma) and the silent note P stay. Lines
+// that the compiler skips (no comma, or "//") are left alone. Refuses, naming
+// the line and token, when a token before a comma does not end in a note name
+// and octave, or when a note would leave c1..g11 (note numbers 0..127).
 MelodyOctaveShift ShiftMelodyOctave(const std::vector<std::string>& lines, int octaves);
 
 struct RecordingOctaveShift {

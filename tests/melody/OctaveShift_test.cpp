@@ -24,6 +24,7 @@ TEST(OctaveShift, NotesMoveRestsStay) {
   EXPECT_EQ(Up({"8c9, "}), (Lines{"8c10, "}));
   EXPECT_EQ(Down({"8c10, "}), (Lines{"8c9, "}));
   EXPECT_EQ(Up({"4a#.5, 4c.6, 16h4, 8C6, 8P, "}), (Lines{"4a#.6, 4c.7, 16h5, 8C7, 8P, "}));
+  EXPECT_EQ(Up({"8p., 2*8.p, 8P., 8c6, "}), (Lines{"8p., 2*8.p, 8P., 8c7, "})) << "dotted rests";
   EXPECT_EQ(Up({"8g10, "}), (Lines{"8g11, "})) << "g11 is note 127";
   EXPECT_EQ(Down({"8c2, "}), (Lines{"8c1, "}));
   // Lines the compiler skips stay as they are, and so does text after the last comma.
