@@ -27,6 +27,7 @@ struct FigureStep {
   bool rest = false;
   std::string name;   // a pattern note's name
   std::string octave; // a pattern note's octave digits
+  std::string token;  // a pattern step's token as written, for messages
 
   // Integer division, as everywhere in the generators: a thirty-second lasts 0.
   long long Sixteenths() const { return factor * (16 / length); }

@@ -3,6 +3,7 @@
 #include "Error.h"
 #include "FigureSteps.h"
 #include "GeneratorChords.h"
+#include "MelodyCompiler.h"
 #include "NoteNames.h"
 #include "PatternLine.h"
 
@@ -60,7 +61,8 @@ std::optional<ChordReading> ReadChord(std::string symbol) {
   return reading;
 }
 
-OutputStep MoveStep(const FigureStep& step, const ChordReading& chord) {
+// nullopt when the moved note would leave c1..g11.
+std::optional<OutputStep> MoveStep(const FigureStep& step, const ChordReading& chord) {
   OutputStep out;
   out.sixteenths = step.Sixteenths();
   out.text = step.FactoredDuration();
@@ -81,8 +83,16 @@ OutputStep MoveStep(const FigureStep& step, const ChordReading& chord) {
     index += kPitchClasses;
     --octave;
   }
+  if (!IsMidiNote(index, octave))
+    return std::nullopt;
   out.text += std::string(NoteNames[static_cast<std::size_t>(index)]) + std::to_string(octave) + ", ";
   return out;
+}
+
+std::string MovedOutOfRange(const FigureStep& step, std::size_t index, const ChordItem& chord) {
+  return "Шаблон (первая строка мелодии), шаг " + std::to_string(index + 1) + " \"" + step.token +
+         "\": над аккордом \"" + chord.text + "\" в строке " + std::to_string(chord.line) +
+         " записи аккордов нота ушла бы за пределы c1..g11.";
 }
 
 } // namespace
@@ -130,9 +140,20 @@ GeneratorResult GeneratePatternPart(const std::vector<std::string>& chordRecord,
   std::vector<std::string> lines;
   for (std::size_t i = 0; i < chords.items.size(); ++i) {
     std::vector<OutputStep> steps;
-    for (const FigureStep& step : pattern.steps)
-      steps.push_back(MoveStep(step, readings[i]));
+    for (std::size_t k = 0; k < pattern.steps.size(); ++k) {
+      const std::optional<OutputStep> moved = MoveStep(pattern.steps[k], readings[i]);
+      if (!moved)
+        return GeneratorResult::Refusal(MovedOutOfRange(pattern.steps[k], k, chords.items[i]));
+      steps.push_back(*moved);
+    }
     lines.push_back(FillChord(steps, chords.items[i].sixteenths, "p, "));
+  }
+  // Rests of chords in a row make one delta time in the compiled part: a part
+  // whose rests run longer than the compiler can time is refused here.
+  try {
+    melody::MelodyEvents(lines, 1, 1);
+  } catch (const Error& error) {
+    return GeneratorResult::Refusal(std::string("Партию не скомпилировать: ") + error.what() + ".");
   }
   return GeneratorResult::Written(std::move(lines));
 }

@@ -1,6 +1,7 @@
 #include "PatternLine.h"
 
 #include "NoteNames.h"
+#include "NoteValues.h"
 
 #include <algorithm>
 #include <cctype>
@@ -42,6 +43,7 @@ std::vector<std::string> PatternTokens(const std::string& line) {
 
 // Reads one token into step; the reason it cannot, or empty.
 std::string ReadStep(const std::string& token, FigureStep& step) {
+  step.token = token;
   if (token.empty())
     return "пустой шаг между запятыми";
   if (token.find('.') != std::string::npos)
@@ -65,18 +67,17 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
     const std::optional<long long> factor = DecimalNumber(factorText);
     if (!factor)
       return "слишком большое число повторов";
+    if (*factor == 0)
+      return "число повторов не может быть 0";
     step.factor = *factor;
   }
   if (lengthText.empty())
     return "нет длительности";
-  if (!AllDigits(lengthText))
-    return "длительность \"" + lengthText + "\" не число";
-  const std::optional<long long> length = DecimalNumber(lengthText);
-  if (!length)
-    return "слишком большая длительность";
-  if (*length == 0)
-    return "длительность не может быть 0";
-  step.length = *length;
+  if (!melody::IsNoteLength(lengthText))
+    return "длительность \"" + lengthText + "\" недопустима: пишется 1, 2, 4, 8, 16 или 32";
+  step.length = *DecimalNumber(lengthText);
+  if (melody::NoteTicks(step.length, false, step.factor) > melody::kLongestTicks)
+    return "слишком длинный шаг";
 
   step.rest = step.name == "p";
   if (step.rest)
@@ -87,8 +88,9 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
     return "нет октавы";
   if (!AllDigits(step.octave))
     return "октава \"" + step.octave + "\" не число";
-  if (!DecimalNumber(step.octave))
-    return "слишком большая октава";
+  const std::optional<long long> octave = DecimalNumber(step.octave);
+  if (!octave || !IsMidiNote(*NoteNamePosition(step.name), *octave))
+    return "нота вне пределов c1..g11";
   return {};
 }
 
@@ -113,6 +115,11 @@ PatternLine ReadPatternLine(const std::string& line) {
     pattern.steps.push_back(std::move(step));
   }
   return pattern;
+}
+
+bool IsMidiNote(int position, long long octave) {
+  const long long note = position + (octave - 1) * 12;
+  return note >= 0 && note <= 127;
 }
 
 std::optional<int> NoteNamePosition(const std::string& name) {

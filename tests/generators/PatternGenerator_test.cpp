@@ -166,7 +166,16 @@ TEST(PatternGenerator, RefusesAnUnusablePatternNamingTheStep) {
       {"8a, ", "шаг 1 \"8a\": нет октавы"},
       {"8a5x, ", "октава \"5x\" не число"},
       {"a5, ", "шаг 1 \"a5\": нет длительности"},
-      {"0a5, ", "длительность не может быть 0"},
+      {"0a5, ", "шаг 1 \"0a5\": длительность \"0\" недопустима: пишется 1, 2, 4, 8, 16 или 32"},
+      // Only what the melody compiler plays: lengths of the notation, factors
+      // from 1, steps it can time and notes within c1..g11.
+      {"3a5, 8c6, ", "шаг 1 \"3a5\": длительность \"3\" недопустима"},
+      {"64c6, ", "шаг 1 \"64c6\": длительность \"64\" недопустима"},
+      {"0008e6, ", "шаг 1 \"0008e6\": длительность \"0008\" недопустима"},
+      {"0*8a5, ", "шаг 1 \"0*8a5\": число повторов не может быть 0"},
+      {"11184811*8a5, ", "шаг 1 \"11184811*8a5\": слишком длинный шаг"},
+      {"8a0, ", "шаг 1 \"8a0\": нота вне пределов c1..g11"},
+      {"8g#11, ", "шаг 1 \"8g#11\": нота вне пределов c1..g11"},
       {"x*8a5, ", "перед \"*\" должно стоять число повторов"},
       {"2*a5, ", "нет длительности"},
       {"8a5, , 8c6, ", "шаг 2 \"\": пустой шаг"},
@@ -179,6 +188,34 @@ TEST(PatternGenerator, RefusesAnUnusablePatternNamingTheStep) {
     EXPECT_EQ(message.find("Шаблон (первая строка мелодии)"), 0u) << message;
   }
   EXPECT_NE(Refusal(chords, "32a5, 32c6, ").find("короче шестнадцатой"), std::string::npos);
+}
+
+TEST(PatternGenerator, RefusesAPartTheMelodyCompilerWouldNotTake) {
+  const struct {
+    Lines chords;
+    std::string pattern;
+    std::string message;
+  } cases[] = {
+      // Moved to C major, c1 becomes e0; moved to H, g11 becomes a11.
+      {{"4(Am), 8(C)"},
+       "8c1, ",
+       "Шаблон (первая строка мелодии), шаг 1 \"8c1\": над аккордом \"8(C)\" в строке 1 записи аккордов "
+       "нота ушла бы за пределы c1..g11."},
+      {{"8(Am)", "8(H)"},
+       "8g11, ",
+       "Шаблон (первая строка мелодии), шаг 1 \"8g11\": над аккордом \"8(H)\" в строке 2 записи аккордов "
+       "нота ушла бы за пределы c1..g11."},
+      // Two chord rests make one run of rests, longer than a delta time holds.
+      {{"4(P), 4(P)"},
+       "11184810*8p, 8a5, ",
+       "Партию не скомпилировать: Строка 2, элемент \"11184810*8p\": слишком длинная пауза."},
+  };
+  for (const auto& [chords, pattern, message] : cases)
+    EXPECT_EQ(Refusal(chords, pattern), message) << pattern;
+  // The same figures where they stay within what the compiler takes.
+  EXPECT_EQ(Part({"8(Am)"}, "8c1, "), (Lines{"1*8c1, "}));
+  EXPECT_EQ(Part({"8(C)"}, "8g11, "), (Lines{"1*8a#10, "}));
+  EXPECT_EQ(Part({"4(P)"}, "11184810*8p, 8a5, "), (Lines{"11184810*8p, "}));
 }
 
 TEST(PatternGenerator, RefusesChordItemsOutsideTheFormNamingTheLine) {
