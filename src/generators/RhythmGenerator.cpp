@@ -13,6 +13,12 @@ namespace {
 // A grid row has at most 32 columns and so at most 32 runs.
 constexpr std::size_t kMostSteps = 32;
 
+// The part of a run key before its comma: the row digit and the run's first
+// column as two digits, "103" for column 3 of row 1.
+bool IsRowAndColumn(const std::string& text) {
+  return text.size() == 3 && DecimalNumber(text) && text[0] != '0' && text.substr(1) != "00";
+}
+
 // One run key, "1cc,m" for a bar or "1cc,mp" for a gap, as a step of m notes.
 FigureStep RunStep(const std::string& key, const std::string& noteLength) {
   const std::size_t comma = key.find(',');
@@ -22,7 +28,7 @@ FigureStep RunStep(const std::string& key, const std::string& noteLength) {
   if (step.rest)
     run.pop_back();
   const std::optional<long long> columns = DecimalNumber(run);
-  if (comma == 0 || !DecimalNumber(key.substr(0, comma)) || !columns || *columns == 0)
+  if (!IsRowAndColumn(key.substr(0, comma)) || !columns || *columns == 0)
     throw Error("Ключ серии \"" + key + "\" не похож на ключ сетки (например 101,2 или 103,1p)");
   step.factor = *columns;
   step.length = *NoteLengthValue(noteLength);

@@ -96,7 +96,8 @@ TEST(RhythmGenerator, RefusalsChangeNothing) {
 TEST(RhythmGenerator, RejectsKeysTheRunCollectionCannotProduce) {
   EXPECT_NE(ErrorOf({"101,2"}).find("метк"), std::string::npos);
   EXPECT_NE(ErrorOf({}).find("метк"), std::string::npos);
-  for (const std::string key : {"1012", ",2", "101,", "101,0", "101,2x", "1a1,2", "101,p"})
+  for (const std::string key :
+       {"1012", ",2", "101,", "101,0", "101,2x", "1a1,2", "101,p", "0,1", "001,1", "100,1", "1001,1"})
     EXPECT_NE(ErrorOf({key, key + "%"}).find("\"" + key + "\""), std::string::npos) << key;
   Lines many;
   for (int column = 1; column <= 33; ++column)
