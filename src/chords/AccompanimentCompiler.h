@@ -42,7 +42,8 @@ AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
 // The event list of the expanded chord list: per entry the note-ons, then
 // its note-offs; rests carry over to the next note-on. Throws arvento::Error
 // for an entry that cannot be read (no duration, a stagger that is not a
-// number) and for a key outside 0..127, naming the chord and the octave shift.
+// number, a repeat factor that is not a number from 1) and for a key outside
+// 0..127, naming the chord and the octave shift.
 std::vector<std::string> AccompanimentEvents(const std::vector<std::string>& finEntries,
                                              const AccompanimentSettings& settings, int channel,
                                              int velocity);

@@ -57,11 +57,15 @@ public:
       stagger = *value;
       entry.erase(0, colon + 1);
     }
-    // A repeat factor that is not a number counts as 0, which silences the item.
+    // The expansion writes every item's repeat factor, "1*" when it has none.
+    // One that is not a number, or is 0, would give notes without length.
     const std::size_t star = entry.find('*');
-    const std::size_t factorSize = star == std::string::npos ? 0 : star;
-    const long long factor = DigitsValue(std::string_view(entry).substr(0, factorSize), INT_MAX).value_or(0);
-    entry.erase(0, star == std::string::npos ? 0 : star + 1);
+    const std::optional<long long> factor =
+        star == std::string::npos ? std::nullopt
+                                  : DigitsValue(std::string_view(entry).substr(0, star), INT_MAX);
+    if (!factor || *factor == 0)
+      Fail("множитель повтора перед \"*\" должен быть числом от 1 до " + std::to_string(INT_MAX));
+    entry.erase(0, star + 1);
     if (entry.empty())
       Fail("нет нот после множителя");
 
@@ -76,7 +80,7 @@ public:
     std::size_t cursor = 0;
     bool first = true;
     for (std::size_t comma = entry.find(','); comma != std::string::npos; comma = entry.find(',', cursor)) {
-      WriteTone(std::string_view(entry).substr(cursor, comma - cursor), first, factor, stagger, tones);
+      WriteTone(std::string_view(entry).substr(cursor, comma - cursor), first, *factor, stagger, tones);
       first = false;
       cursor = comma + 1;
       if (cursor < entry.size() && entry[cursor] == ' ')
