@@ -1,5 +1,7 @@
 #include "NoteString.h"
 
+#include "Error.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -189,7 +191,18 @@ ParsedNotes ParseNoteString(std::string_view text, const NoteStringContext& cont
 
     if (!start || !note || !given)
       continue;
-    time += static_cast<std::uint32_t>(startStep);
+    // A length of 0 before any length was given leaves the note without one: it
+    // takes the player's Duration, as an omitted length would.
+    const std::uint32_t noteLength = length.value_or(context.duration);
+    // Times are ticks from the request's start in 32 bits: a text that runs
+    // past the last of them is refused rather than wrapped round, which would
+    // sort a note-off before its note-on.
+    const std::uint64_t at = std::uint64_t{time} + static_cast<std::uint32_t>(startStep);
+    if (at + (note->instrument ? 0 : noteLength) > std::numeric_limits<std::uint32_t>::max())
+      throw Error("the note text item \"" + std::string(trimmed) + "\" ends after tick " +
+                  std::to_string(std::numeric_limits<std::uint32_t>::max()) +
+                  ", the last a request can time");
+    time = static_cast<std::uint32_t>(at);
     const std::uint32_t value = static_cast<std::uint32_t>(note->value);
     if (note->instrument) {
       if (!melodicPlayer)
@@ -202,9 +215,6 @@ ParsedNotes ParseNoteString(std::string_view text, const NoteStringContext& cont
       }
       result.records.push_back({time, kProgramChange, value, channel});
     } else {
-      // A length of 0 before any length was given leaves the note without one: it
-      // takes the player's Duration, as an omitted length would.
-      const std::uint32_t noteLength = length.value_or(context.duration);
       const std::uint32_t data = channel == kPercussionChannel && melodicPlayer ? percussion : value;
       result.records.push_back({time, kNoteOn, data, channel});
       result.records.push_back({time + noteLength, kNoteOff, data, channel});

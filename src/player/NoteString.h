@@ -24,7 +24,8 @@ struct ParsedNotes {
 };
 
 // Items separated by commas, each "start ; note ; length" with missing fields
-// taken from the items before. Items that do not read produce nothing.
+// taken from the items before. Items that do not read produce nothing. Throws
+// arvento::Error for a text whose times run past the 32-bit tick count.
 ParsedNotes ParseNoteString(std::string_view text, const NoteStringContext& context);
 
 } // namespace arvento::player

@@ -52,10 +52,12 @@ bool TMidiGen::PlayNote(int note) {
 }
 
 bool TMidiGen::PlayString(std::string_view text) {
+  // Read before the request begins, so that a text refused with an error
+  // leaves the player ready. The request plays on the channel set now.
+  const ParsedNotes parsed =
+      ParseNoteString(text, {settings_.channel, settings_.instrument, settings_.octave, settings_.duration});
   if (!BeginPlay())
     return false;
-  const ParsedNotes parsed =
-      ParseNoteString(text, {playChannel_, settings_.instrument, settings_.octave, settings_.duration});
   if (parsed.records.empty())
     return Refuse();
   return SendEvents(parsed.records, parsed.chord);

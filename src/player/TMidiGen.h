@@ -79,7 +79,7 @@ public:
   // Each request returns true when a buffer was submitted and started.
   bool Play(); // the note Note in octave Octave
   bool PlayNote(int note);
-  bool PlayString(std::string_view text);
+  bool PlayString(std::string_view text); // throws arvento::Error as ParseNoteString does
   // Ends the request; before its first event has sounded, only further passes are cancelled.
   void Stop();
 

@@ -1,3 +1,4 @@
+#include "Error.h"
 #include "NoteString.h"
 
 #include <gtest/gtest.h>
@@ -119,6 +120,29 @@ TEST(NoteString, EmptyTextsAndTheEndOfTheText) {
   // Two commas in a row are skipped; an item of control characters ends the text.
   EXPECT_EQ(Notes(ParseNoteString("0;C5;10,,0;D5;10", kDefaults)), (std::vector<std::uint32_t>{60, 62}));
   EXPECT_EQ(Notes(ParseNoteString("0;C5;10,\t,0;D5;10", kDefaults)), std::vector<std::uint32_t>{60});
+}
+
+TEST(NoteString, TimesPastTheLastTickAreRefusedNotWrappedRound) {
+  constexpr std::uint32_t kLast = 4294967295;
+  const struct {
+    const char* text;
+    std::uint32_t lastTime; // of the last record; 0: refused
+  } cases[] = {
+      {"2147483647;C5;2147483647,2147483647;D5;1", kLast},
+      {"2147483647;C5;2147483647,2147483647;D5;2", 0},   // the note-off would pass the last tick
+      {"2147483647;C5;1,2147483647;D5;1,2;E5;1", 0},     // so would the start
+      {"2147483647;I5;0,2147483647;I6;0,1;I7;0", kLast}, // a program change has no length
+  };
+  for (const auto& [text, lastTime] : cases) {
+    if (lastTime == 0) {
+      EXPECT_THROW(ParseNoteString(text, kDefaults), Error) << text;
+      continue;
+    }
+    const ParsedNotes parsed = ParseNoteString(text, kDefaults);
+    ASSERT_FALSE(parsed.records.empty()) << text;
+    EXPECT_EQ(parsed.records.back().time, lastTime) << text;
+    EXPECT_NE(parsed.records.back().kind, kNoteOn) << text;
+  }
 }
 
 TEST(NoteString, InstrumentsAndPercussion) {
