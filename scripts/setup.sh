@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   qt6-base-dev libfluidsynth-dev timgm6mb-soundfont libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev midicsv xvfb xauth ninja-build
-  pkg-config cmake g++ fluidsynth xdotool
+  pkg-config cmake g++ fluidsynth xdotool sndfile-programs
 )
 
 missing=()

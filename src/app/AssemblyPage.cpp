@@ -56,13 +56,17 @@ void TMainForm2::bbSobrClick() {
   }
   const project::AssemblyResult result =
       project::AssembleProject(projectDir, auditionDir, projectTitle, settings);
+  // Files left out of the assembly are told in the status bar with the
+  // chord items the compile skipped.
+  std::vector<std::string> notices = result.leftOut;
+  notices.insert(notices.end(), result.skipped.begin(), result.skipped.end());
+  ShowSkippedItems(notices);
   if (!result.notice.empty()) {
     dialogs.Inform(QString::fromStdString(result.notice));
     return;
   }
   autoPlay = false;
   ShowAssembledParts(result.parts);
-  ShowSkippedItems(result.skipped);
   UpdateFileLists();
   mpSum->SetFileName(result.assembledFile.string());
   mpSum->Open();

@@ -52,6 +52,8 @@ int RunAssemble(const std::vector<std::string>& arguments) {
 
   const project::AssemblyResult result =
       project::AssembleProject(projectDir, projectDir.parent_path() / "tmp", title, settings);
+  for (const std::string& leftOut : result.leftOut)
+    std::cerr << "arvento-cli assemble: " << leftOut << "\n";
   for (const std::string& skipped : result.skipped)
     std::cerr << "arvento-cli assemble: " << skipped << "\n";
   if (!result.notice.empty()) {

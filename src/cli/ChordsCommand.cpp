@@ -16,7 +16,9 @@ int RunChords(const std::vector<std::string>& arguments) {
   const SoundSettings sound = ReadSoundOptions(args);
   const chords::AccompanimentSettings settings = ReadAccompanimentOptions(args);
   const std::string output = OutputOption(args);
-  const std::vector<std::string> lines = ReadInputLines(args.Single("FILE"));
+  const std::string input = args.Single("FILE");
+  CheckOutputIsNotInput(input, output);
+  const std::vector<std::string> lines = ReadInputLines(input);
 
   chords::AccompanimentResult details;
   const auto reportSkipped = [&details] {
@@ -42,7 +44,8 @@ std::string Help() {
                      "A line with a chord that cannot be voiced loses the rest of that line; each such\n"
                      "line is reported on standard error and the file is still written.\n\n"
                      "Options:\n") +
-         kAccompanimentOptionsHelp + kSoundOptionsHelp + "  -o OUT.mid        the part file to write\n";
+         kAccompanimentOptionsHelp + kSoundOptionsHelp +
+         "  -o OUT.mid        the part file to write (\"-\" for standard output)\n";
 }
 const std::string kHelp = Help();
 } // namespace

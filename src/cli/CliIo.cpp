@@ -3,6 +3,9 @@
 #include "AtomicFile.h"
 #include "Error.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -32,7 +35,23 @@ std::vector<std::string> ReadInputLines(const std::string& file) {
 }
 
 void WriteOutputFile(const std::string& file, const std::vector<std::uint8_t>& bytes) {
-  project::WriteFileAtomically(file, bytes);
+  if (file != "-") {
+    project::WriteFileAtomically(file, bytes);
+    return;
+  }
+  std::cout.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::cout.flush();
+  if (!std::cout)
+    throw Error(std::string("Не удалось записать стандартный вывод: ") + std::strerror(errno));
+}
+
+void CheckOutputIsNotInput(const std::string& input, const std::string& output) {
+  if (input == "-" || output == "-")
+    return;
+  std::error_code error;
+  if (std::filesystem::equivalent(input, output, error))
+    throw Error("Выходной файл " + output + " совпадает с входным " + input +
+                ": запись уничтожила бы входной файл.");
 }
 
 const std::set<std::string> kSoundOptions = {"--family", "--instrument", "--channel",   "--voice",

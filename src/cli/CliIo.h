@@ -15,8 +15,12 @@ namespace arvento::cli {
 std::vector<std::string> ReadInputLines(const std::string& file);
 
 // Writes the bytes to OUT through a temporary name, so an OUT that existed
-// before stays whole when anything fails.
+// before stays whole when anything fails; "-" writes them to standard output.
 void WriteOutputFile(const std::string& file, const std::vector<std::uint8_t>& bytes);
+
+// Refuses an output that is the input file itself, under any name or link,
+// before anything is read or written.
+void CheckOutputIsNotInput(const std::string& input, const std::string& output);
 
 // The sound options shared by the compiling commands, with the window's start
 // values as defaults: --family --instrument --channel --voice --tempo
@@ -27,7 +31,8 @@ SoundSettings ReadSoundOptions(const Args& args);
 // The help lines that describe the sound options.
 extern const char* const kSoundOptionsHelp;
 
-// The output file of "-o OUT.mid"; refuses a command without it.
+// The output file of "-o OUT.mid" ("-" for standard output); refuses a
+// command without it.
 std::string OutputOption(const Args& args);
 
 } // namespace arvento::cli

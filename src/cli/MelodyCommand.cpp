@@ -11,8 +11,9 @@ int RunMelody(const std::vector<std::string>& arguments) {
   const Args args(arguments, options);
   const SoundSettings settings = ReadSoundOptions(args);
   const std::string output = OutputOption(args);
-  const std::vector<std::string> lines = ReadInputLines(args.Single("FILE"));
-  WriteOutputFile(output, melody::CompileMelody(lines, settings));
+  const std::string input = args.Single("FILE");
+  CheckOutputIsNotInput(input, output);
+  WriteOutputFile(output, melody::CompileMelody(ReadInputLines(input), settings));
   return kExitOk;
 }
 
@@ -20,7 +21,7 @@ std::string Help() {
   return std::string("Usage: arvento-cli melody [OPTIONS] FILE -o OUT.mid\n"
                      "Compiles the RTTTL-E text in FILE (\"-\" for standard input) into a part file.\n\n"
                      "Options:\n") +
-         kSoundOptionsHelp + "  -o OUT.mid      the part file to write\n";
+         kSoundOptionsHelp + "  -o OUT.mid      the part file to write (\"-\" for standard output)\n";
 }
 const std::string kHelp = Help();
 } // namespace

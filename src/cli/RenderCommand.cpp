@@ -16,6 +16,7 @@ int RunRender(const std::vector<std::string>& arguments) {
   const std::optional<std::string> output = args.Value("-o");
   if (!output || output->empty())
     throw UsageError("missing -o OUT.wav");
+  CheckOutputIsNotInput(input, *output);
   std::string soundFont = player::FindSoundFont();
   if (const std::optional<std::string> chosen = args.Value("--soundfont")) {
     std::error_code error;
@@ -37,7 +38,7 @@ const Command kRenderCommand = {
     "writes the sound as a 16-bit stereo WAV file at 44.1 kHz, up to the moment\n"
     "the last note has died away.\n\n"
     "Options:\n"
-    "  -o OUT.wav          the WAV file to write\n"
+    "  -o OUT.wav          the WAV file to write (\"-\" for standard output)\n"
     "  --soundfont PATH    the General MIDI SoundFont; by default ARVENTO_SOUNDFONT,\n"
     "                      else FluidR3_GM.sf2 or TimGM6mb.sf2 from /usr/share/sounds/sf2\n",
     RunRender};

@@ -20,20 +20,38 @@ bool IsMelodyPart(const std::string& fileName) {
   return BaseName(fileName).find('m') != std::string::npos;
 }
 
-struct CompiledPart {
-  ProjectPart part;
-  std::vector<std::uint8_t> bytes;
-};
+// A file that cannot be read is no multi-track file: it is a part or a
+// stray, and its record decides which.
+bool IsLeftOut(const fs::path& file) {
+  try {
+    return IsMultiTrackFile(ReadFileBytes(file));
+  } catch (const Error&) {
+    return false;
+  }
+}
+
+std::span<const std::uint8_t> Bytes(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
 
 } // namespace
 
-std::vector<ProjectPart> ReadProjectParts(const fs::path& projectDir, const std::string& title) {
+std::vector<ProjectPart> ReadProjectParts(const fs::path& projectDir, const std::string& title,
+                                          std::vector<std::string>* leftOut) {
   std::vector<ProjectPart> parts;
   for (const std::string& fileName : ProjectMidiFiles(projectDir)) {
     // A title with a dot in it ("song.v2") names the assembled file by its
     // whole name, not by the text before the first dot.
     if (BaseName(fileName) == title || fileName == title + ".mid")
       continue;
+    // The assembled file of a project whose directory was renamed still has
+    // its old name; it is joined into nothing and never overwritten.
+    if (IsLeftOut(projectDir / fileName)) {
+      if (leftOut)
+        leftOut->push_back("Файл " + fileName +
+                           " не вошел в сборку: в нем больше двух дорожек, это не партия.");
+      continue;
+    }
     const fs::path record = RecordPathFor(projectDir / fileName);
     if (!fs::exists(record))
       throw Error("У партии " + fileName + " нет записи " + record.filename().string() +
@@ -57,54 +75,58 @@ std::array<int, 16> LevelsFromParts(const std::vector<ProjectPart>& parts) {
 AssemblyResult AssembleProject(const fs::path& projectDir, const fs::path& auditionDir,
                                const std::string& title, const AssemblySettings& settings) {
   AssemblyResult result;
-  const std::vector<ProjectPart> parts = ReadProjectParts(projectDir, title);
+  const std::vector<ProjectPart> parts = ReadProjectParts(projectDir, title, &result.leftOut);
   if (parts.empty()) {
     result.notice = kNoPartsNotice;
     return result;
   }
-  for (const ProjectPart& part : parts)
-    CheckPartFile(ReadFileBytes(projectDir / part.fileName), part.fileName);
 
-  std::vector<CompiledPart> compiled;
+  // The old part files are not read: every part is rebuilt from its record.
+  std::vector<std::vector<std::uint8_t>> partFiles;
   for (const ProjectPart& part : parts) {
     PartRecord record = part.record;
     const int level = settings.levels[static_cast<std::size_t>(record.channel - 1)];
     record.volume = std::clamp(level, 10, std::max(10, settings.volumeMax));
     SoundSettings sound{record.family,  record.instrument, record.channel,   record.voice,
                         settings.tempo, record.volume,     record.modulation};
-    std::vector<std::uint8_t> bytes;
     try {
       if (record.kind == PartKind::Melody) {
-        bytes = melody::CompileMelody(record.melodyLines, sound);
+        partFiles.push_back(melody::CompileMelody(record.melodyLines, sound));
       } else {
         chords::AccompanimentResult details;
-        bytes = chords::CompileAccompaniment(record.chordLines, settings.accompaniment, sound, &details);
+        partFiles.push_back(
+            chords::CompileAccompaniment(record.chordLines, settings.accompaniment, sound, &details));
         for (const std::string& skipped : details.skipped)
           result.skipped.push_back(part.fileName + ": " + skipped);
       }
     } catch (const Error& error) {
       throw Error("Партия " + part.fileName + ": " + error.what());
     }
-    compiled.push_back({{part.fileName, std::move(record)}, std::move(bytes)});
+    result.parts.push_back({part.fileName, std::move(record)});
   }
+  result.assembledFile = projectDir / (title + ".mid");
+  const std::vector<std::uint8_t> assembled = ConcatenatePartFiles(partFiles, settings.tempo);
 
-  std::vector<std::vector<std::uint8_t>> partFiles;
-  for (const CompiledPart& part : compiled) {
-    const fs::path file = projectDir / part.part.fileName;
-    WritePartRecord(RecordPathFor(file), part.part.record);
-    WriteFileAtomically(file, part.bytes);
-    if (part.part.record.kind == PartKind::Accords) {
+  // Each record before its part file, the audition copy of a chord part after
+  // it, the assembled file last; all are written before any is renamed.
+  std::vector<std::string> records;
+  for (const ProjectPart& part : result.parts)
+    records.push_back(FormatPartRecord(part.record));
+  std::vector<PendingFile> files;
+  for (std::size_t i = 0; i < result.parts.size(); ++i) {
+    const fs::path file = projectDir / result.parts[i].fileName;
+    files.push_back({RecordPathFor(file), Bytes(records[i])});
+    files.push_back({file, partFiles[i]});
+    if (result.parts[i].record.kind == PartKind::Accords) {
       std::error_code error;
       fs::create_directories(auditionDir, error);
       if (error)
         throw Error("Не удалось создать папку " + auditionDir.string() + ": " + error.message());
-      WriteFileAtomically(auditionDir / part.part.fileName, part.bytes);
+      files.push_back({auditionDir / result.parts[i].fileName, partFiles[i]});
     }
-    partFiles.push_back(part.bytes);
-    result.parts.push_back(part.part);
   }
-  result.assembledFile = projectDir / (title + ".mid");
-  WriteFileAtomically(result.assembledFile, ConcatenatePartFiles(partFiles, settings.tempo));
+  files.push_back({result.assembledFile, assembled});
+  WriteFilesAtomically(files);
   return result;
 }
 

@@ -24,10 +24,12 @@ struct ProjectPart {
 };
 
 // The parts of a project in list order (alphabetical without regard to case),
-// each with its record; the assembled file (base name equal to the project
-// title) is left out. Throws arvento::Error naming a part file that has no
+// each with its record. The assembled file (base name equal to the project
+// title) is left out, and so is any file of more than two tracks, which is
+// told in leftOut. Throws arvento::Error naming a part file that has no
 // record or whose record does not read, before anything is changed.
-std::vector<ProjectPart> ReadProjectParts(const std::filesystem::path& projectDir, const std::string& title);
+std::vector<ProjectPart> ReadProjectParts(const std::filesystem::path& projectDir, const std::string& title,
+                                          std::vector<std::string>* leftOut = nullptr);
 
 // The level of each channel 1..16 as the records set it: the volume of the
 // last part on that channel, 0 for channels without a part.
@@ -44,13 +46,15 @@ struct AssemblyResult {
   std::string notice; // non-empty when nothing was assembled (kNoPartsNotice)
   std::filesystem::path assembledFile;
   std::vector<ProjectPart> parts;   // as rewritten, in list order
+  std::vector<std::string> leftOut; // files of more than two tracks that are not parts
   std::vector<std::string> skipped; // chord items that the accompaniment compile skipped
 };
 
-// Checks every part file and record, recompiles every part in memory, and
+// Reads every record, recompiles every part from its record in memory, and
 // only then rewrites the part files, their records, the audition copies of
-// the chord parts and the assembled file. A failure before the writing
-// leaves the project as it was, old assembled file included.
+// the chord parts and the assembled file, all under temporary names first.
+// A failure before the renames leaves the project as it was, old assembled
+// file included.
 AssemblyResult AssembleProject(const std::filesystem::path& projectDir,
                                const std::filesystem::path& auditionDir, const std::string& title,
                                const AssemblySettings& settings);

@@ -8,9 +8,21 @@
 
 namespace arvento::project {
 
-// Writes the bytes to a temporary name beside the file and renames it into
-// place, so a failed write never destroys the file that was there.
+struct PendingFile {
+  std::filesystem::path file;
+  std::span<const std::uint8_t> bytes;
+};
+
+// Writes every file under a temporary name beside it (".NAME.tmpPID") and
+// only when all of them are written renames them into place, in order, so a
+// failed write leaves every file as it was. A symbolic link is written through
+// to the file it names; a character device or a pipe is written directly,
+// after the temporaries. A later entry for the same file replaces an earlier
+// one. Temporaries that killed runs left beside a file are removed when that
+// file is written, unless their process still runs.
 // Throws arvento::Error naming the file.
+void WriteFilesAtomically(std::span<const PendingFile> files);
+
 void WriteFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 

@@ -44,19 +44,11 @@ std::string BaseName(const std::string& fileName) {
   return fileName.substr(0, fileName.find('.'));
 }
 
-void CheckPartFile(std::span<const std::uint8_t> bytes, const std::string& fileName) {
-  const std::string refusal = "Файл " + fileName + " не является партией проекта: ";
-  if (bytes.size() < midi::kPartTrackOffset ||
-      !std::equal(midi::kHeaderTemplate.begin(), midi::kHeaderTemplate.end() - 1, bytes.begin()))
-    throw Error(refusal + "нет заголовка файла из двух дорожек.");
-  if (!std::equal(midi::kConductorTrack.begin(), midi::kConductorTrack.begin() + 8, bytes.begin() + 14))
-    throw Error(refusal + "нет управляющей дорожки длиной 27 байт на смещении 14.");
+bool IsMultiTrackFile(std::span<const std::uint8_t> bytes) {
   try {
-    const midi::SmfFile file = midi::ReadSmf(bytes);
-    if (file.tracks.size() != 2 || file.tracks[1].offset != midi::kPartTrackOffset)
-      throw Error("не две дорожки");
-  } catch (const Error& error) {
-    throw Error(refusal + error.what());
+    return midi::ReadSmf(bytes).tracks.size() > 2;
+  } catch (const Error&) {
+    return false;
   }
 }
 

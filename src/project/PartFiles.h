@@ -18,11 +18,9 @@ std::vector<std::string> ProjectMidiFiles(const std::filesystem::path& dir);
 // The text before the first "." of a file name.
 std::string BaseName(const std::string& fileName);
 
-// Refuses, naming the file, bytes that are not a part file: the header of a
-// two-track format 1 file, the 27-byte conductor track at offset 14 and one
-// well-formed track chunk after it. Joining anything else would corrupt the
-// assembled file.
-void CheckPartFile(std::span<const std::uint8_t> bytes, const std::string& fileName);
+// True for a well-formed Standard MIDI File of more than two tracks, such as
+// an assembled file: it is not a part file.
+bool IsMultiTrackFile(std::span<const std::uint8_t> bytes);
 
 // The first part file whole, with its track count set to one more than the
 // number of files and its division set to the tempo, then the part track

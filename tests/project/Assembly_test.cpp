@@ -142,3 +142,11 @@ TEST_F(AssemblyTest, ATitleWithADotAssemblesAgain) {
   EXPECT_EQ(ReadFileBytes(first.assembledFile), bytes);
   EXPECT_EQ(test::MidiCsvNotes(first.assembledFile).size(), 4u + 4 * 12);
 }
+
+TEST_F(AssemblyTest, TheProjectTmpIsItsOwnAuditionDirectory) {
+  fs::rename(song, audition);
+  const AssemblyResult result = AssembleProject(audition, audition, "tmp", Settings(audition));
+  EXPECT_EQ(result.parts.size(), 2u);
+  EXPECT_EQ(test::MidiCsvNotes(audition / "ch2v1a.mid").size(), 4u * 12);
+  EXPECT_EQ(test::MidiCsvNotes(audition / "tmp.mid").size(), 4u + 4 * 12);
+}
