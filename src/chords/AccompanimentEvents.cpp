@@ -2,6 +2,7 @@
 #include "ByteText.h"
 #include "ChordTables.h"
 #include "Error.h"
+#include "Quote.h"
 
 #include <algorithm>
 #include <cctype>
@@ -162,7 +163,7 @@ private:
   [[noreturn]] void FailUnreadable(std::string_view written) const {
     if (!IsDigit(written.front()))
       Fail("нет длительности перед \"(\"");
-    Fail("не прочитать ноту \"" + std::string(written) + "\"");
+    Fail("не прочитать ноту " + Quoted(written));
   }
 
   // Names the chord by its place in the chord list and its voiced text.
@@ -170,7 +171,7 @@ private:
     std::string shown = *entryText_;
     while (!shown.empty() && shown.back() == ' ')
       shown.pop_back();
-    throw Error("Аккорд " + std::to_string(index_ + 1) + " (\"" + shown + "\"): " + why);
+    throw Error("Аккорд " + std::to_string(index_ + 1) + " (" + Quoted(shown) + "): " + why);
   }
 
   const AccompanimentSettings& settings_;

@@ -5,6 +5,7 @@
 #include "GeneratorChords.h"
 #include "NoteNames.h"
 #include "PatternLine.h"
+#include "Quote.h"
 
 #include <cctype>
 #include <optional>
@@ -121,8 +122,8 @@ GeneratorResult GeneratePatternPart(const std::vector<std::string>& chordRecord,
       return GeneratorResult::Refusal(ChordItemProblem(
           item, item.symbol.empty()
                     ? "нет названия аккорда"
-                    : "не знаю аккорда \"" + item.symbol +
-                          "\"; основной тон пишется C, C#, D, D#, E, F, F#, G, G#, A, B или H"));
+                    : "не знаю аккорда " + Quoted(item.symbol) +
+                          "; основной тон пишется C, C#, D, D#, E, F, F#, G, G#, A, B или H"));
     }
     readings.push_back(*reading);
   }

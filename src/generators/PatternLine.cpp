@@ -1,6 +1,7 @@
 #include "PatternLine.h"
 
 #include "NoteNames.h"
+#include "Quote.h"
 
 #include <algorithm>
 #include <cctype>
@@ -70,7 +71,7 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
   if (lengthText.empty())
     return "нет длительности";
   if (!AllDigits(lengthText))
-    return "длительность \"" + lengthText + "\" не число";
+    return "длительность " + Quoted(lengthText) + " не число";
   const std::optional<long long> length = DecimalNumber(lengthText);
   if (!length)
     return "слишком большая длительность";
@@ -82,11 +83,11 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
   if (step.rest)
     return {};
   if (!NoteNamePosition(step.name))
-    return "нет такой ноты \"" + step.name + "\"";
+    return "нет такой ноты " + Quoted(step.name);
   if (step.octave.empty())
     return "нет октавы";
   if (!AllDigits(step.octave))
-    return "октава \"" + step.octave + "\" не число";
+    return "октава " + Quoted(step.octave) + " не число";
   if (!DecimalNumber(step.octave))
     return "слишком большая октава";
   return {};
@@ -105,8 +106,8 @@ PatternLine ReadPatternLine(const std::string& line) {
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     FigureStep step;
     if (const std::string why = ReadStep(tokens[i], step); !why.empty()) {
-      pattern.problem = "Шаблон (первая строка мелодии), шаг " + std::to_string(i + 1) + " \"" + tokens[i] +
-                        "\": " + why + ".";
+      pattern.problem = "Шаблон (первая строка мелодии), шаг " + std::to_string(i + 1) + " " +
+                        Quoted(tokens[i]) + ": " + why + ".";
       pattern.steps.clear();
       return pattern;
     }

@@ -2,6 +2,7 @@
 
 #include "Error.h"
 #include "NoteNames.h"
+#include "Quote.h"
 
 #include <algorithm>
 #include <array>
@@ -31,7 +32,7 @@ std::vector<std::string> Tokens(const std::vector<std::string>& lines) {
 int LeadingValue(std::string_view text, const std::string& token) {
   const std::size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
   if (digits > kMaxDigits)
-    throw Error("Ритм: слишком большое число в элементе \"" + token + "\"");
+    throw Error("Ритм: слишком большое число в элементе " + Quoted(token));
   int value = 0;
   for (std::size_t i = 0; i < digits; ++i)
     value = value * 10 + (text[i] - '0');
