@@ -124,7 +124,7 @@ private:
       FailUnreadable(written);
     const std::optional<long long> octave = DigitsValue(std::string_view(token).substr(nameSize), 1000);
     if (!octave)
-      Fail("у ноты " + token + " нет октавы");
+      Fail("у ноты " + Escaped(token) + " нет октавы");
 
     const long long key = (found - noteIndexTable.begin()) + (*octave + settings_.octaveShift - 1) * 12;
     if (key < 0 || key > 127)

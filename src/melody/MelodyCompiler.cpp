@@ -98,7 +98,7 @@ public:
         index = static_cast<int>(i);
     }
     if (index < 0)
-      Fail("неизвестная нота " + name);
+      Fail("неизвестная нота " + Escaped(name));
     if (index == kSilentNote)
       return;
 

@@ -2,6 +2,7 @@
 
 #include "Error.h"
 #include "PartFile.h"
+#include "Quote.h"
 #include "SmfReader.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ std::string BaseName(const std::string& fileName) {
 }
 
 void CheckPartFile(std::span<const std::uint8_t> bytes, const std::string& fileName) {
-  const std::string refusal = "Файл " + fileName + " не является партией проекта: ";
+  const std::string refusal = "Файл " + Escaped(fileName) + " не является партией проекта: ";
   if (bytes.size() < midi::kPartTrackOffset ||
       !std::equal(midi::kHeaderTemplate.begin(), midi::kHeaderTemplate.end() - 1, bytes.begin()))
     throw Error(refusal + "нет заголовка файла из двух дорожек.");
