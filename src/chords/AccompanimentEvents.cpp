@@ -2,6 +2,7 @@
 #include "ByteText.h"
 #include "ChordTables.h"
 #include "Error.h"
+#include "Quote.h"
 
 #include <algorithm>
 #include <cctype>
@@ -127,7 +128,7 @@ private:
       FailUnreadable(written);
     const std::optional<long long> octave = DigitsValue(std::string_view(token).substr(nameSize), 1000);
     if (!octave)
-      Fail("у ноты " + token + " нет октавы");
+      Fail("у ноты " + Escaped(token) + " нет октавы");
 
     const long long key = (found - noteIndexTable.begin()) + (*octave + settings_.octaveShift - 1) * 12;
     if (key < 0 || key > 127)
@@ -166,7 +167,7 @@ private:
   [[noreturn]] void FailUnreadable(std::string_view written) const {
     if (!IsDigit(written.front()))
       Fail("нет длительности перед \"(\"");
-    Fail("не прочитать ноту \"" + std::string(written) + "\"");
+    Fail("не прочитать ноту " + Quoted(written));
   }
 
   // Names the chord by its place in the chord list and its voiced text.
@@ -174,7 +175,7 @@ private:
     std::string shown = *entryText_;
     while (!shown.empty() && shown.back() == ' ')
       shown.pop_back();
-    throw Error("Аккорд " + std::to_string(index_ + 1) + " (\"" + shown + "\"): " + why);
+    throw Error("Аккорд " + std::to_string(index_ + 1) + " (" + Quoted(shown) + "): " + why);
   }
 
   const AccompanimentSettings& settings_;

@@ -1,6 +1,7 @@
 #include "AccompanimentCompiler.h"
 #include "ChordItem.h"
 #include "Error.h"
+#include "Quote.h"
 
 #include <algorithm>
 
@@ -27,8 +28,9 @@ AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
       try {
         result.finEntries.push_back(ExpandChordItem(item, settings.guitar));
       } catch (const Error& error) {
-        result.skipped.push_back("Строка " + std::to_string(number + 1) + ", аккорд \"" + item + "\": " +
-                                 error.what() + "; пропущено до конца строки: " + line.substr(cursor));
+        result.skipped.push_back("Строка " + std::to_string(number + 1) + ", аккорд " + Quoted(item) + ": " +
+                                 error.what() +
+                                 "; пропущено до конца строки: " + Quoted(line.substr(cursor)));
         break;
       }
       cursor = comma + 1;

@@ -2,6 +2,7 @@
 
 #include "ChordTables.h"
 #include "Error.h"
+#include "Quote.h"
 
 #include <string_view>
 #include <vector>
@@ -20,7 +21,7 @@ std::size_t RootRow(const std::string& root) {
     if (chordToneTable[row][0] == root)
       return row;
   }
-  throw Error("неизвестный основной тон \"" + root + "\"");
+  throw Error("неизвестный основной тон " + Quoted(root));
 }
 
 // An extension column and how it is written in a symbol.

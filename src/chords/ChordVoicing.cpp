@@ -3,6 +3,7 @@
 #include "ChordSymbol.h"
 #include "ChordTables.h"
 #include "Error.h"
+#include "Quote.h"
 
 #include <algorithm>
 #include <cctype>
@@ -124,7 +125,7 @@ std::string PianoVoicing(const std::string& prefix, const std::string& noteList)
     return prefix + "P,";
   const std::vector<std::string> names = SplitNoteList(noteList);
   if (names.size() > chordToneTable[0].size())
-    throw Error("для фортепиано в аккорде больше семи нот: " + noteList);
+    throw Error("для фортепиано в аккорде больше семи нот: " + Escaped(noteList));
   std::string text;
   for (std::size_t column = 0; column < names.size(); ++column) {
     // Purely by position: the k-th note is looked up in the k-th column,
@@ -133,7 +134,7 @@ std::string PianoVoicing(const std::string& prefix, const std::string& noteList)
     while (row < kNamedRows && !SameNameIgnoringCase(chordToneTable[row][column], names[column]))
       ++row;
     if (row == kNamedRows)
-      throw Error("неизвестная нота \"" + names[column] + "\" в аккорде " + noteList);
+      throw Error("неизвестная нота " + Quoted(names[column]) + " в аккорде " + Escaped(noteList));
     text += column == 0 ? prefix : std::string("0");
     text += names[column] + std::to_string(chordOctaveTable[row][column]) + ", ";
   }

@@ -1,5 +1,7 @@
 #include "Args.h"
 
+#include "Quote.h"
+
 #include <charconv>
 
 namespace arvento::cli {
@@ -16,7 +18,7 @@ Args::Args(const std::vector<std::string>& arguments, const std::set<std::string
       flags_.insert(argument);
     } else if (argument.size() > 1 && argument[0] == '-' && argument != "-" &&
                !(argument.size() > 1 && (argument[1] >= '0' && argument[1] <= '9'))) {
-      throw UsageError("unknown option " + argument);
+      throw UsageError("unknown option " + Escaped(argument));
     } else {
       positional_.push_back(argument);
     }
@@ -51,7 +53,7 @@ int Args::Int(const std::string& option, int lo, int hi, int fallback) const {
   const auto [ptr, ec] = std::from_chars(text->data(), end, value);
   if (ec != std::errc() || ptr != end || value < lo || value > hi)
     throw UsageError("option " + option + " must be an integer from " + std::to_string(lo) + " to " +
-                     std::to_string(hi) + ", not \"" + *text + "\"");
+                     std::to_string(hi) + ", not " + Quoted(*text));
   return value;
 }
 
@@ -67,7 +69,7 @@ std::string Args::Choice(const std::string& option, const std::vector<std::strin
   std::string list;
   for (const std::string& choice : choices)
     list += (list.empty() ? "" : "|") + choice;
-  throw UsageError("option " + option + " must be one of " + list + ", not \"" + *text + "\"");
+  throw UsageError("option " + option + " must be one of " + list + ", not " + Quoted(*text));
 }
 
 std::string Args::Single(const std::string& what) const {

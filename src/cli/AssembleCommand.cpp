@@ -2,6 +2,7 @@
 #include "Assembly.h"
 #include "Commands.h"
 #include "Error.h"
+#include "Quote.h"
 
 #include <charconv>
 #include <iostream>
@@ -19,7 +20,7 @@ int Number(const std::string& text, int lo, int hi, const std::string& level) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < lo || value > hi)
-    throw UsageError("option --level takes CH=N with CH 1..16 and N 0..127, not \"" + level + "\"");
+    throw UsageError("option --level takes CH=N with CH 1..16 and N 0..127, not " + Quoted(level));
   return value;
 }
 
@@ -32,11 +33,14 @@ int RunAssemble(const std::vector<std::string>& arguments) {
   settings.tempo = args.Int("--tempo", 10, 100, 50);
   settings.accompaniment = ReadAccompanimentOptions(args);
 
-  fs::path projectDir = fs::absolute(args.Single("PROJECTDIR")).lexically_normal();
+  const std::string dirArgument = args.Single("PROJECTDIR");
+  if (dirArgument.empty())
+    throw UsageError("missing PROJECTDIR");
+  fs::path projectDir = fs::absolute(dirArgument).lexically_normal();
   if (!projectDir.has_filename())
     projectDir = projectDir.parent_path();
   if (!fs::is_directory(projectDir))
-    throw Error("Нет папки проекта " + projectDir.string());
+    throw Error("Нет папки проекта " + Escaped(projectDir.string()));
   const std::string title = projectDir.filename().string();
 
   // Channels without a level take the volume their records give, as the

@@ -2,13 +2,15 @@
 
 #include "AtomicFile.h"
 #include "Error.h"
+#include "InputFile.h"
+#include "Quote.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 namespace arvento::cli {
 
@@ -26,12 +28,22 @@ std::vector<std::string> SplitLines(std::istream& in) {
 } // namespace
 
 std::vector<std::string> ReadInputLines(const std::string& file) {
-  if (file == "-")
-    return SplitLines(std::cin);
+  if (file == "-") {
+    std::vector<std::string> lines = SplitLines(std::cin);
+    // Standard input is read through stdio, whose read errors the stream
+    // takes for the end of the input.
+    if (std::cin.bad() || std::ferror(stdin))
+      throw Error(std::string("Не удалось прочитать стандартный ввод: ") + std::strerror(errno));
+    return lines;
+  }
+  project::RefuseDirectory(file);
   std::ifstream in(file, std::ios::binary);
   if (!in)
-    throw Error("Не удалось прочитать файл " + file);
-  return SplitLines(in);
+    throw Error("Не удалось прочитать файл " + Escaped(file));
+  std::vector<std::string> lines = SplitLines(in);
+  if (in.bad())
+    throw Error("Не удалось прочитать файл " + Escaped(file) + ": " + std::strerror(errno));
+  return lines;
 }
 
 void WriteOutputFile(const std::string& file, const std::vector<std::uint8_t>& bytes) {

@@ -11,7 +11,8 @@
 namespace arvento::cli {
 
 // The lines of a text file, or of standard input for "-". Accepts CR LF and
-// LF line ends. Throws arvento::Error naming the file when it cannot be read.
+// LF line ends. Throws arvento::Error naming the file when it cannot be read
+// or is a directory.
 std::vector<std::string> ReadInputLines(const std::string& file);
 
 // Writes the bytes to OUT through a temporary name, so an OUT that existed

@@ -8,7 +8,7 @@ namespace arvento::cli {
 // Exit statuses shared by every command.
 constexpr int kExitOk = 0;
 constexpr int kExitRefused = 1;  // the window would have shown an information message
-constexpr int kExitBadInput = 2; // bad usage or bad input: nothing was written
+constexpr int kExitBadInput = 2; // bad usage, bad input or a failed read or write: no file was changed
 
 struct Command {
   const char* name;

@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "Error.h"
 #include "KeyboardRecording.h"
+#include "Quote.h"
 #include "RhythmText.h"
 #include "RtttlConversion.h"
 
@@ -23,8 +24,8 @@ std::vector<int> ParseNotes(const std::string& text) {
     const char* last = text.data() + end;
     const auto [ptr, ec] = std::from_chars(first, last, note);
     if (ec != std::errc() || ptr != last || note < 1 || note > 127)
-      throw UsageError("--notes must be pitches 1..127 separated by commas, not \"" +
-                       std::string(first, last) + "\"");
+      throw UsageError("--notes must be pitches 1..127 separated by commas, not " +
+                       Quoted(std::string_view(first, static_cast<std::size_t>(last - first))));
     notes.push_back(note);
     start = end + 1;
   }
@@ -55,8 +56,8 @@ std::vector<std::string> RunKeys(const std::vector<std::string>& lines) {
       const std::size_t end = line.find(' ', start);
       std::string key = line.substr(start, end - start);
       if (!IsRunKey(key))
-        throw Error("Строка " + std::to_string(number + 1) + ": \"" + key +
-                    "\" не ключ отрезка (например 101,2 или 104,29p%)");
+        throw Error("Строка " + std::to_string(number + 1) + ": " + Quoted(key) +
+                    " не ключ отрезка (например 101,2 или 104,29p%)");
       keys.push_back(std::move(key));
       start = line.find_first_not_of(' ', end);
     }

@@ -1,6 +1,7 @@
 #include "Args.h"
 #include "AtomicFile.h"
 #include "Commands.h"
+#include "InputFile.h"
 #include "SmfReader.h"
 
 #include <iostream>
@@ -10,7 +11,9 @@ namespace arvento::cli {
 namespace {
 int RunDump(const std::vector<std::string>& arguments) {
   const Args args(arguments, {});
-  const std::vector<std::uint8_t> bytes = project::ReadFileBytes(args.Single("FILE.mid"));
+  const std::string file = args.Single("FILE.mid");
+  project::RefuseDirectory(file);
+  const std::vector<std::uint8_t> bytes = project::ReadFileBytes(file);
   std::cout << midi::DumpSmf(midi::ReadSmf(bytes));
   return kExitOk;
 }

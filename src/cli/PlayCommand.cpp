@@ -1,5 +1,6 @@
 #include "Args.h"
 #include "Commands.h"
+#include "Quote.h"
 #include "SoundSystem.h"
 #include "TMidiGen.h"
 #include "UiWorkQueue.h"
@@ -60,7 +61,7 @@ int RunPlay(const std::vector<std::string>& arguments) {
                    "--note", "--text"},
                   {"--sustain", "--dry-run"});
   if (!args.Positional().empty())
-    throw UsageError("unexpected argument \"" + args.Positional().front() + "\"");
+    throw UsageError("unexpected argument " + Quoted(args.Positional().front()));
   if (args.Has("--note") == args.Has("--text"))
     throw UsageError("give either --note N or --text TEXT");
   const bool single = args.Has("--note");

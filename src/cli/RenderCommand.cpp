@@ -2,7 +2,9 @@
 #include "CliIo.h"
 #include "Commands.h"
 #include "Error.h"
+#include "InputFile.h"
 #include "OfflineRender.h"
+#include "Quote.h"
 #include "SoundFont.h"
 
 #include <filesystem>
@@ -13,6 +15,7 @@ namespace {
 int RunRender(const std::vector<std::string>& arguments) {
   const Args args(arguments, {"-o", "--soundfont"});
   const std::string input = args.Single("FILE.mid");
+  project::RefuseDirectory(input);
   const std::optional<std::string> output = args.Value("-o");
   if (!output || output->empty())
     throw UsageError("missing -o OUT.wav");
@@ -21,7 +24,7 @@ int RunRender(const std::vector<std::string>& arguments) {
   if (const std::optional<std::string> chosen = args.Value("--soundfont")) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(*chosen, error))
-      throw Error("cannot find the SoundFont " + *chosen);
+      throw Error("cannot find the SoundFont " + Escaped(*chosen));
     soundFont = *chosen;
   }
   if (soundFont.empty())

@@ -4,7 +4,10 @@
 #include "Args.h"
 #include "Commands.h"
 #include "Error.h"
+#include "Quote.h"
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 using namespace arvento::cli;
@@ -12,18 +15,8 @@ using namespace arvento::cli;
 namespace {
 
 const Command* const kCommands[] = {
-    &kMelodyCommand,
-    &kDumpCommand,
-    &kPatternCommand,
-    &kRhythmCommand,
-    &kChordsCommand,
-    &kTonesCommand,
-    &kVoiceCommand,
-    &kConvertCommand,
-    &kOctaveCommand,
-    &kPlayCommand,
-    &kRenderCommand,
-    &kAssembleCommand,
+    &kMelodyCommand, &kDumpCommand,    &kPatternCommand, &kRhythmCommand, &kChordsCommand, &kTonesCommand,
+    &kVoiceCommand,  &kConvertCommand, &kOctaveCommand,  &kPlayCommand,   &kRenderCommand, &kAssembleCommand,
 };
 
 void PrintHelp() {
@@ -36,10 +29,9 @@ void PrintHelp() {
   std::cout << "\nRun \"arvento-cli COMMAND --help\" for the options of one command.\n";
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-  std::vector<std::string> arguments(argv + 1, argv + argc);
+// Runs the command named first; every failure ends as a message on standard
+// error and a non-zero exit status, never as an abort.
+int Run(std::vector<std::string> arguments) {
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
     PrintHelp();
     return arguments.empty() ? kExitBadInput : kExitOk;
@@ -62,10 +54,29 @@ int main(int argc, char** argv) {
                 << "Run \"arvento-cli " << name << " --help\" for usage.\n";
     } catch (const arvento::Error& error) {
       std::cerr << "arvento-cli " << name << ": " << error.what() << "\n";
+    } catch (const std::exception& error) {
+      // Failures of the library (a file system error, memory exhausted) carry
+      // no line or token of the input; their own text is all there is.
+      std::cerr << "arvento-cli " << name << ": " << error.what() << "\n";
     }
     return kExitBadInput;
   }
-  std::cerr << "arvento-cli: unknown command \"" << name << "\"\n";
+  std::cerr << "arvento-cli: unknown command " << arvento::Quoted(name) << "\n";
   PrintHelp();
   return kExitBadInput;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  const int status = Run(std::vector<std::string>(argv + 1, argv + argc));
+  // Output that did not reach its file (a full disk, a closed standard
+  // output) is a failure the caller must see, as with any standard tool.
+  errno = 0;
+  if (!std::cout.flush()) {
+    std::cerr << "arvento-cli: не удалось записать стандартный вывод"
+              << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << "\n";
+    return kExitBadInput;
+  }
+  return status;
 }

@@ -1,5 +1,6 @@
 #include "FigureSteps.h"
 
+#include "Quote.h"
 #include <algorithm>
 #include <array>
 
@@ -34,7 +35,7 @@ std::optional<int> NoteLengthValue(const std::string& text) {
 }
 
 std::string BadNoteLengthMessage(const std::string& text) {
-  return "Недопустимая длина ноты в поле \"Дл.ноты\": \"" + text + "\". Выберите 4, 8 или 16.";
+  return "Недопустимая длина ноты в поле \"Дл.ноты\": " + Quoted(text) + ". Выберите 4, 8 или 16.";
 }
 
 std::string FigureStep::FactoredDuration() const {

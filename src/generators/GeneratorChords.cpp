@@ -1,6 +1,7 @@
 #include "GeneratorChords.h"
 
 #include "FigureSteps.h"
+#include "Quote.h"
 
 #include <algorithm>
 
@@ -43,7 +44,7 @@ std::string ParseItem(ChordItem& item) {
     return "нет длительности";
   const std::optional<long long> length = DecimalNumber(lengthText);
   if (!length)
-    return "длительность \"" + lengthText + "\" слишком велика";
+    return "длительность " + Quoted(lengthText) + " слишком велика";
   if (*length == 0)
     return "длительность не может быть 0";
   const bool dotted = at < text.size() && text[at] == '.';
@@ -74,7 +75,7 @@ bool HasChords(const std::vector<std::string>& record) {
 std::string ChordItemProblem(const ChordItem& item, const std::string& why) {
   if (item.text.empty())
     return "Пустой аккорд (две запятые подряд) " + Place(item) + ".";
-  return "Аккорд \"" + item.text + "\" " + Place(item) + ": " + why + ".";
+  return "Аккорд " + Quoted(item.text) + " " + Place(item) + ": " + why + ".";
 }
 
 ChordItems ReadChordItems(const std::vector<std::string>& record) {
@@ -95,7 +96,7 @@ ChordItems ReadChordItems(const std::vector<std::string>& record) {
       // The generators play no arpeggio; the mark is refused rather than dropped
       // so that nobody is surprised by chords struck together.
       if (item.text.find(':') != std::string::npos) {
-        result.problem = "В записи присутствует арпеджио: \"" + item.text + "\" " + Place(item) +
+        result.problem = "В записи присутствует арпеджио: " + Quoted(item.text) + " " + Place(item) +
                          ". Удалите его и попробуйте еще раз.";
         result.items.clear();
         return result;

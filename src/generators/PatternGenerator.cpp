@@ -6,6 +6,7 @@
 #include "MelodyCompiler.h"
 #include "NoteNames.h"
 #include "PatternLine.h"
+#include "Quote.h"
 
 #include <cctype>
 #include <optional>
@@ -90,8 +91,8 @@ std::optional<OutputStep> MoveStep(const FigureStep& step, const ChordReading& c
 }
 
 std::string MovedOutOfRange(const FigureStep& step, std::size_t index, const ChordItem& chord) {
-  return "Шаблон (первая строка мелодии), шаг " + std::to_string(index + 1) + " \"" + step.token +
-         "\": над аккордом \"" + chord.text + "\" в строке " + std::to_string(chord.line) +
+  return "Шаблон (первая строка мелодии), шаг " + std::to_string(index + 1) + " " + Quoted(step.token) +
+         ": над аккордом " + Quoted(chord.text) + " в строке " + std::to_string(chord.line) +
          " записи аккордов нота ушла бы за пределы c1..g11.";
 }
 
@@ -131,8 +132,8 @@ GeneratorResult GeneratePatternPart(const std::vector<std::string>& chordRecord,
       return GeneratorResult::Refusal(ChordItemProblem(
           item, item.symbol.empty()
                     ? "нет названия аккорда"
-                    : "не знаю аккорда \"" + item.symbol +
-                          "\"; основной тон пишется C, C#, D, D#, E, F, F#, G, G#, A, B или H"));
+                    : "не знаю аккорда " + Quoted(item.symbol) +
+                          "; основной тон пишется C, C#, D, D#, E, F, F#, G, G#, A, B или H"));
     }
     readings.push_back(*reading);
   }

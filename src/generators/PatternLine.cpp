@@ -2,6 +2,7 @@
 
 #include "NoteNames.h"
 #include "NoteValues.h"
+#include "Quote.h"
 
 #include <algorithm>
 #include <cctype>
@@ -74,7 +75,7 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
   if (lengthText.empty())
     return "нет длительности";
   if (!melody::IsNoteLength(lengthText))
-    return "длительность \"" + lengthText + "\" недопустима: пишется 1, 2, 4, 8, 16 или 32";
+    return "длительность " + Quoted(lengthText) + " недопустима: пишется 1, 2, 4, 8, 16 или 32";
   step.length = *DecimalNumber(lengthText);
   if (melody::NoteTicks(step.length, false, step.factor) > melody::kLongestTicks)
     return "слишком длинный шаг";
@@ -83,11 +84,11 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
   if (step.rest)
     return {};
   if (!NoteNamePosition(step.name))
-    return "нет такой ноты \"" + step.name + "\"";
+    return "нет такой ноты " + Quoted(step.name);
   if (step.octave.empty())
     return "нет октавы";
   if (!AllDigits(step.octave))
-    return "октава \"" + step.octave + "\" не число";
+    return "октава " + Quoted(step.octave) + " не число";
   const std::optional<long long> octave = DecimalNumber(step.octave);
   if (!octave || !IsMidiNote(*NoteNamePosition(step.name), *octave))
     return "нота вне пределов c1..g11";
@@ -107,8 +108,8 @@ PatternLine ReadPatternLine(const std::string& line) {
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     FigureStep step;
     if (const std::string why = ReadStep(tokens[i], step); !why.empty()) {
-      pattern.problem = "Шаблон (первая строка мелодии), шаг " + std::to_string(i + 1) + " \"" + tokens[i] +
-                        "\": " + why + ".";
+      pattern.problem = "Шаблон (первая строка мелодии), шаг " + std::to_string(i + 1) + " " +
+                        Quoted(tokens[i]) + ": " + why + ".";
       pattern.steps.clear();
       return pattern;
     }

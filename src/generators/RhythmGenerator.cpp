@@ -3,6 +3,7 @@
 #include "Error.h"
 #include "FigureSteps.h"
 #include "GeneratorChords.h"
+#include "Quote.h"
 
 #include <algorithm>
 
@@ -29,7 +30,7 @@ FigureStep RunStep(const std::string& key, const std::string& noteLength) {
     run.pop_back();
   const std::optional<long long> columns = DecimalNumber(run);
   if (!IsRowAndColumn(key.substr(0, comma)) || !columns || *columns == 0)
-    throw Error("Ключ серии \"" + key + "\" не похож на ключ сетки (например 101,2 или 103,1p)");
+    throw Error("Ключ серии " + Quoted(key) + " не похож на ключ сетки (например 101,2 или 103,1p)");
   step.factor = *columns;
   step.length = *NoteLengthValue(noteLength);
   step.duration = step.factor == 1 ? noteLength : std::to_string(step.factor) + "*" + noteLength;

@@ -3,6 +3,7 @@
 #include "ByteText.h"
 #include "Error.h"
 #include "PartFile.h"
+#include "Quote.h"
 
 #include <algorithm>
 #include <array>
@@ -97,7 +98,7 @@ public:
         index = static_cast<int>(i);
     }
     if (index < 0)
-      Fail("неизвестная нота " + name);
+      Fail("неизвестная нота " + Escaped(name));
     if (index == kSilentNote)
       return;
 
@@ -124,8 +125,7 @@ public:
 
 private:
   [[noreturn]] void Fail(const std::string& why) const {
-    throw Error("Строка " + std::to_string(lineNumber_) + ", элемент \"" + std::string(token_) +
-                "\": " + why);
+    throw Error("Строка " + std::to_string(lineNumber_) + ", элемент " + Quoted(token_) + ": " + why);
   }
 
   char channel_;

@@ -1,6 +1,7 @@
 #include "OctaveShift.h"
 
 #include "NoteNames.h"
+#include "Quote.h"
 
 #include <optional>
 #include <utility>
@@ -60,7 +61,7 @@ std::string TokenBefore(const std::string& line, std::size_t comma) {
 }
 
 std::string Where(std::size_t lineNumber, const std::string& line, std::size_t comma) {
-  return "строка " + std::to_string(lineNumber) + ", элемент \"" + TokenBefore(line, comma) + "\"";
+  return "строка " + std::to_string(lineNumber) + ", элемент " + Quoted(TokenBefore(line, comma));
 }
 
 // Writes the shifted line into `shifted`; returns why the line cannot be

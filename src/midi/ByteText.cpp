@@ -1,6 +1,7 @@
 #include "ByteText.h"
 
 #include "Error.h"
+#include "Quote.h"
 
 #include <algorithm>
 
@@ -77,7 +78,7 @@ unsigned NextHexByte(std::string_view text, std::size_t& cursor) {
     else if (c >= 'a' && c <= 'f')
       digit = static_cast<unsigned>(c - 'a' + 10);
     else
-      throw Error("Неверный байт MIDI: \"" + std::string(text.substr(cursor, end - cursor)) + "\"");
+      throw Error("Неверный байт MIDI: " + Quoted(text.substr(cursor, end - cursor)));
     value = value * 16 + digit;
   }
   cursor = blank == std::string_view::npos ? text.size() : blank + 1;

@@ -2,6 +2,7 @@
 
 #include "Error.h"
 #include "PartFile.h"
+#include "Quote.h"
 #include "SmfReader.h"
 
 #include <algorithm>

@@ -3,6 +3,8 @@
 #include "AtomicFile.h"
 #include "Cp1251.h"
 #include "Error.h"
+#include "InputFile.h"
+#include "Quote.h"
 #include "SoundSettings.h"
 
 #include <charconv>
@@ -58,7 +60,10 @@ public:
     return rest;
   }
 
-  // A line count; a record that ends before its count line counts 0.
+  // A line count; a record that ends before its count line counts 0. A
+  // count may run past the end of the record, but never beyond the lines the
+  // whole file holds: the missing lines are made up empty, and a count of
+  // millions in a short file would make millions of them.
   int Count() {
     if (next_ >= lines_.size()) {
       ++next_;
@@ -67,7 +72,10 @@ public:
     const std::string line = Line();
     const std::vector<int> numbers = Numbers(line);
     if (numbers.size() != 1 || numbers[0] < 0)
-      Fail("ожидалось число строк, а записано \"" + line + "\"");
+      Fail("ожидалось число строк, а записано " + Quoted(line));
+    if (static_cast<std::size_t>(numbers[0]) > lines_.size())
+      Fail("число строк " + std::to_string(numbers[0]) + " больше, чем строк во всём файле (" +
+           std::to_string(lines_.size()) + ")");
     return numbers[0];
   }
 
@@ -79,7 +87,7 @@ public:
       int value = 0;
       const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
       if (error != std::errc() || end != word.data() + word.size())
-        Fail("\"" + word + "\" не число");
+        Fail(Quoted(word) + " не число");
       numbers.push_back(value);
     }
     return numbers;
@@ -89,7 +97,7 @@ public:
     const std::string line = Line();
     const std::vector<int> numbers = Numbers(line);
     if (numbers.size() != 6)
-      Fail("ожидалось шесть чисел настроек, а записано \"" + line + "\"");
+      Fail("ожидалось шесть чисел настроек, а записано " + Quoted(line));
     record.family = Checked(numbers[0], 0, kDrumFamily, "группа инструментов");
     record.instrument = Checked(numbers[1], 0, record.family == kDrumFamily ? 45 : 7, "инструмент");
     record.channel = Checked(numbers[2], 1, 16, "канал");
@@ -107,7 +115,7 @@ private:
   }
 
   [[noreturn]] void Fail(const std::string& why) {
-    throw Error("Файл " + fileName_ + ", строка " + std::to_string(next_) + ": " + why);
+    throw Error("Файл " + Escaped(fileName_) + ", строка " + std::to_string(next_) + ": " + why);
   }
 
   std::vector<std::string> lines_;
@@ -158,6 +166,7 @@ PartRecord ParsePartRecord(std::string_view bytes, const std::string& fileName) 
 }
 
 PartRecord ReadPartRecord(const std::filesystem::path& file) {
+  RefuseDirectory(file);
   const std::vector<std::uint8_t> bytes = ReadFileBytes(file);
   return ParsePartRecord(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
                          file.filename().string());

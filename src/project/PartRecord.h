@@ -32,9 +32,11 @@ std::string FormatPartRecord(const PartRecord& record);
 // A first line "accords" makes an accompaniment record, any other a melody
 // record. Numbers that do not parse or are out of range throw arvento::Error
 // naming the file and the line; counts larger than the lines that follow give
-// empty lines for the missing ones.
+// empty lines for the missing ones, a count larger than all the lines of the
+// file is refused.
 PartRecord ParsePartRecord(std::string_view bytes, const std::string& fileName);
 
+// Refuses a directory by name.
 PartRecord ReadPartRecord(const std::filesystem::path& file);
 // Written to a temporary name and renamed into place.
 void WritePartRecord(const std::filesystem::path& file, const PartRecord& record);

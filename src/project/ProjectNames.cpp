@@ -1,6 +1,7 @@
 #include "ProjectNames.h"
 
 #include "Error.h"
+#include "Quote.h"
 
 namespace arvento::project {
 
@@ -15,7 +16,7 @@ std::filesystem::path RecordPathFor(const std::filesystem::path& partFile) {
 }
 
 void CheckProjectName(const std::string& name) {
-  const std::string quoted = "Недопустимое название проекта \"" + name + "\": ";
+  const std::string quoted = "Недопустимое название проекта " + Quoted(name) + ": ";
   if (name.find_first_not_of(" \t") == std::string::npos)
     throw Error(quoted + "название не может быть пустым.");
   if (name == "." || name == ".." || name.find("..") != std::string::npos)

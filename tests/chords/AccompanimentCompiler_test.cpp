@@ -139,7 +139,7 @@ TEST(AccompanimentCompiler, ABadChordLosesTheRestOfItsLineAndIsReported) {
   ASSERT_EQ(result.skipped.size(), 2u);
   EXPECT_EQ(result.skipped[0],
             "Строка 1, аккорд \"4(A#)\": неизвестный основной тон \"A#\"; пропущено до конца "
-            "строки: 4(A#),4(G),");
+            "строки: \"4(A#),4(G),\"");
   EXPECT_NE(result.skipped[1].find("Строка 3, аккорд \"4(E#m)\""), std::string::npos) << result.skipped[1];
   EXPECT_NE(result.skipped[1].find("4(E#m),2(C),"), std::string::npos) << result.skipped[1];
 
