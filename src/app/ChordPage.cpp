@@ -75,16 +75,18 @@ void TMainForm2::bbReadAClick() {
     dialogs.Inform("Нет файла с записью аккордов");
     return;
   }
-  // The whole record is read before anything is applied, so that a bad
-  // record changes nothing on the page.
-  const project::PartRecord record = project::ReadPartRecord(recordFile);
-  if (record.kind == project::PartKind::Melody) {
+  // The first line decides: only a melody record is refused, and any other
+  // first line is read as chords. The whole record is read before anything
+  // is applied, so that a bad record changes nothing on the page.
+  const std::optional<project::PartRecord> record =
+      project::ReadPartRecordAs(recordFile, project::PartKind::Accords);
+  if (!record) {
     dialogs.Inform("В этом файле записана мелодия");
     return;
   }
-  ApplyRecordSettings(record);
-  SetPaneLines(*reAcc, record.chordLines);
-  SetPaneLines(*reAcc2, record.chordLines);
+  ApplyRecordSettings(*record);
+  SetPaneLines(*reAcc, record->chordLines);
+  SetPaneLines(*reAcc2, record->chordLines);
   mp2->Close();
   mp2->SetFileName(file.string());
   mp2->Open();

@@ -214,7 +214,7 @@ TEST_F(ChordPageTest, ReadingBackRestoresSettingsAndBothChordFields) {
   EXPECT_TRUE(dialogs.errors.empty());
 }
 
-TEST_F(ChordPageTest, ReadingRefusesMelodiesAndMissingRecords) {
+TEST_F(ChordPageTest, ReadingRefusesOnlyMelodiesAndMissingRecords) {
   // Nothing selected.
   Click("bbReadA");
   EXPECT_EQ(dialogs.notices, Lines{"Нет файла с записью аккордов"});
@@ -240,6 +240,15 @@ TEST_F(ChordPageTest, ReadingRefusesMelodiesAndMissingRecords) {
   Click("bbReadA");
   EXPECT_EQ(dialogs.notices, Lines{"Нет файла с записью аккордов"});
   EXPECT_EQ(Text("reAcc"), "4(C)");
+
+  // Only the first line "melody" refuses: any other is read as chords.
+  WriteText(Song() / "ch4v1m.txt", "Melody\r\n0 0 5 1 50 100\r\n4(Dm)\r\n");
+  dialogs.Clear();
+  Click("bbReadA");
+  EXPECT_TRUE(dialogs.notices.empty());
+  EXPECT_EQ(Text("reAcc"), "4(Dm)");
+  EXPECT_EQ(Text("reAcc2"), "4(Dm)");
+  EXPECT_EQ(Text("cbChan"), "5");
   EXPECT_TRUE(dialogs.errors.empty());
 }
 
