@@ -71,9 +71,10 @@ private:
   void SpeedButton3Click();
   void ResetRecording();
 
-  // Shows the page and colours the pressed mode button red, the others black.
-  void ShowPage(QAbstractButton* pressed, QWidget* page);
-  void ShowMode(QAbstractButton* pressed, QWidget* page, const QString& modeText);
+  // Shows the page with the project title and the mode text in the mode label.
+  void ShowMode(QWidget* page, const QString& modeText);
+  // Colours the pressed mode button red and the other three black.
+  void MarkModeButton(QAbstractButton* pressed);
   bool PageVisible(const QWidget* page) const { return nbMain->currentWidget() == page; }
   void SetStatusText(const QString& text);
   void ClearGridImage(QImage& image, GridCanvas& canvas);
