@@ -33,16 +33,8 @@ void TMainForm2::ConnectChordPage() {
   OnClick(bboctm, &TMainForm2::bboctmClick);
   connect(flb1, &QListWidget::itemClicked, this, [this] { Run([this] { flb1Click(); }); });
   connect(flb1, &QListWidget::itemDoubleClicked, this, [this] { Run([this] { bbReadAClick(); }); });
-  // A radio button is also chosen with the arrow keys, so the mirror follows
-  // the checked state rather than the mouse.
-  connect(rbFno, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked)
-      Run([this] { rbFnoClick(); });
-  });
-  connect(rbGuitar, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked)
-      Run([this] { rbGuitarClick(); });
-  });
+  OnSelected(rbFno, &TMainForm2::rbFnoClick);
+  OnSelected(rbGuitar, &TMainForm2::rbGuitarClick);
 }
 
 void TMainForm2::bbDragonClick() {

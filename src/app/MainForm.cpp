@@ -147,6 +147,13 @@ void TMainForm2::OnClick(QAbstractButton* button, void (TMainForm2::*handler)())
   connect(button, &QAbstractButton::clicked, this, [this, handler] { Run([&] { (this->*handler)(); }); });
 }
 
+void TMainForm2::OnSelected(QAbstractButton* button, void (TMainForm2::*handler)()) {
+  connect(button, &QAbstractButton::toggled, this, [this, handler](bool selected) {
+    if (selected)
+      Run([&] { (this->*handler)(); });
+  });
+}
+
 void TMainForm2::FormActivate() {
   for (std::size_t k = 0; k < channelSliders.size(); ++k)
     channelSliders[k] = nbMain->findChild<QSlider*>(QString("sbc%1").arg(k + 1));

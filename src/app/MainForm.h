@@ -61,6 +61,9 @@ private:
   // The one error guard: a command that throws ends with one error box.
   void Run(const std::function<void()>& command);
   void OnClick(QAbstractButton* button, void (TMainForm2::*handler)());
+  // A radio button's handler runs when the button becomes selected, by the
+  // mouse, the arrow keys or the program; a click on the selected one does nothing.
+  void OnSelected(QAbstractButton* button, void (TMainForm2::*handler)());
 
   void FormActivate();
   void bbMelodClick();

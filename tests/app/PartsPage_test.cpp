@@ -353,8 +353,9 @@ TEST_F(PartsPageTest, CreateIsEnabledByTheTestAndRhythmOnly) {
   ClickRadio("rbBas");
   EXPECT_TRUE(CreateEnabled());
   ClickRadio("rbRitm");
-  // Entering the parts page keeps it; every other mode button disables it,
-  // and a click on "Ритм", though it is still selected, enables it again.
+  // Entering the parts page keeps it; every other mode button disables it.
+  // A click on "Ритм" while it is still selected leaves it disabled, like a
+  // click on any selected radio button; selecting "Ритм" again enables it.
   for (const char* mode : {"bbMelod", "bbAccords", "bbPodb"}) {
     Click("bbPerebor");
     EXPECT_TRUE(CreateEnabled()) << mode;
@@ -362,6 +363,9 @@ TEST_F(PartsPageTest, CreateIsEnabledByTheTestAndRhythmOnly) {
     Click("bbPerebor");
     EXPECT_FALSE(CreateEnabled()) << mode;
     ASSERT_TRUE(Control<QRadioButton>("rbRitm")->isChecked());
+    ClickRadio("rbRitm");
+    EXPECT_FALSE(CreateEnabled()) << mode;
+    ClickRadio("rbBas");
     ClickRadio("rbRitm");
   }
   EXPECT_TRUE(CreateEnabled());
