@@ -62,7 +62,7 @@ void TMainForm2::bbSobrClick() {
   }
   autoPlay = false;
   ShowAssembledParts(result.parts);
-  ShowSkippedItems(result.skipped);
+  ShowCompileNotices(result.skipped);
   UpdateFileLists();
   mpSum->SetFileName(result.assembledFile.string());
   mpSum->Open();

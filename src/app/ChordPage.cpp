@@ -175,7 +175,10 @@ void TMainForm2::CompileAccompaniment(bool toAuditionDir) {
     restored.front() = reserve.front();
   ReplacePaneLines(*reAcc2, restored);
   lbFin = expansion.finEntries;
-  ShowSkippedItems(expansion.skipped);
+  std::vector<std::string> notices = expansion.skipped;
+  for (std::string& warning : chords::ChordTextWarnings(lines))
+    notices.push_back(std::move(warning));
+  ShowCompileNotices(notices);
 
   if (!toAuditionDir)
     WriteAccompaniment(false);
@@ -189,22 +192,22 @@ void TMainForm2::WriteAccompaniment(bool toAuditionDir) {
   WriteMidiFile(PartFileName(), toAuditionDir, midi::PartFileFromEvents(sound, events));
 }
 
-void TMainForm2::ShowSkippedItems(const std::vector<std::string>& skipped) {
-  if (skipped.empty()) {
+void TMainForm2::ShowCompileNotices(const std::vector<std::string>& notices) {
+  if (notices.empty()) {
     // Only a message of an earlier compile is taken away, not another notice.
-    if (skippedItemsShown) {
+    if (compileNoticesShown) {
       SetStatusText({});
       stbText->setToolTip({});
     }
-    skippedItemsShown = false;
+    compileNoticesShown = false;
     return;
   }
   QStringList messages;
-  for (const std::string& message : skipped)
+  for (const std::string& message : notices)
     messages.push_back(QString::fromStdString(message));
   SetStatusText(messages.join(" | "));
   stbText->setToolTip(messages.join('\n'));
-  skippedItemsShown = true;
+  compileNoticesShown = true;
 }
 
 } // namespace arvento::app

@@ -272,15 +272,16 @@ private:
   void CompileAccompaniment(bool toAuditionDir);
   // Turns lbFin into the part file and writes it.
   void WriteAccompaniment(bool toAuditionDir);
-  // Tells in the status bar which chord items the compile skipped and why.
-  void ShowSkippedItems(const std::vector<std::string>& skipped);
+  // Tells in the status bar what a chord compile has to say: the chord items
+  // it skipped and why, and the symbols that seem to use a flat.
+  void ShowCompileNotices(const std::vector<std::string>& notices);
 
   // The expanded chord list of the last compile.
   std::vector<std::string> lbFin;
   // The style choice of the picking settings, which mirrors rbFno and rbGuitar.
   bool rbFno2 = false;
   bool rbGuitar2 = true;
-  bool skippedItemsShown = false;
+  bool compileNoticesShown = false;
 
   // ==== Assembly page "Sborka" (AssemblyPage.cpp) ====
 

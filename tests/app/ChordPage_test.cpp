@@ -91,7 +91,14 @@ TEST_F(ChordPageTest, CleanedLinesGoBackOneForOneAndSkippedItemsAreTold) {
   EXPECT_NE(StatusText().indexOf("A#"), -1) << StatusText().toStdString();
   EXPECT_TRUE(dialogs.errors.empty());
 
-  // The next compile without a skipped item takes the message away.
+  // A flat is told once per compile, after the skipped items of the same compile.
+  PlayedNotes("4(Eb), 4(Eb)\n4(A#)");
+  const QString status = StatusText();
+  EXPECT_TRUE(status.startsWith("Строка 2, аккорд \"4(A#)\"")) << status.toStdString();
+  EXPECT_TRUE(status.endsWith(" | Eb читается как E: бемолей нет, пишите D#")) << status.toStdString();
+  EXPECT_EQ(status.count("Eb"), 1) << status.toStdString();
+
+  // The next compile with nothing to tell takes the message away.
   PlayedNotes("4(C)");
   EXPECT_EQ(StatusText(), "");
 }
