@@ -16,7 +16,7 @@ struct Case {
   std::string err; // standard error, whole
 };
 
-TEST(CliWarnings, FlatChordSymbols) {
+TEST(CliWarnings, FlatChordSymbolsAndDrumsOffTheDrumChannel) {
   const Case cases[] = {
       {"chords", "4(Eb), 4(Ab7), 2*4(Eb)\n4(Bb), 4(eb)\n", 0,
        "arvento-cli chords: Eb читается как E: бемолей нет, пишите D#\n"
@@ -28,6 +28,12 @@ TEST(CliWarnings, FlatChordSymbols) {
        "строки: 4(A#),4(Ab),\n"
        "arvento-cli chords: Eb читается как E: бемолей нет, пишите D#\n"
        "arvento-cli chords: Ab читается как A: бемолей нет, пишите G#\n"},
+      {"melody --family 16 --channel 3", "8c6, \n", 0,
+       "arvento-cli melody: --family 16 is drums, but General MIDI players sound drums only on channel 10, "
+       "not on channel 3\n"},
+      {"melody --family 16 --channel 10", "8c6, \n", 0, ""},
+      {"melody --family 16", "8c6, \n", 0, ""},
+      {"melody --channel 3", "8c6, \n", 0, ""},
   };
   for (const Case& c : cases) {
     TempDir dir;
