@@ -505,6 +505,8 @@ TEST_F(PartsPageTest, TheRhythmIsWrittenToTheChordPage) {
   Click("bbPerebor");
   Type("reAcc2", "1(Am), ");
   PatternBar(1, 32);
+  // "Ритм" is still selected: only selecting it again enables the create command.
+  ClickRadio("rbBas");
   ClickRadio("rbRitm");
   Click("bbBas");
   EXPECT_EQ(Text("reAcc"), "32*8(Am), ");
@@ -512,6 +514,7 @@ TEST_F(PartsPageTest, TheRhythmIsWrittenToTheChordPage) {
   dialogs.Plan({true});
   ClickRadio("rb62");
   Drag(10, 170, 15, {}, "pb2");
+  ClickRadio("rbBas");
   ClickRadio("rbRitm");
   Click("bbBas");
   EXPECT_EQ(Text("reAcc"), "6*8(Am), 4*16(P), ");
