@@ -21,18 +21,18 @@ void TMainForm2::bbSborClick() {
   const int maximum = edGrMax->text().toInt(&isNumber);
   if (!isNumber)
     throw Error("Максимум громкости \"" + edGrMax->text().toStdString() + "\" не целое число.");
-  ShowMode(bbSbor, Sborka, "Сборка");
-  for (QSlider* slider : channelSliders) {
-    slider->setMaximum(maximum);
-    slider->setValue(maximum);
-  }
-  // With no project open there is no part, and every channel stays silent.
-  if (projectName.empty())
-    return;
+  // Every record is read before the page changes, so that one that does not
+  // read leaves the page as it was. With no project open there is no part,
+  // and every channel stays silent. The mode buttons keep their colours:
+  // assembly is not one of the four modes.
   const std::array<int, 16> levels =
-      project::LevelsFromParts(project::ReadProjectParts(projectDir, projectTitle));
-  for (std::size_t channel = 0; channel < levels.size(); ++channel)
+      projectName.empty() ? std::array<int, 16>{}
+                          : project::LevelsFromParts(project::ReadProjectParts(projectDir, projectTitle));
+  ShowMode(Sborka, "Сборка");
+  for (std::size_t channel = 0; channel < levels.size(); ++channel) {
+    channelSliders[channel]->setMaximum(maximum);
     channelSliders[channel]->setValue(maximum - levels[channel]);
+  }
 }
 
 void TMainForm2::bbSobrClick() {
@@ -60,7 +60,7 @@ void TMainForm2::bbSobrClick() {
   // chord items the compile skipped.
   std::vector<std::string> notices = result.leftOut;
   notices.insert(notices.end(), result.skipped.begin(), result.skipped.end());
-  ShowSkippedItems(notices);
+  ShowCompileNotices(notices);
   if (!result.notice.empty()) {
     dialogs.Inform(QString::fromStdString(result.notice));
     return;

@@ -33,16 +33,8 @@ void TMainForm2::ConnectChordPage() {
   OnClick(bboctm, &TMainForm2::bboctmClick);
   connect(flb1, &QListWidget::itemClicked, this, [this] { Run([this] { flb1Click(); }); });
   connect(flb1, &QListWidget::itemDoubleClicked, this, [this] { Run([this] { bbReadAClick(); }); });
-  // A radio button is also chosen with the arrow keys, so the mirror follows
-  // the checked state rather than the mouse.
-  connect(rbFno, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked)
-      Run([this] { rbFnoClick(); });
-  });
-  connect(rbGuitar, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked)
-      Run([this] { rbGuitarClick(); });
-  });
+  OnSelected(rbFno, &TMainForm2::rbFnoClick);
+  OnSelected(rbGuitar, &TMainForm2::rbGuitarClick);
 }
 
 void TMainForm2::bbDragonClick() {
@@ -75,16 +67,18 @@ void TMainForm2::bbReadAClick() {
     dialogs.Inform("Нет файла с записью аккордов");
     return;
   }
-  // The whole record is read before anything is applied, so that a bad
-  // record changes nothing on the page.
-  const project::PartRecord record = project::ReadPartRecord(recordFile);
-  if (record.kind == project::PartKind::Melody) {
+  // The first line decides: only a melody record is refused, and any other
+  // first line is read as chords. The whole record is read before anything
+  // is applied, so that a bad record changes nothing on the page.
+  const std::optional<project::PartRecord> record =
+      project::ReadPartRecordAs(recordFile, project::PartKind::Accords);
+  if (!record) {
     dialogs.Inform("В этом файле записана мелодия");
     return;
   }
-  ApplyRecordSettings(record);
-  SetPaneLines(*reAcc, record.chordLines);
-  SetPaneLines(*reAcc2, record.chordLines);
+  ApplyRecordSettings(*record);
+  SetPaneLines(*reAcc, record->chordLines);
+  SetPaneLines(*reAcc2, record->chordLines);
   mp2->Close();
   mp2->SetFileName(file.string());
   mp2->Open();
@@ -181,7 +175,10 @@ void TMainForm2::CompileAccompaniment(bool toAuditionDir) {
     restored.front() = reserve.front();
   ReplacePaneLines(*reAcc2, restored);
   lbFin = expansion.finEntries;
-  ShowSkippedItems(expansion.skipped);
+  std::vector<std::string> notices = expansion.skipped;
+  for (std::string& warning : chords::ChordTextWarnings(lines))
+    notices.push_back(std::move(warning));
+  ShowCompileNotices(notices);
 
   if (!toAuditionDir)
     WriteAccompaniment(false);
@@ -195,22 +192,22 @@ void TMainForm2::WriteAccompaniment(bool toAuditionDir) {
   WriteMidiFile(PartFileName(), toAuditionDir, midi::PartFileFromEvents(sound, events));
 }
 
-void TMainForm2::ShowSkippedItems(const std::vector<std::string>& skipped) {
-  if (skipped.empty()) {
+void TMainForm2::ShowCompileNotices(const std::vector<std::string>& notices) {
+  if (notices.empty()) {
     // Only a message of an earlier compile is taken away, not another notice.
-    if (skippedItemsShown) {
+    if (compileNoticesShown) {
       SetStatusText({});
       stbText->setToolTip({});
     }
-    skippedItemsShown = false;
+    compileNoticesShown = false;
     return;
   }
   QStringList messages;
-  for (const std::string& message : skipped)
+  for (const std::string& message : notices)
     messages.push_back(QString::fromStdString(message));
   SetStatusText(messages.join(" | "));
   stbText->setToolTip(messages.join('\n'));
-  skippedItemsShown = true;
+  compileNoticesShown = true;
 }
 
 } // namespace arvento::app

@@ -147,10 +147,18 @@ void TMainForm2::OnClick(QAbstractButton* button, void (TMainForm2::*handler)())
   connect(button, &QAbstractButton::clicked, this, [this, handler] { Run([&] { (this->*handler)(); }); });
 }
 
+void TMainForm2::OnSelected(QAbstractButton* button, void (TMainForm2::*handler)()) {
+  connect(button, &QAbstractButton::toggled, this, [this, handler](bool selected) {
+    if (selected)
+      Run([&] { (this->*handler)(); });
+  });
+}
+
 void TMainForm2::FormActivate() {
   for (std::size_t k = 0; k < channelSliders.size(); ++k)
     channelSliders[k] = nbMain->findChild<QSlider*>(QString("sbc%1").arg(k + 1));
-  ShowPage(bbAccords, acc);
+  nbMain->setCurrentWidget(acc);
+  MarkModeButton(bbAccords);
   partMode = 0;
   move(x(), screen()->availableGeometry().top());
   accOctaveShift = 2;
@@ -171,35 +179,38 @@ void TMainForm2::FormActivate() {
   dlb1->SetDirectory(baseDir);
 }
 
-void TMainForm2::ShowPage(QAbstractButton* pressed, QWidget* page) {
+void TMainForm2::ShowMode(QWidget* page, const QString& modeText) {
   nbMain->setCurrentWidget(page);
+  laRegime->setText(QString::fromStdString(projectTitle) + ". " + modeText);
+}
+
+void TMainForm2::MarkModeButton(QAbstractButton* pressed) {
   for (QAbstractButton* button : {bbMelod, bbAccords, bbPodb, bbPerebor})
     SetButtonTextColour(*button, button == pressed ? kPressedModeColour : kModeColour);
 }
 
-void TMainForm2::ShowMode(QAbstractButton* pressed, QWidget* page, const QString& modeText) {
-  ShowPage(pressed, page);
-  laRegime->setText(QString::fromStdString(projectTitle) + ". " + modeText);
-}
-
 void TMainForm2::bbMelodClick() {
-  ShowMode(bbMelod, work, "Правка одиночной партии");
+  ShowMode(work, "Правка одиночной партии");
+  MarkModeButton(bbMelod);
   bbBas->setEnabled(false);
 }
 
 void TMainForm2::bbAccordsClick() {
-  ShowMode(bbAccords, acc, "Запись аккордов");
+  ShowMode(acc, "Запись аккордов");
+  MarkModeButton(bbAccords);
   bbBas->setEnabled(false);
 }
 
 void TMainForm2::bbPodbClick() {
-  ShowMode(bbPodb, save, "Запись одиночной партии");
+  ShowMode(save, "Запись одиночной партии");
+  MarkModeButton(bbPodb);
   bbBas->setEnabled(false);
   DrawEmptyGrid(kMelodyGrid);
 }
 
 void TMainForm2::bbPereborClick() {
-  ShowMode(bbPerebor, perebor, "Запись перебора");
+  ShowMode(perebor, "Запись перебора");
+  MarkModeButton(bbPerebor);
   DrawEmptyGrid(kMelodyGrid);
   bbSetClick();
 }

@@ -61,6 +61,9 @@ private:
   // The one error guard: a command that throws ends with one error box.
   void Run(const std::function<void()>& command);
   void OnClick(QAbstractButton* button, void (TMainForm2::*handler)());
+  // A radio button's handler runs when the button becomes selected, by the
+  // mouse, the arrow keys or the program; a click on the selected one does nothing.
+  void OnSelected(QAbstractButton* button, void (TMainForm2::*handler)());
 
   void FormActivate();
   void bbMelodClick();
@@ -71,9 +74,10 @@ private:
   void SpeedButton3Click();
   void ResetRecording();
 
-  // Shows the page and colours the pressed mode button red, the others black.
-  void ShowPage(QAbstractButton* pressed, QWidget* page);
-  void ShowMode(QAbstractButton* pressed, QWidget* page, const QString& modeText);
+  // Shows the page with the project title and the mode text in the mode label.
+  void ShowMode(QWidget* page, const QString& modeText);
+  // Colours the pressed mode button red and the other three black.
+  void MarkModeButton(QAbstractButton* pressed);
   bool PageVisible(const QWidget* page) const { return nbMain->currentWidget() == page; }
   void SetStatusText(const QString& text);
   void ClearGridImage(QImage& image, GridCanvas& canvas);
@@ -268,15 +272,16 @@ private:
   void CompileAccompaniment(bool toAuditionDir);
   // Turns lbFin into the part file and writes it.
   void WriteAccompaniment(bool toAuditionDir);
-  // Tells in the status bar which chord items the compile skipped and why.
-  void ShowSkippedItems(const std::vector<std::string>& skipped);
+  // Tells in the status bar what a chord compile has to say: the chord items
+  // it skipped and why, and the symbols that seem to use a flat.
+  void ShowCompileNotices(const std::vector<std::string>& notices);
 
   // The expanded chord list of the last compile.
   std::vector<std::string> lbFin;
   // The style choice of the picking settings, which mirrors rbFno and rbGuitar.
   bool rbFno2 = false;
   bool rbGuitar2 = true;
-  bool skippedItemsShown = false;
+  bool compileNoticesShown = false;
 
   // ==== Assembly page "Sborka" (AssemblyPage.cpp) ====
 

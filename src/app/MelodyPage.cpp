@@ -52,15 +52,17 @@ void TMainForm2::bbReadClick() {
     dialogs.Inform("Не выбран файл с записью RTTTL-E");
     return;
   }
-  // The whole record is read before anything is applied, so that a bad
-  // record changes nothing in the window.
-  const project::PartRecord record = project::ReadPartRecord(recordFile);
-  if (record.kind == project::PartKind::Accords) {
+  // The first line decides: a chord record is only told, however bad the
+  // rest of it. Any other record is read whole before anything is applied,
+  // so that a bad record changes nothing in the window.
+  const std::optional<project::PartRecord> record =
+      project::ReadPartRecordAs(recordFile, project::PartKind::Melody);
+  if (!record) {
     dialogs.Inform("В этом файле записаны аккорды");
   } else {
-    re1 = record.rhythmLines;
-    SetPaneLines(*re2, record.melodyLines);
-    ApplyRecordSettings(record);
+    re1 = record->rhythmLines;
+    SetPaneLines(*re2, record->melodyLines);
+    ApplyRecordSettings(*record);
   }
   if (!PageVisible(Sborka)) {
     mp1->Close();

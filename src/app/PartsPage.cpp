@@ -35,22 +35,13 @@ void TMainForm2::ConnectPartsPage() {
   OnClick(bbAccp, &TMainForm2::bbAccpClick);
   OnClick(bbProv2, &TMainForm2::bbProv2Click);
   OnClick(bbShow, &TMainForm2::bbShowClick);
-  // A click on "Ритм" enables the create command even when it was already
-  // selected; arrow keys in the group click the buttons too.
-  OnClick(rbBas, &TMainForm2::rbBasClick);
-  OnClick(rbDrums, &TMainForm2::rbDrumsClick);
-  OnClick(rbRitm, &TMainForm2::rbRitmClick);
+  OnSelected(rbBas, &TMainForm2::rbBasClick);
+  OnSelected(rbDrums, &TMainForm2::rbDrumsClick);
+  OnSelected(rbRitm, &TMainForm2::rbRitmClick);
   OnClick(bbBas, &TMainForm2::bbBasClick);
-  // The metre buttons act when they become selected, by the user or by the
-  // grid page's metre buttons.
-  connect(rb82, &QAbstractButton::toggled, this, [this](bool on) {
-    if (on)
-      Run([this] { rb82Click(); });
-  });
-  connect(rb62, &QAbstractButton::toggled, this, [this](bool on) {
-    if (on)
-      Run([this] { rb62Click(); });
-  });
+  // The metre buttons are also selected by the grid page's metre buttons.
+  OnSelected(rb82, &TMainForm2::rb82Click);
+  OnSelected(rb62, &TMainForm2::rb62Click);
   connect(cb12, &QComboBox::currentTextChanged, this, [this] { Run([this] { cb12Change(); }); });
 }
 

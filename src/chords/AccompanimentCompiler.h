@@ -39,6 +39,11 @@ struct AccompanimentResult {
 AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
                                      const AccompanimentSettings& settings);
 
+// The warnings that a compile of the lines shows beside its result: one per
+// distinct symbol that seems to use a flat (FlatSpellingWarning), in the
+// order of first appearance. They change nothing in the compile.
+std::vector<std::string> ChordTextWarnings(const std::vector<std::string>& lines);
+
 // The event list of the expanded chord list: per entry the note-ons, then
 // its note-offs; rests carry over to the next note-on. Throws arvento::Error
 // for an entry that cannot be read (no duration, a stagger that is not a

@@ -1,9 +1,11 @@
 #include "AccompanimentCompiler.h"
 #include "ChordItem.h"
+#include "ChordSymbol.h"
 #include "Error.h"
 #include "Quote.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace arvento::chords {
 
@@ -37,6 +39,26 @@ AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
     }
   }
   return result;
+}
+
+std::vector<std::string> ChordTextWarnings(const std::vector<std::string>& lines) {
+  std::vector<std::string> warnings;
+  for (std::string line : lines) {
+    line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
+    std::size_t cursor = 0;
+    while (cursor < line.size()) {
+      const std::size_t comma = std::min(line.find(',', cursor), line.size());
+      // The compiler raises a symbol's first character, so "eb" is "Eb".
+      std::string symbol = SplitChordItem(line.substr(cursor, comma - cursor)).symbol;
+      if (!symbol.empty())
+        symbol.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(symbol.front())));
+      cursor = comma + 1;
+      const std::optional<std::string> warning = FlatSpellingWarning(symbol);
+      if (warning && std::find(warnings.begin(), warnings.end(), *warning) == warnings.end())
+        warnings.push_back(*warning);
+    }
+  }
+  return warnings;
 }
 
 std::string BaseChordLine(const std::string& edBaseText) {

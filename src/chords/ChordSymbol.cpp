@@ -31,6 +31,29 @@ struct Extension {
 };
 constexpr std::array<Extension, 4> kExtensions = {{{3, "7"}, {4, "9"}, {5, "11"}, {6, "13"}}};
 
+// The roots a flat could follow, each with the root a semitone lower.
+struct LowerRoot {
+  char root;
+  std::string_view lower;
+};
+constexpr std::array<LowerRoot, 7> kLowerRoots = {
+    {{'C', "H"}, {'D', "C#"}, {'E', "D#"}, {'F', "E"}, {'G', "F#"}, {'A', "G#"}, {'H', "B"}}};
+
+// What a symbol with a "b" after its root reads as, written without the b.
+// The symbol as written without its b, when that reads the same; otherwise
+// the canonical form, where an "m" behind the b, which the b hides, is left
+// out too ("Ebm" reads as "E").
+std::string ReadingWithoutFlat(const std::string& symbol) {
+  const std::string asWritten = symbol.substr(0, 1) + symbol.substr(2);
+  const std::string tones = ChordToneNames(symbol);
+  if (ChordToneNames(asWritten) == tones)
+    return asWritten;
+  std::string tail = NormalizeChordSymbol(symbol).substr(2);
+  if (!tail.empty() && tail.front() == 'm')
+    tail.erase(0, 1);
+  return symbol.substr(0, 1) + tail;
+}
+
 } // namespace
 
 std::string NormalizeChordSymbol(std::string symbol) {
@@ -116,6 +139,18 @@ std::string ChordToneNames(const std::string& symbol) {
     names += tone;
   }
   return names;
+}
+
+std::optional<std::string> FlatSpellingWarning(const std::string& symbol) {
+  // With a "#" anywhere the symbol has a sharp root or none at all.
+  if (symbol.size() < 2 || symbol[1] != 'b' || symbol.find('#') != std::string::npos)
+    return std::nullopt;
+  for (const LowerRoot& entry : kLowerRoots) {
+    if (entry.root == symbol.front())
+      return symbol + " читается как " + ReadingWithoutFlat(symbol) + ": бемолей нет, пишите " +
+             std::string(entry.lower) + symbol.substr(2);
+  }
+  return std::nullopt;
 }
 
 } // namespace arvento::chords

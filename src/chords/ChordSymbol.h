@@ -2,6 +2,7 @@
 
 // Chord symbols such as Am7, F#m, C7/-9 or Cmaj9, and the names of their tones.
 
+#include <optional>
 #include <string>
 
 namespace arvento::chords {
@@ -16,5 +17,12 @@ std::string NormalizeChordSymbol(std::string symbol);
 // "Am7" gives "A-C-E-G". Characters that mean nothing are ignored. Throws
 // arvento::Error for an empty symbol or a root that is not a note name.
 std::string ChordToneNames(const std::string& symbol);
+
+// The warning for a symbol that seems to use a flat: a lower-case "b" right
+// after a root other than B, which the symbol's reading ignores. "Eb" gives
+// "Eb читается как E: бемолей нет, пишите D#". Nothing for any other symbol,
+// "Bb" included, which is B, B flat already. The first character is taken as
+// it stands, as in ChordToneNames.
+std::optional<std::string> FlatSpellingWarning(const std::string& symbol);
 
 } // namespace arvento::chords

@@ -21,18 +21,20 @@ int RunChords(const std::vector<std::string>& arguments) {
   const std::vector<std::string> lines = ReadInputLines(input);
 
   chords::AccompanimentResult details;
-  const auto reportSkipped = [&details] {
+  const auto report = [&details, &lines] {
     for (const std::string& message : details.skipped)
       std::cerr << "arvento-cli chords: " << message << "\n";
+    for (const std::string& warning : chords::ChordTextWarnings(lines))
+      std::cerr << "arvento-cli chords: " << warning << "\n";
   };
   std::vector<std::uint8_t> bytes;
   try {
     bytes = chords::CompileAccompaniment(lines, settings, sound, &details);
   } catch (...) {
-    reportSkipped(); // lines lost before the failure are worth knowing too
+    report(); // lines lost before the failure are worth knowing too
     throw;
   }
-  reportSkipped();
+  report();
   WriteOutputFile(output, bytes);
   return kExitOk;
 }

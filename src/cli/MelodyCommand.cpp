@@ -2,9 +2,13 @@
 #include "Commands.h"
 #include "MelodyCompiler.h"
 
+#include <iostream>
+
 namespace arvento::cli {
 
 namespace {
+constexpr int kDrumChannel = 10;
+
 int RunMelody(const std::vector<std::string>& arguments) {
   std::set<std::string> options = kSoundOptions;
   options.insert("-o");
@@ -14,6 +18,10 @@ int RunMelody(const std::vector<std::string>& arguments) {
   const std::string input = args.Single("FILE");
   CheckOutputIsNotInput(input, output);
   WriteOutputFile(output, melody::CompileMelody(ReadInputLines(input), settings));
+  if (settings.family == kDrumFamily && settings.channel != kDrumChannel)
+    std::cerr << "arvento-cli melody: --family 16 is drums, but General MIDI players sound drums only on "
+                 "channel 10, not on channel "
+              << settings.channel << "\n";
   return kExitOk;
 }
 

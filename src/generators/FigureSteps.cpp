@@ -42,13 +42,24 @@ std::string FigureStep::FactoredDuration() const {
   return duration.find('*') == std::string::npos ? "1*" + duration : duration;
 }
 
-void FitToBar(std::vector<FigureStep>& steps, int barCells, int noteLength) {
-  if (steps.empty() || !steps.back().rest)
-    return;
+namespace {
+// The columns of the last bar that the steps before the final rest fill.
+long long UsedOfLastBar(const std::vector<FigureStep>& steps, int barCells) {
   long long factors = 0;
   for (std::size_t i = 0; i + 1 < steps.size(); ++i)
     factors += steps[i].factor;
-  const long long used = factors % barCells;
+  return factors % barCells;
+}
+} // namespace
+
+bool FitToBarUsesNoteLength(const std::vector<FigureStep>& steps, int barCells) {
+  return !steps.empty() && steps.back().rest && UsedOfLastBar(steps, barCells) != 0;
+}
+
+void FitToBar(std::vector<FigureStep>& steps, int barCells, int noteLength) {
+  if (steps.empty() || !steps.back().rest)
+    return;
+  const long long used = UsedOfLastBar(steps, barCells);
   if (used == 0) {
     steps.pop_back();
     return;

@@ -41,6 +41,11 @@ struct FigureStep {
 // noteLength, and is dropped when the other steps already end on a bar line.
 void FitToBar(std::vector<FigureStep>& steps, int barCells, int noteLength);
 
+// True when FitToBar writes the figure's final rest with the box's note
+// length, that is, when the figure ends with a rest and its other steps do
+// not end on a bar line. Nothing else of a figure uses the box.
+bool FitToBarUsesNoteLength(const std::vector<FigureStep>& steps, int barCells);
+
 // True when no step lasts a sixteenth or more: such a figure can fill no chord.
 bool AllShorterThanSixteenth(const std::vector<FigureStep>& steps);
 

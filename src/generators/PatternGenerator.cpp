@@ -105,14 +105,16 @@ GeneratorResult GeneratePatternPart(const std::vector<std::string>& chordRecord,
     throw Error("Размер такта должен быть больше 0, а не " + std::to_string(barCells));
   if (!HasChords(chordRecord))
     return GeneratorResult::Refusal("Не вижу аккорды, нечего ваять!");
-  const std::optional<int> noteLengthValue = NoteLengthValue(noteLength);
-  if (!noteLengthValue)
-    return GeneratorResult::Refusal(BadNoteLengthMessage(noteLength));
 
   PatternLine pattern = ReadPatternLine(patternLine);
   if (!pattern.problem.empty())
     return GeneratorResult::Refusal(pattern.problem);
-  FitToBar(pattern.steps, barCells, *noteLengthValue);
+  // The box matters only where the bar fitting writes the final rest with it;
+  // elsewhere its value is never read.
+  const std::optional<int> noteLengthValue = NoteLengthValue(noteLength);
+  if (!noteLengthValue && FitToBarUsesNoteLength(pattern.steps, barCells))
+    return GeneratorResult::Refusal(BadNoteLengthMessage(noteLength));
+  FitToBar(pattern.steps, barCells, noteLengthValue.value_or(0));
   if (pattern.steps.empty())
     return GeneratorResult::Refusal("Не вижу шаблона: в первой строке мелодии нет ни одной ноты. "
                                     "Запишите фигуру, нарисуйте ее ритм и нажмите \"Тест\".");

@@ -16,8 +16,9 @@ enum class PartMode { BassOrPicking = 0, Drums = 1 };
 // drum mode, repeated until the chord is filled and cut by a rest of
 // sixteenths. A figure ending with a rest is first fitted to whole bars of
 // barCells columns (8 in 4/4, 6 in 3/4) in notes of noteLength, the text of
-// the box "Дл.ноты". Refuses, changing nothing, when there are no chords or
-// when the pattern or a chord item cannot be read.
+// the box "Дл.ноты". Refuses, changing nothing, when there are no chords,
+// when the pattern or a chord item cannot be read, or when that final rest
+// needs the box and it holds no note length.
 GeneratorResult GeneratePatternPart(const std::vector<std::string>& chordRecord,
                                     const std::string& patternLine, PartMode mode, int barCells,
                                     const std::string& noteLength);

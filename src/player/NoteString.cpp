@@ -171,12 +171,12 @@ ParsedNotes ParseNoteString(std::string_view text, const NoteStringContext& cont
     const std::string item = FillFields(trimmed, startStep, length.value_or(context.duration));
     const auto [startField, noteField, lengthField] = SplitFields(item);
 
+    // Any start but 0 breaks the chord, one that does not read as a number too.
     const std::optional<int> start = InRange(ParseInteger(startField), 0, kMaxInteger);
-    if (start) {
+    if (start != 0)
+      result.chord = false;
+    if (start)
       startStep = *start;
-      if (*start != 0)
-        result.chord = false;
-    }
 
     const std::optional<NoteField> note = ReadNoteField(noteField, octave);
     if (note && note->octave >= 0)

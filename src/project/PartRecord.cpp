@@ -150,11 +150,11 @@ std::string FormatPartRecord(const PartRecord& record) {
   return Utf8ToCp1251(text);
 }
 
-PartRecord ParsePartRecord(std::string_view bytes, const std::string& fileName) {
-  std::vector<std::string> lines = SplitLines(Cp1251ToUtf8(bytes));
-  RecordReader reader(std::move(lines), fileName);
+namespace {
+// Everything after the kind line, read as a record of the given kind.
+PartRecord ReadRecordBody(RecordReader& reader, PartKind kind) {
   PartRecord record;
-  record.kind = reader.Line() == kAccordsKind ? PartKind::Accords : PartKind::Melody;
+  record.kind = kind;
   reader.Settings(record);
   if (record.kind == PartKind::Melody) {
     record.rhythmLines = reader.Lines(reader.Count());
@@ -165,11 +165,34 @@ PartRecord ParsePartRecord(std::string_view bytes, const std::string& fileName) 
   return record;
 }
 
+std::string_view FileBytes(const std::vector<std::uint8_t>& bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+} // namespace
+
+PartRecord ParsePartRecord(std::string_view bytes, const std::string& fileName) {
+  RecordReader reader(SplitLines(Cp1251ToUtf8(bytes)), fileName);
+  const PartKind kind = reader.Line() == kAccordsKind ? PartKind::Accords : PartKind::Melody;
+  return ReadRecordBody(reader, kind);
+}
+
+std::optional<PartRecord> ParsePartRecordAs(std::string_view bytes, const std::string& fileName,
+                                            PartKind expected) {
+  RecordReader reader(SplitLines(Cp1251ToUtf8(bytes)), fileName);
+  const std::string_view otherKind = expected == PartKind::Melody ? kAccordsKind : kMelodyKind;
+  if (reader.Line() == otherKind)
+    return std::nullopt;
+  return ReadRecordBody(reader, expected);
+}
+
 PartRecord ReadPartRecord(const std::filesystem::path& file) {
   RefuseDirectory(file);
-  const std::vector<std::uint8_t> bytes = ReadFileBytes(file);
-  return ParsePartRecord(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                         file.filename().string());
+  return ParsePartRecord(FileBytes(ReadFileBytes(file)), file.filename().string());
+}
+
+std::optional<PartRecord> ReadPartRecordAs(const std::filesystem::path& file, PartKind expected) {
+  RefuseDirectory(file);
+  return ParsePartRecordAs(FileBytes(ReadFileBytes(file)), file.filename().string(), expected);
 }
 
 void WritePartRecord(const std::filesystem::path& file, const PartRecord& record) {

@@ -4,6 +4,7 @@
 // part, its six sound settings and the source text it was compiled from.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,8 +37,16 @@ std::string FormatPartRecord(const PartRecord& record);
 // file is refused.
 PartRecord ParsePartRecord(std::string_view bytes, const std::string& fileName);
 
-// Refuses a directory by name.
+// Reads a record for a page that shows parts of the expected kind: the first
+// line decides before anything else is read. A first line that names the
+// other kind gives nullopt, whatever the rest of the record holds; any other
+// first line is read as the expected kind.
+std::optional<PartRecord> ParsePartRecordAs(std::string_view bytes, const std::string& fileName,
+                                            PartKind expected);
+
+// Both refuse a directory by name.
 PartRecord ReadPartRecord(const std::filesystem::path& file);
+std::optional<PartRecord> ReadPartRecordAs(const std::filesystem::path& file, PartKind expected);
 // Written to a temporary name and renamed into place.
 void WritePartRecord(const std::filesystem::path& file, const PartRecord& record);
 

@@ -250,6 +250,17 @@ TEST_F(AssemblyTest, FaultsAreNamedBeforeAnythingIsRewritten) {
   // A record that does not read, named with its line.
   WriteText(Song() / "ch3v1a.txt", "accords\r\n0 0 x 1 50 100\r\n4(C)\r\n");
   EXPECT_NE(refusal().find("ch3v1a.txt, строка 2"), std::string::npos);
+  // Opening the page reads every record first: one that does not read leaves
+  // the page, its label and the sliders as they were.
+  MoveChannelSlider(1, Qt::Key_Home);
+  Click("bbMelod");
+  dialogs.Clear();
+  Click("bbSbor");
+  ASSERT_EQ(dialogs.errors.size(), 1u);
+  EXPECT_NE(dialogs.errors[0].find("ch3v1a.txt, строка 2"), std::string::npos) << dialogs.errors[0];
+  EXPECT_TRUE(Control<QWidget>("work")->isVisible());
+  EXPECT_EQ(Text("laRegime"), "song. Правка одиночной партии");
+  EXPECT_EQ(ChannelSlider(1)->value(), 0);
   EXPECT_TRUE(dialogs.notices.empty());
 
   // A volume maximum that is not a number keeps the page from opening.

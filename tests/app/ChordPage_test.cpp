@@ -91,7 +91,14 @@ TEST_F(ChordPageTest, CleanedLinesGoBackOneForOneAndSkippedItemsAreTold) {
   EXPECT_NE(StatusText().indexOf("A#"), -1) << StatusText().toStdString();
   EXPECT_TRUE(dialogs.errors.empty());
 
-  // The next compile without a skipped item takes the message away.
+  // A flat is told once per compile, after the skipped items of the same compile.
+  PlayedNotes("4(Eb), 4(Eb)\n4(A#)");
+  const QString status = StatusText();
+  EXPECT_TRUE(status.startsWith("Строка 2, аккорд \"4(A#)\"")) << status.toStdString();
+  EXPECT_TRUE(status.endsWith(" | Eb читается как E: бемолей нет, пишите D#")) << status.toStdString();
+  EXPECT_EQ(status.count("Eb"), 1) << status.toStdString();
+
+  // The next compile with nothing to tell takes the message away.
   PlayedNotes("4(C)");
   EXPECT_EQ(StatusText(), "");
 }
@@ -214,7 +221,7 @@ TEST_F(ChordPageTest, ReadingBackRestoresSettingsAndBothChordFields) {
   EXPECT_TRUE(dialogs.errors.empty());
 }
 
-TEST_F(ChordPageTest, ReadingRefusesMelodiesAndMissingRecords) {
+TEST_F(ChordPageTest, ReadingRefusesOnlyMelodiesAndMissingRecords) {
   // Nothing selected.
   Click("bbReadA");
   EXPECT_EQ(dialogs.notices, Lines{"Нет файла с записью аккордов"});
@@ -240,6 +247,15 @@ TEST_F(ChordPageTest, ReadingRefusesMelodiesAndMissingRecords) {
   Click("bbReadA");
   EXPECT_EQ(dialogs.notices, Lines{"Нет файла с записью аккордов"});
   EXPECT_EQ(Text("reAcc"), "4(C)");
+
+  // Only the first line "melody" refuses: any other is read as chords.
+  WriteText(Song() / "ch4v1m.txt", "Melody\r\n0 0 5 1 50 100\r\n4(Dm)\r\n");
+  dialogs.Clear();
+  Click("bbReadA");
+  EXPECT_TRUE(dialogs.notices.empty());
+  EXPECT_EQ(Text("reAcc"), "4(Dm)");
+  EXPECT_EQ(Text("reAcc2"), "4(Dm)");
+  EXPECT_EQ(Text("cbChan"), "5");
   EXPECT_TRUE(dialogs.errors.empty());
 }
 

@@ -353,8 +353,9 @@ TEST_F(PartsPageTest, CreateIsEnabledByTheTestAndRhythmOnly) {
   ClickRadio("rbBas");
   EXPECT_TRUE(CreateEnabled());
   ClickRadio("rbRitm");
-  // Entering the parts page keeps it; every other mode button disables it,
-  // and a click on "Ритм", though it is still selected, enables it again.
+  // Entering the parts page keeps it; every other mode button disables it.
+  // A click on "Ритм" while it is still selected leaves it disabled, like a
+  // click on any selected radio button; selecting "Ритм" again enables it.
   for (const char* mode : {"bbMelod", "bbAccords", "bbPodb"}) {
     Click("bbPerebor");
     EXPECT_TRUE(CreateEnabled()) << mode;
@@ -362,6 +363,9 @@ TEST_F(PartsPageTest, CreateIsEnabledByTheTestAndRhythmOnly) {
     Click("bbPerebor");
     EXPECT_FALSE(CreateEnabled()) << mode;
     ASSERT_TRUE(Control<QRadioButton>("rbRitm")->isChecked());
+    ClickRadio("rbRitm");
+    EXPECT_FALSE(CreateEnabled()) << mode;
+    ClickRadio("rbBas");
     ClickRadio("rbRitm");
   }
   EXPECT_TRUE(CreateEnabled());
@@ -501,6 +505,8 @@ TEST_F(PartsPageTest, TheRhythmIsWrittenToTheChordPage) {
   Click("bbPerebor");
   Type("reAcc2", "1(Am), ");
   PatternBar(1, 32);
+  // "Ритм" is still selected: only selecting it again enables the create command.
+  ClickRadio("rbBas");
   ClickRadio("rbRitm");
   Click("bbBas");
   EXPECT_EQ(Text("reAcc"), "32*8(Am), ");
@@ -508,6 +514,7 @@ TEST_F(PartsPageTest, TheRhythmIsWrittenToTheChordPage) {
   dialogs.Plan({true});
   ClickRadio("rb62");
   Drag(10, 170, 15, {}, "pb2");
+  ClickRadio("rbBas");
   ClickRadio("rbRitm");
   Click("bbBas");
   EXPECT_EQ(Text("reAcc"), "6*8(Am), 4*16(P), ");

@@ -223,9 +223,9 @@ TEST_F(ProjectTest, ReadingWithoutAMelodyRecordChangesNothing) {
 
   // A part file without a record.
   fs::copy_file(Song() / "ch1v1m.mid", Song() / "ch7v1m.mid");
-  // An accompaniment record.
+  // An accompaniment record: its first line decides, though its numbers do not read.
   fs::copy_file(Song() / "ch1v1m.mid", Song() / "ch2v1a.mid");
-  WriteText(Song() / "ch2v1a.txt", "accords\r\n3 0 2 1 50 100\r\n4(Am), 4(C)\r\n");
+  WriteText(Song() / "ch2v1a.txt", "accords\r\n3 0 x 1 50 100\r\n4(Am), 4(C)\r\n");
   OpenProject("song");
   Type("re2", "8g6, ");
   ClickListItem("flb2", "ch7v1m.mid");

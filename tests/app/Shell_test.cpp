@@ -85,6 +85,14 @@ TEST_F(FormTest, ModeButtonsShowTheirPageLabelAndColour) {
           << "after " << mode.button << ": " << other.button;
     }
   }
+  // "Сборка" shows its page and label and leaves the colours to the four modes.
+  Click("bbSbor");
+  EXPECT_EQ(VisiblePage(*form), "Sborka");
+  EXPECT_EQ(Text("laRegime"), ". Сборка");
+  for (const Mode& mode : modes)
+    EXPECT_EQ(TextColour(Control<QAbstractButton>(mode.button)),
+              QColor(mode.button == std::string_view("bbAccords") ? Qt::red : Qt::black))
+        << mode.button;
 
   Type("edProjectName", "song");
   Click("bbOpenProject");

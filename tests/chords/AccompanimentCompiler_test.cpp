@@ -257,6 +257,19 @@ TEST(AccompanimentCompiler, ChannelAndVelocity) {
   EXPECT_EQ(NotesOf({"4(C)"}, Piano(), sound)[0], "2 0 Note_on_c 15 60 127");
 }
 
+TEST(ChordTextWarnings, OnePerDistinctFlatSymbolInTheOrderOfFirstAppearance) {
+  const std::pair<Lines, Lines> cases[] = {
+      {{"4(Eb), 4(Ab7), 2*4(Eb)", "A3:8(eb), 4(Bb), 4(E b)"},
+       {"Eb читается как E: бемолей нет, пишите D#", "Ab7 читается как A7: бемолей нет, пишите G#7"}},
+      // A line that cannot be voiced still warns of its flats.
+      {{"4(A#), 4(Db)"}, {"Db читается как D: бемолей нет, пишите C#"}},
+      {{"4(Am), 4(Bb), 4(P)", "", "4(C)"}, {}},
+      {{}, {}},
+  };
+  for (const auto& [lines, warnings] : cases)
+    EXPECT_EQ(ChordTextWarnings(lines), warnings) << (lines.empty() ? "" : lines.front());
+}
+
 TEST(BaseChordLine, ABareSymbolBecomesAWholeNote) {
   EXPECT_EQ(BaseChordLine("Am"), "1(Am), ");
   EXPECT_EQ(BaseChordLine("4(Am)"), "4(Am), ");

@@ -120,3 +120,29 @@ TEST(ChordToneNames, RootsWithoutATableRowFail) {
     EXPECT_NE(std::string(error.what()).find("\"A#\""), std::string::npos) << error.what();
   }
 }
+
+TEST(FlatSpellingWarning, ALowerCaseBAfterARootOtherThanBIsNamedWithItsReadingAndItsSharpSpelling) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Eb", "Eb читается как E: бемолей нет, пишите D#"},
+      {"Ab7", "Ab7 читается как A7: бемолей нет, пишите G#7"},
+      {"Cb", "Cb читается как C: бемолей нет, пишите H"},
+      {"Hb", "Hb читается как H: бемолей нет, пишите B"},
+      // The b hides a following m, so the reading loses the minor third; the alias of maj7 is still seen.
+      {"Ebm", "Ebm читается как E: бемолей нет, пишите D#m"},
+      {"Ebm7", "Ebm7 читается как E7: бемолей нет, пишите D#m7"},
+      {"Abmaj7", "Abmaj7 читается как Amaj7: бемолей нет, пишите G#maj7"},
+      {"Gbdim", "Gbdim читается как G-5/-7: бемолей нет, пишите F#dim"},
+      // B already is B flat; other symbols have no flat to speak of.
+      {"Bb", ""},
+      {"Bbm", ""},
+      {"E", ""},
+      {"Cm7/b9", ""},
+      {"eb", ""}, // the caller raises the first character
+      {"Cb#", ""},
+      {"Pb", ""},
+      {"b", ""},
+      {"", ""},
+  };
+  for (const auto& [symbol, warning] : cases)
+    EXPECT_EQ(FlatSpellingWarning(symbol).value_or(""), warning) << symbol;
+}

@@ -243,10 +243,29 @@ TEST(PatternGenerator, RefusesChordItemsOutsideTheFormNamingTheLine) {
   EXPECT_NE(Refusal({"A3:8(Dm)"}, kFigure, PartMode::Drums).find("арпеджио"), std::string::npos);
 }
 
-TEST(PatternGenerator, RefusesANoteLengthBoxWithoutANoteLength) {
-  for (const std::string box : {"", "abc", "0", "3", "08"}) {
-    EXPECT_EQ(Refusal({"4(Am)"}, kFigure, PartMode::BassOrPicking, box),
-              "Недопустимая длина ноты в поле \"Дл.ноты\": \"" + box + "\". Выберите 4, 8 или 16.");
+TEST(PatternGenerator, TheNoteLengthBoxIsCheckedOnlyForTheFinalRestItWrites) {
+  struct Case {
+    std::string pattern;
+    std::string box;
+    Lines part; // empty: refused for the box
+  };
+  const std::vector<Case> cases = {
+      {"8a5, 8c6, 8p, ", "", {}},
+      {"8a5, 8c6, 8p, ", "abc", {}},
+      {"8a5, 8c6, 8p, ", "0", {}},
+      {"8a5, 8c6, 8p, ", "3", {}},
+      {"8a5, 8c6, 8p, ", "08", {}},
+      // Without a final rest, or with one that the fitting drops, the box is not used.
+      {kFigure, "", {"1*8a5, 1*8c6, "}},
+      {kFigure, "abc", {"1*8a5, 1*8c6, "}},
+      {Repeat("8a5, ", 8) + "8p, ", "3", {"1*8a5, 1*8a5, "}},
+  };
+  for (const Case& c : cases) {
+    if (c.part.empty())
+      EXPECT_EQ(Refusal({"4(Am)"}, c.pattern, PartMode::BassOrPicking, c.box),
+                "Недопустимая длина ноты в поле \"Дл.ноты\": \"" + c.box + "\". Выберите 4, 8 или 16.");
+    else
+      EXPECT_EQ(Part({"4(Am)"}, c.pattern, PartMode::BassOrPicking, 8, c.box), c.part) << c.pattern;
   }
 }
 

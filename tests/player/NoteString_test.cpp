@@ -104,14 +104,21 @@ TEST(NoteString, MissingFieldsComeFromTheItemsBefore) {
 }
 
 TEST(NoteString, ChordFlag) {
-  EXPECT_TRUE(ParseNoteString("0;C5;10,0;E5;10", kDefaults).chord);
-  EXPECT_FALSE(ParseNoteString("0;C5;10,0;C5;20", kDefaults).chord);
-  EXPECT_FALSE(ParseNoteString("0;C5;10,1;E5;10", kDefaults).chord);
-  // A length given once and then left out stays the same length.
-  EXPECT_TRUE(ParseNoteString("0;C5;10,0;E5,G5", kDefaults).chord);
-  // The duration taken for a missing length is a given length too.
-  EXPECT_FALSE(ParseNoteString("0;C5,0;E5;20", kDefaults).chord);
-  EXPECT_TRUE(ParseNoteString("0;C5,0;E5;50", kDefaults).chord);
+  const std::pair<const char*, bool> cases[] = {
+      {"0;C5;10,0;E5;10", true},
+      {"0;C5;10,0;C5;20", false},
+      {"0;C5;10,1;E5;10", false},
+      // A length given once and then left out stays the same length.
+      {"0;C5;10,0;E5,G5", true},
+      // The duration taken for a missing length is a given length too.
+      {"0;C5,0;E5;20", false},
+      {"0;C5,0;E5;50", true},
+      // A start that does not read as a number is not 0 either, though its item sounds nothing.
+      {"5X;C5;10,0;E5;10", false},
+      {"0.5;C5;10,0;E5;10", false},
+  };
+  for (const auto& [text, chord] : cases)
+    EXPECT_EQ(ParseNoteString(text, kDefaults).chord, chord) << text;
 }
 
 TEST(NoteString, EmptyTextsAndTheEndOfTheText) {

@@ -67,6 +67,41 @@ TEST(PartRecord, ShortRecordsGiveEmptyLinesAndAnyOtherFirstLineIsAMelody) {
   EXPECT_TRUE(record.melodyLines.empty());
 }
 
+TEST(PartRecord, ReadAsAKindTheFirstLineDecidesFirst) {
+  struct Case {
+    std::string bytes;
+    PartKind expected;
+    std::string result; // "other kind", the record's first source line, or the error
+  };
+  const std::vector<Case> cases = {
+      // The other kind is told however bad the rest of the record is.
+      {"accords\r\nx\r\n", PartKind::Melody, "other kind"},
+      {"melody\r\n0 0 99 1 50 100\r\n", PartKind::Accords, "other kind"},
+      // Any other first line is read as the expected kind.
+      {"melody\r\n0 0 1 1 50 100\r\n0\r\n1\r\n8c6, \r\n", PartKind::Melody, "8c6, "},
+      {"whatever\r\n0 0 1 1 50 100\r\n0\r\n1\r\n8c6, \r\n", PartKind::Melody, "8c6, "},
+      {"accords\r\n0 0 1 1 50 100\r\n4(Am),\r\n", PartKind::Accords, "4(Am),"},
+      {"whatever\r\n0 0 1 1 50 100\r\n4(Am),\r\n", PartKind::Accords, "4(Am),"},
+      {"Melody\r\n0 0 1 1 50 100\r\n4(Am),\r\n", PartKind::Accords, "4(Am),"},
+      {"whatever\r\n0 0 x 1 50 100\r\n", PartKind::Accords, "Файл x.txt, строка 2: \"x\" не число"},
+  };
+  for (const Case& c : cases) {
+    std::string result;
+    try {
+      const std::optional<PartRecord> record = ParsePartRecordAs(c.bytes, "x.txt", c.expected);
+      if (!record)
+        result = "other kind";
+      else if (record->kind != c.expected)
+        result = "wrong kind";
+      else
+        result = c.expected == PartKind::Melody ? record->melodyLines.at(0) : record->chordLines.at(0);
+    } catch (const Error& error) {
+      result = error.what();
+    }
+    EXPECT_EQ(result, c.result) << c.bytes;
+  }
+}
+
 TEST(PartRecord, BadNumbersAndCountsNameTheFileAndTheLine) {
   struct Case {
     std::string bytes;
