@@ -1,7 +1,8 @@
 // Conversion of a drawn rhythm with recorded pitches to RTTTL-E. First line:
 // the recorded pitches separated by commas, then the note length of one grid
 // column; the other lines are rhythm text, or a run list when a line holds a
-// comma, as arvento-cli convert reads them. A conversion that is done writes
+// comma, as arvento-cli convert reads them. The rhythm may be refused with
+// arvento::Error or a message; a conversion that is done writes
 // lines of at most the melody line width; when every rhythm token has the
 // form the grid writes, they compile to one note-on and one note-off per
 // converted note.
@@ -68,7 +69,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   [](const std::string& line) { return line.find(',') != std::string::npos; }))
     rhythm = melody::RunsToRhythm(Tokens(rhythm), std::to_string(*length));
 
-  const melody::RtttlConversion conversion = melody::RhythmToRtttl(rhythm, *pitches);
+  melody::RtttlConversion conversion;
+  try {
+    conversion = melody::RhythmToRtttl(rhythm, *pitches);
+  } catch (const Error&) {
+    return 0;
+  }
   if (!conversion.message.empty())
     return 0;
   fuzz::Expect(std::all_of(conversion.lines.begin(), conversion.lines.end(),
