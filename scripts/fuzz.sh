@@ -16,7 +16,7 @@ if [[ ! $seconds =~ ^[1-9][0-9]*$ ]]; then
 fi
 
 bash scripts/setup.sh clang libclang-rt-dev
-build=build-fuzz
+build="build-fuzz"
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DARVENTO_FUZZ=ON
 cmake --build "$build"
 
