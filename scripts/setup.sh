@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the program need.
-# Runs apt-get update only when something is missing, so a ready machine
-# pays nothing.
+# Installs every Debian package the build, the tests and the program need,
+# and the further packages named as arguments (scripts/fuzz.sh adds its
+# compiler this way). Runs apt-get update only when something is missing, so
+# a ready machine pays nothing.
 set -euo pipefail
 
 packages=(
   qt6-base-dev libfluidsynth-dev timgm6mb-soundfont libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev midicsv xvfb xauth ninja-build
-  pkg-config cmake g++ fluidsynth xdotool sndfile-programs
+  pkg-config cmake g++ fluidsynth xdotool sndfile-programs "$@"
 )
 
 missing=()

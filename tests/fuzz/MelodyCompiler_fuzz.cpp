@@ -1,0 +1,20 @@
+// The RTTTL-E melody compiler: any text either is refused with
+// arvento::Error or becomes a part file that reads back.
+
+#include "Error.h"
+#include "FuzzInput.h"
+#include "MelodyCompiler.h"
+#include "PartFileCheck.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace arvento;
+  const SoundSettings settings;
+  std::vector<std::uint8_t> bytes;
+  try {
+    bytes = melody::CompileMelody(fuzz::Lines(fuzz::Text(data, size)), settings);
+  } catch (const Error&) {
+    return 0;
+  }
+  fuzz::ExpectPartFile(bytes, settings.tempo);
+  return 0;
+}
