@@ -25,7 +25,7 @@ TEST(CliWarnings, FlatChordSymbolsAndDrumsOffTheDrumChannel) {
       // Skipped items come first; a flat is told even in the part of a line that was skipped.
       {"chords", "4(Eb)\n4(A#), 4(Ab)\n", 0,
        "arvento-cli chords: Строка 2, аккорд \"4(A#)\": неизвестный основной тон \"A#\"; пропущено до конца "
-       "строки: 4(A#),4(Ab),\n"
+       "строки: \"4(A#),4(Ab),\"\n"
        "arvento-cli chords: Eb читается как E: бемолей нет, пишите D#\n"
        "arvento-cli chords: Ab читается как A: бемолей нет, пишите G#\n"},
       {"melody --family 16 --channel 3", "8c6, \n", 0,
