@@ -16,8 +16,8 @@ class GridCanvas : public QWidget {
 public:
   explicit GridCanvas(QWidget* parent = nullptr);
 
-  // The image stays owned by the caller and must outlive the canvas; call
-  // update() after drawing on it.
+  // The image stays owned by the caller and must live as long as the canvas
+  // may still be painted; call update() after drawing on it.
   void SetImage(const QImage* image);
 
 signals:

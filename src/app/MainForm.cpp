@@ -100,7 +100,13 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
   move(screenArea.center() - QPoint(width() / 2, height() / 2));
 }
 
-TMainForm2::~TMainForm2() = default;
+// The live player waits for its stream to close by letting the UI thread
+// work, which delivers pending repaints and notifications to this window. It
+// goes first, while the grid pictures and the rest of the window's state
+// still exist; left to the member order it would go after them.
+TMainForm2::~TMainForm2() {
+  MidiGen1.reset();
+}
 
 void TMainForm2::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
