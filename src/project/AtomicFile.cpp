@@ -66,8 +66,13 @@ bool WrittenDirectly(const fs::path& file, const fs::path& target) {
   }
 }
 
+// Appended piece by piece: "." + string trips GCC 12's false -Wrestrict
+// warning (GCC bug 105329) in optimised builds.
 std::string TemporaryPrefix(const fs::path& target) {
-  return "." + target.filename().string() + ".tmp";
+  std::string prefix = ".";
+  prefix += target.filename().string();
+  prefix += ".tmp";
+  return prefix;
 }
 
 fs::path TemporaryFor(const fs::path& target) {
