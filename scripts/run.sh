@@ -3,8 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DARVENTO_TESTS=OFF
-cmake --build build
+cmake --preset app
+cmake --build --preset app
 if [ -x build/src/app/arvento ]; then
   exec build/src/app/arvento "$@"
 else
