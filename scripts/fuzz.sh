@@ -16,9 +16,9 @@ if [[ ! $seconds =~ ^[1-9][0-9]*$ ]]; then
 fi
 
 bash scripts/setup.sh clang libclang-rt-dev
-build="build-fuzz"
-cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DARVENTO_FUZZ=ON
-cmake --build "$build"
+build="build-fuzz" # the fuzz preset's build directory
+cmake --preset fuzz
+cmake --build --preset fuzz
 
 targets=()
 for source in tests/fuzz/*_fuzz.cpp; do

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what is missing, builds the program and starts its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DARVENTO_TESTS=OFF
-cmake --build build
-if [ -x build/src/app/arvento ]; then
-  exec build/src/app/arvento "$@"
-else
-  exec build/src/cli/arvento-cli "$@"
+cmake --preset app
+cmake --build --preset app
+if [ ! -x build/src/app/arvento ]; then
+  echo "run.sh: the window build/src/app/arvento was not built" >&2
+  exit 1
 fi
+exec build/src/app/arvento "$@"

@@ -5,9 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-build=build-bench-app
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DARVENTO_TESTS=OFF > /dev/null
-cmake --build "$build" --target arvento > /dev/null
+# The program as scripts/run.sh builds it.
+build=build
+cmake --preset app > /dev/null
+cmake --build --preset app --target arvento > /dev/null
 
 export DISPLAY=:97
 Xvfb "$DISPLAY" -screen 0 1280x800x24 > /dev/null 2>&1 &

@@ -1,29 +1,25 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds everything and runs every test twice:
-# with the address and undefined-behaviour sanitizers, and as released
-# (optimised, no sanitizers). A sanitizer build can hide a fault that the
-# release build shows, such as a read of freed memory inside Qt. Both runs
-# always happen; the script fails if either fails.
+# Installs what is missing, then builds and runs every test twice: in the
+# build with the address and undefined-behaviour sanitizers (preset "test")
+# and in the optimised build (preset "release"). A sanitizer build can hide a
+# fault that the release build shows, such as a read of freed memory inside
+# Qt. The test presets run under Qt's offscreen platform, and the sanitizer
+# run without leak checks: Qt and the sound libraries keep some allocations
+# for the life of the process. Both runs always happen; the script fails
+# when either fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-export QT_QPA_PLATFORM=offscreen
-# Qt and the sound libraries keep some allocations for the life of the process.
-export ASAN_OPTIONS=detect_leaks=0
 
-# Configures, builds and tests one build directory with the given options.
 run_suite() {
-  local build=$1
-  shift
-  cmake -S . -B "$build" -G Ninja -DARVENTO_TESTS=ON "$@" &&
-    cmake --build "$build" &&
-    ctest --test-dir "$build" --output-on-failure -j2
+  cmake --preset "$1" && cmake --build --preset "$1" && ctest --preset "$1" -j "$(nproc)"
 }
 
 failed=()
-run_suite build-test -DCMAKE_BUILD_TYPE=Debug -DARVENTO_SANITIZE=ON || failed+=(build-test)
-run_suite build-release -DCMAKE_BUILD_TYPE=Release -DARVENTO_SANITIZE=OFF || failed+=(build-release)
+for preset in test release; do
+  run_suite "$preset" || failed+=("$preset")
+done
 if [ ${#failed[@]} -gt 0 ]; then
-  echo "tests failed in: ${failed[*]}" >&2
+  echo "test.sh: tests failed in the ${failed[*]} build" >&2
   exit 1
 fi
