@@ -11,6 +11,7 @@
 namespace arvento {
 
 struct Refusal {
+  explicit Refusal(std::string message) : text(std::move(message)) {}
   std::string text;
 };
 
