@@ -49,7 +49,7 @@ void TMainForm2::bbSaveAccordCHClick() {
     OpenDefaultProject();
   } else if (ConfirmPartSave(project::kMelodyRole)) {
     autoPlay = false;
-    WritePartRecord(project::PartKind::Accords, cbChan->currentText().toInt(),
+    WritePartRecord(project::PartKind::Accompaniment, cbChan->currentText().toInt(),
                     cbVoice->currentText().toInt());
     CompileAccompaniment(false);
   }
@@ -71,7 +71,7 @@ void TMainForm2::bbReadAClick() {
   // first line is read as chords. The whole record is read before anything
   // is applied, so that a bad record changes nothing on the page.
   const std::optional<project::PartRecord> record =
-      project::ReadPartRecordAs(recordFile, project::PartKind::Accords);
+      project::ReadPartRecordAs(recordFile, project::PartKind::Accompaniment);
   if (!record) {
     dialogs.Inform("В этом файле записана мелодия");
     return;
@@ -174,7 +174,7 @@ void TMainForm2::CompileAccompaniment(bool toAuditionDir) {
   else
     restored.front() = reserve.front();
   ReplacePaneLines(*reAcc2, restored);
-  lbFin = expansion.finEntries;
+  lbFin = expansion.expandedChords;
   std::vector<std::string> notices = expansion.skipped;
   for (std::string& warning : chords::ChordTextWarnings(lines))
     notices.push_back(std::move(warning));

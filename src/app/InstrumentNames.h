@@ -24,7 +24,7 @@ constexpr std::array<std::string_view, 17> kFamilyNames = {
 // The program's own display names: entries 0..127 for the General MIDI
 // programs, 128..174 for the percussion keys 35..81. The spellings are the
 // ones users of earlier versions know, misspellings included.
-constexpr std::array<std::string_view, 175> kInstrumentNames = {
+constexpr std::array<std::string_view, 175> kInstrumentCaptions = {
     // 0 PIANO
     "Acoustic Grand",
     "Bright Acoustic",
@@ -229,12 +229,12 @@ constexpr int kFirstDrumKey = 35;
 // The names the instrument list shows for a family.
 constexpr std::span<const std::string_view> InstrumentNamesOf(int family) {
   if (family == kDrumFamily)
-    return std::span(kInstrumentNames).subspan(kFirstDrumName, kDrumNameCount);
-  return std::span(kInstrumentNames)
+    return std::span(kInstrumentCaptions).subspan(kFirstDrumName, kDrumNameCount);
+  return std::span(kInstrumentCaptions)
       .subspan(static_cast<std::size_t>(family * kInstrumentsPerFamily), kInstrumentsPerFamily);
 }
 
-static_assert(kFirstDrumName + kDrumNameCount == kInstrumentNames.size());
+static_assert(kFirstDrumName + kDrumNameCount == kInstrumentCaptions.size());
 static_assert(kFamilyNames.size() == kDrumFamily + 1);
 
 } // namespace arvento::app

@@ -41,11 +41,11 @@ void TMainForm2::buPlayRTTTLClick() {
   melody::RtttlConversion conversion = melody::RhythmToRtttl(re1, keyboardRecording.recordedNotes());
   melodySlots = std::move(conversion.melodySlots);
   re2->clear();
-  if (!conversion.message.empty()) {
-    dialogs.Inform(QString::fromStdString(conversion.message));
+  if (conversion.lines.Refused()) {
+    dialogs.Inform(QString::fromStdString(conversion.lines.RefusalText()));
     return;
   }
-  SetPaneLines(*re2, conversion.lines);
+  SetPaneLines(*re2, conversion.lines.Result());
 }
 
 void TMainForm2::bbPlayClick() {
@@ -91,14 +91,17 @@ void TMainForm2::ShiftOctave(int octaves) {
     (recordMode ? bbRecCard : bbPodbor)->setFocus();
   std::string refusal;
   if (!re2->toPlainText().isEmpty()) {
-    const melody::MelodyOctaveShift shift = melody::ShiftMelodyOctave(PaneLines(*re2), octaves);
-    refusal = shift.refusal;
-    if (refusal.empty())
-      SetPaneLines(*re2, shift.lines);
+    const Outcome<std::vector<std::string>> shift = melody::ShiftMelodyOctave(PaneLines(*re2), octaves);
+    if (shift.Refused())
+      refusal = shift.RefusalText();
+    else
+      SetPaneLines(*re2, shift.Result());
   } else {
-    melody::RecordingOctaveShift shift = melody::ShiftRecordingOctave(keyboardRecording, octaves);
-    refusal = shift.refusal;
-    keyboardRecording = std::move(shift.recording);
+    Outcome<melody::KeyboardRecording> shift = melody::ShiftRecordingOctave(keyboardRecording, octaves);
+    if (shift.Refused())
+      refusal = shift.RefusalText();
+    else
+      keyboardRecording = std::move(shift.Result());
   }
   if (!refusal.empty()) {
     SetStatusText(QString::fromStdString(refusal));

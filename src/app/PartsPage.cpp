@@ -140,30 +140,31 @@ std::vector<std::string> TMainForm2::CollectPatternRuns() const {
 
 void TMainForm2::GeneratePatternPart(int mode) {
   const std::vector<std::string> melody = PaneLines(*re2);
-  const generators::GeneratorResult result = generators::GeneratePatternPart(
+  const Outcome<std::vector<std::string>> result = generators::GeneratePatternPart(
       PaneLines(*reAcc2), melody.empty() ? std::string() : melody.front(),
       static_cast<generators::PartMode>(mode), PatternBarCells(), cb12->currentText().toStdString());
-  if (result.refused) {
-    dialogs.Inform(QString::fromStdString(result.message));
+  if (result.Refused()) {
+    dialogs.Inform(QString::fromStdString(result.RefusalText()));
     return;
   }
   partsTestRequest = false;
   re1.clear();
-  SetPaneLines(*re2, result.lines);
+  SetPaneLines(*re2, result.Result());
 }
 
 void TMainForm2::GenerateRhythm() {
-  const generators::GeneratorResult result = generators::GenerateRhythm(
+  const Outcome<std::vector<std::string>> result = generators::GenerateRhythm(
       CollectPatternRuns(), PaneLines(*reAcc2), PatternBarCells(), cb12->currentText().toStdString());
-  if (result.refused) {
-    dialogs.Inform(QString::fromStdString(result.message));
+  if (result.Refused()) {
+    dialogs.Inform(QString::fromStdString(result.RefusalText()));
     return;
   }
   re1.clear();
   re2->clear();
   partsTestRequest = false;
-  SetPaneLines(*reAcc, result.lines);
-  dialogs.Inform(QString::fromStdString(result.message));
+  SetPaneLines(*reAcc, result.Result());
+  dialogs.Inform(QString::fromUtf8(generators::kRhythmWrittenNotice.data(),
+                                   static_cast<qsizetype>(generators::kRhythmWrittenNotice.size())));
   bbAccordsClick();
 }
 

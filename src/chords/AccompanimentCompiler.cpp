@@ -10,7 +10,7 @@ std::vector<std::uint8_t> CompileAccompaniment(const std::vector<std::string>& l
   AccompanimentResult own;
   AccompanimentResult& result = details != nullptr ? *details : own;
   result = ExpandChordLines(lines, settings);
-  result.events = AccompanimentEvents(result.finEntries, settings, sound.channel, sound.volume);
+  result.events = AccompanimentEvents(result.expandedChords, settings, sound.channel, sound.volume);
   return midi::PartFileFromEvents(sound, result.events);
 }
 

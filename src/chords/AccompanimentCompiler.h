@@ -26,7 +26,7 @@ struct AccompanimentResult {
   std::vector<std::string> cleanedLines;
   // The expanded chord list: per chord item its stagger, multiplier and
   // voiced chord text, "1*4C4, 0E4, 0G4, ".
-  std::vector<std::string> finEntries;
+  std::vector<std::string> expandedChords;
   // One message per line whose rest was skipped because an item could not be
   // voiced: the line number, the item, the reason and what was lost.
   std::vector<std::string> skipped;
@@ -49,7 +49,7 @@ std::vector<std::string> ChordTextWarnings(const std::vector<std::string>& lines
 // for an entry that cannot be read (no duration, a stagger that is not a
 // number, a repeat factor that is not a number from 1) and for a key outside
 // 0..127, naming the chord and the octave shift.
-std::vector<std::string> AccompanimentEvents(const std::vector<std::string>& finEntries,
+std::vector<std::string> AccompanimentEvents(const std::vector<std::string>& expandedChords,
                                              const AccompanimentSettings& settings, int channel,
                                              int velocity);
 
@@ -63,6 +63,6 @@ std::vector<std::uint8_t> CompileAccompaniment(const std::vector<std::string>& l
 
 // The one line compiled in base chord mode from the base chord field: a bare
 // symbol becomes a whole note, "Am" gives "1(Am), ".
-std::string BaseChordLine(const std::string& edBaseText);
+std::string BaseChordLine(const std::string& baseChord);
 
 } // namespace arvento::chords

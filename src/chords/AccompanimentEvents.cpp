@@ -1,11 +1,12 @@
 #include "AccompanimentCompiler.h"
 #include "ByteText.h"
 #include "ChordTables.h"
+#include "Digits.h"
 #include "Error.h"
+#include "LetterCase.h"
 #include "Quote.h"
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
 #include <optional>
 #include <string_view>
@@ -16,25 +17,6 @@ namespace {
 
 // The largest time a variable-length quantity of four bytes holds.
 constexpr long long kMaxTicks = 0x0FFFFFFF;
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// The value of a text made only of decimal digits, unless it exceeds limit.
-std::optional<long long> DigitsValue(std::string_view text, long long limit) {
-  if (text.empty())
-    return std::nullopt;
-  long long value = 0;
-  for (const char c : text) {
-    if (!IsDigit(c))
-      return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > limit)
-      return std::nullopt;
-  }
-  return value;
-}
 
 // Turns the entries of the expanded chord list into events, keeping the rest
 // that is still to be spent from one entry to the next.
@@ -120,9 +102,7 @@ private:
     const std::size_t nameSize = token.find('#') != std::string::npos ? 2 : 1;
     if (token.size() < nameSize)
       FailUnreadable(written);
-    std::string name = token.substr(0, nameSize);
-    for (char& c : name)
-      c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string name = Upper(token.substr(0, nameSize));
     const auto found = std::find(noteIndexTable.begin(), noteIndexTable.end(), name);
     if (found == noteIndexTable.end())
       FailUnreadable(written);
@@ -190,16 +170,16 @@ private:
 
 } // namespace
 
-std::vector<std::string> AccompanimentEvents(const std::vector<std::string>& finEntries,
+std::vector<std::string> AccompanimentEvents(const std::vector<std::string>& expandedChords,
                                              const AccompanimentSettings& settings, int channel,
                                              int velocity) {
   if (settings.arpeggio < 0 || settings.arpeggio > kMaxTicks)
     throw Error("шаг арпеджио должен быть от 0 до " + std::to_string(kMaxTicks));
   std::vector<std::string> events;
-  events.reserve(finEntries.size() * 12);
+  events.reserve(expandedChords.size() * 12);
   EntryWriter writer(settings, channel, velocity, events);
-  for (std::size_t index = 0; index < finEntries.size(); ++index)
-    writer.Write(finEntries[index], index);
+  for (std::size_t index = 0; index < expandedChords.size(); ++index)
+    writer.Write(expandedChords[index], index);
   return events;
 }
 

@@ -4,8 +4,8 @@
 
 namespace arvento::chords {
 
-ChordItem SplitChordItem(std::string item) {
-  ChordItem parts;
+ChordItemParts SplitChordItem(std::string item) {
+  ChordItemParts parts;
   if (const std::size_t colon = item.find(':'); colon != std::string::npos) {
     parts.stagger = item.substr(0, colon + 1);
     item.erase(0, colon + 1);
@@ -28,7 +28,7 @@ ChordItem SplitChordItem(std::string item) {
 }
 
 std::string ExpandChordItem(const std::string& item, bool guitar) {
-  const ChordItem parts = SplitChordItem(item);
+  const ChordItemParts parts = SplitChordItem(item);
   return parts.stagger + parts.multiplier + VoiceChord(parts.duration, parts.symbol, guitar);
 }
 

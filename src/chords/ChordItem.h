@@ -7,14 +7,14 @@
 
 namespace arvento::chords {
 
-struct ChordItem {
+struct ChordItemParts {
   std::string stagger;    // "3:" for A3:, without the leading A or a; empty when there is no ":"
   std::string multiplier; // "2*" as written, or "1*" when there is no "*"
   std::string duration;   // the text before "(", "4." for 4.(Am)
   std::string symbol;     // the text before the first ")", empty without a ")"
 };
 
-ChordItem SplitChordItem(std::string item);
+ChordItemParts SplitChordItem(std::string item);
 
 // The expanded chord list entry of an item: stagger, multiplier and voiced
 // chord text, "1*4C4, 0E4, 0G4, " for 4(C) on the piano. Throws

@@ -2,10 +2,10 @@
 #include "ChordItem.h"
 #include "ChordSymbol.h"
 #include "Error.h"
+#include "LetterCase.h"
 #include "Quote.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace arvento::chords {
 
@@ -28,7 +28,7 @@ AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
     for (std::size_t comma = line.find(','); comma != std::string::npos; comma = line.find(',', cursor)) {
       const std::string item = line.substr(cursor, comma - cursor);
       try {
-        result.finEntries.push_back(ExpandChordItem(item, settings.guitar));
+        result.expandedChords.push_back(ExpandChordItem(item, settings.guitar));
       } catch (const Error& error) {
         result.skipped.push_back("Строка " + std::to_string(number + 1) + ", аккорд " + Quoted(item) + ": " +
                                  error.what() +
@@ -51,7 +51,7 @@ std::vector<std::string> ChordTextWarnings(const std::vector<std::string>& lines
       // The compiler raises a symbol's first character, so "eb" is "Eb".
       std::string symbol = SplitChordItem(line.substr(cursor, comma - cursor)).symbol;
       if (!symbol.empty())
-        symbol.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(symbol.front())));
+        symbol.front() = UpperLetter(symbol.front());
       cursor = comma + 1;
       const std::optional<std::string> warning = FlatSpellingWarning(symbol);
       if (warning && std::find(warnings.begin(), warnings.end(), *warning) == warnings.end())
@@ -61,8 +61,8 @@ std::vector<std::string> ChordTextWarnings(const std::vector<std::string>& lines
   return warnings;
 }
 
-std::string BaseChordLine(const std::string& edBaseText) {
-  std::string line = edBaseText;
+std::string BaseChordLine(const std::string& baseChord) {
+  std::string line = baseChord;
   if (line.empty() || line.front() < '0' || line.front() > '9')
     line = "1(" + line + ")";
   if (line.find(',') == std::string::npos)

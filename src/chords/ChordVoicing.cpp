@@ -3,10 +3,10 @@
 #include "ChordSymbol.h"
 #include "ChordTables.h"
 #include "Error.h"
+#include "LetterCase.h"
 #include "Quote.h"
 
 #include <algorithm>
-#include <cctype>
 #include <deque>
 #include <vector>
 
@@ -36,9 +36,8 @@ std::vector<std::string> SplitNoteList(const std::string& noteList) {
 }
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-  });
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return UpperLetter(x) == UpperLetter(y); });
 }
 
 // The fret of a string under each string index; kFree while it holds no note.
@@ -110,7 +109,7 @@ std::string ChordNoteList(const std::string& symbol, bool guitar) {
     return std::string(kPauseList);
   std::string raised = symbol;
   if (!raised.empty())
-    raised.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(raised.front())));
+    raised.front() = UpperLetter(raised.front());
   std::vector<std::string> names = SplitNoteList(ChordToneNames(raised) + "-");
   if (guitar)
     std::reverse(names.begin(), names.end());

@@ -1,15 +1,15 @@
 #include "CliIo.h"
 #include "Commands.h"
+#include "Digits.h"
 #include "Error.h"
 #include "KeyboardRecording.h"
+#include "PrintOutcome.h"
 #include "Quote.h"
 #include "RhythmText.h"
 #include "RtttlConversion.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
-#include <iostream>
 
 namespace arvento::cli {
 
@@ -35,8 +35,7 @@ std::vector<int> ParseNotes(const std::string& text) {
 // A run key as the grid writes it: row digit, two-digit column, comma,
 // length, "p" for a gap, "%" for the end-of-row mark.
 bool IsRunKey(std::string_view key) {
-  if (key.size() < 5 || key[0] < '1' || key[0] > '9' || !std::isdigit(static_cast<unsigned char>(key[1])) ||
-      !std::isdigit(static_cast<unsigned char>(key[2])) || key[3] != ',')
+  if (key.size() < 5 || key[0] < '1' || key[0] > '9' || !IsDigit(key[1]) || !IsDigit(key[2]) || key[3] != ',')
     return false;
   key.remove_prefix(4);
   const std::size_t digits = std::min(key.find_first_not_of("0123456789"), key.size());
@@ -83,14 +82,7 @@ int RunConvert(const std::vector<std::string>& arguments) {
     rhythm = melody::RunsToRhythm(RunKeys(rhythm), std::to_string(args.Int("--length", 1, 999, 8)));
   else if (args.Has("--length"))
     throw UsageError("--length applies to a run list (keys such as 101,2 104,29p%) only");
-  const melody::RtttlConversion conversion = melody::RhythmToRtttl(rhythm, recording.recordedNotes());
-  if (!conversion.message.empty()) {
-    std::cerr << conversion.message << "\n";
-    return kExitRefused;
-  }
-  for (const std::string& line : conversion.lines)
-    std::cout << line << "\n";
-  return kExitOk;
+  return PrintOutcome(melody::RhythmToRtttl(rhythm, recording.recordedNotes()).lines);
 }
 } // namespace
 

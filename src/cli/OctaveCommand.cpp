@@ -1,8 +1,7 @@
 #include "CliIo.h"
 #include "Commands.h"
 #include "OctaveShift.h"
-
-#include <iostream>
+#include "PrintOutcome.h"
 
 namespace arvento::cli {
 
@@ -12,15 +11,8 @@ int RunOctave(const std::vector<std::string>& arguments) {
   const std::vector<std::string>& positional = args.Positional();
   if (positional.size() != 2 || (positional[0] != "up" && positional[0] != "down"))
     throw UsageError("expected up or down, then FILE");
-  const melody::MelodyOctaveShift shift =
-      melody::ShiftMelodyOctave(ReadInputLines(positional[1]), positional[0] == "up" ? 1 : -1);
-  if (!shift.refusal.empty()) {
-    std::cerr << shift.refusal << "\n";
-    return kExitRefused;
-  }
-  for (const std::string& line : shift.lines)
-    std::cout << line << "\n";
-  return kExitOk;
+  return PrintOutcome(
+      melody::ShiftMelodyOctave(ReadInputLines(positional[1]), positional[0] == "up" ? 1 : -1));
 }
 } // namespace
 

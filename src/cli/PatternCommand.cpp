@@ -1,7 +1,7 @@
 #include "CliIo.h"
 #include "Commands.h"
-#include "GeneratedLines.h"
 #include "PatternGenerator.h"
+#include "PrintOutcome.h"
 
 namespace arvento::cli {
 
@@ -16,7 +16,7 @@ int RunPattern(const std::vector<std::string>& arguments) {
   const generators::PartMode mode =
       args.Has("--drums") ? generators::PartMode::Drums : generators::PartMode::BassOrPicking;
   const std::string pattern = args.Single("PATTERN LINE");
-  return PrintGenerated(
+  return PrintOutcome(
       generators::GeneratePatternPart(ReadInputLines(*chords), pattern, mode, barCells, noteLength));
 }
 

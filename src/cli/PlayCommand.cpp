@@ -20,8 +20,8 @@ constexpr int kMaxInt = std::numeric_limits<int>::max();
 // An instrument by number (0..174) or by its name, such as mgAccordion.
 int InstrumentOption(const Args& args) {
   const std::optional<std::string> text = args.Value("--instrument");
-  for (std::size_t value = 0; text && value < player::kInstrumentNames.size(); ++value) {
-    if (*text == player::kInstrumentNames[value])
+  for (std::size_t value = 0; text && value < player::kMidiGenInstrumentNames.size(); ++value) {
+    if (*text == player::kMidiGenInstrumentNames[value])
       return static_cast<int>(value);
   }
   return args.Int("--instrument", 0, player::mgOpenTriangle, player::mgAcousticGrandPiano);

@@ -1,6 +1,6 @@
 #include "CliIo.h"
 #include "Commands.h"
-#include "GeneratedLines.h"
+#include "PrintOutcome.h"
 #include "RhythmGenerator.h"
 
 #include <algorithm>
@@ -35,7 +35,7 @@ int RunRhythm(const std::vector<std::string>& arguments) {
   const int barCells = args.Choice("--metre", {"4/4", "3/4"}, "4/4") == "4/4" ? 8 : 6;
   const std::string noteLength = args.Choice("--length", {"4", "8", "16"}, "8");
   const std::vector<std::string> keys = RunList(args.Positional());
-  return PrintGenerated(generators::GenerateRhythm(keys, ReadInputLines(*chords), barCells, noteLength));
+  return PrintOutcome(generators::GenerateRhythm(keys, ReadInputLines(*chords), barCells, noteLength));
 }
 
 constexpr const char* kHelp =

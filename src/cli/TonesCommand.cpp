@@ -1,8 +1,8 @@
 #include "Args.h"
 #include "ChordSymbol.h"
 #include "Commands.h"
+#include "LetterCase.h"
 
-#include <cctype>
 #include <iostream>
 
 namespace arvento::cli {
@@ -13,7 +13,7 @@ int RunTones(const std::vector<std::string>& arguments) {
   std::string symbol = args.Single("SYMBOL");
   // The compiler raises the first character of every symbol before reading it.
   if (!symbol.empty())
-    symbol.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(symbol.front())));
+    symbol.front() = UpperLetter(symbol.front());
   std::cout << chords::ChordToneNames(symbol) << "\n";
   return kExitOk;
 }

@@ -16,7 +16,7 @@ int RunVoice(const std::vector<std::string>& arguments) {
   std::string item = args.Single("ITEM");
   item.erase(std::remove(item.begin(), item.end(), ' '), item.end());
   item = item.substr(0, item.find(','));
-  const chords::ChordItem parts = chords::SplitChordItem(item);
+  const chords::ChordItemParts parts = chords::SplitChordItem(item);
   std::cout << chords::VoiceChord(parts.duration, parts.symbol, guitar) << "\n";
   return kExitOk;
 }

@@ -1,37 +1,17 @@
 #include "FigureSteps.h"
 
+#include "Digits.h"
+#include "NoteValues.h"
 #include "Quote.h"
+
 #include <algorithm>
-#include <array>
 
 namespace arvento::generators {
 
-namespace {
-// Large enough for any count a person writes, small enough that products of
-// two counts stay far from overflow.
-constexpr long long kLargestNumber = 999'999'999;
-
-constexpr std::array<std::string_view, 6> kNoteLengths = {"1", "2", "4", "8", "16", "32"};
-} // namespace
-
-std::optional<long long> DecimalNumber(std::string_view text) {
-  if (text.empty())
-    return std::nullopt;
-  long long value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9')
-      return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > kLargestNumber)
-      return std::nullopt;
-  }
-  return value;
-}
-
 std::optional<int> NoteLengthValue(const std::string& text) {
-  if (std::find(kNoteLengths.begin(), kNoteLengths.end(), text) == kNoteLengths.end())
+  if (!IsNoteLength(text))
     return std::nullopt;
-  return static_cast<int>(*DecimalNumber(text));
+  return static_cast<int>(*DigitsValue(text, kLargestCount));
 }
 
 std::string BadNoteLengthMessage(const std::string& text) {

@@ -7,9 +7,9 @@
 
 namespace arvento::generators {
 
-// The number written with the digits of text; nullopt when text is empty,
-// holds anything but digits, or is too large for a count of notes.
-std::optional<long long> DecimalNumber(std::string_view text);
+// Large enough for any count a person writes, small enough that products of
+// two counts stay far from overflow.
+inline constexpr long long kLargestCount = 999'999'999;
 
 // The value of the note length box "Дл.ноты" when it holds a length of the
 // notation (1, 2, 4, 8, 16 or 32); nullopt for any other text.

@@ -1,5 +1,7 @@
 #include "GeneratorChords.h"
 
+#include "CommaTokens.h"
+#include "Digits.h"
 #include "FigureSteps.h"
 #include "Quote.h"
 
@@ -12,37 +14,30 @@ namespace {
 // line would run to megabytes.
 constexpr long long kLongestChord = 16 * 1000;
 
-std::size_t LeadingDigits(const std::string& text, std::size_t from) {
-  std::size_t end = from;
-  while (end < text.size() && text[end] >= '0' && text[end] <= '9')
-    ++end;
-  return end - from;
-}
-
-std::string Place(const ChordItem& item) {
+std::string Place(const TimedChord& item) {
   return "в строке " + std::to_string(item.line) + " записи аккордов";
 }
 
 // The reason item.text cannot be used, or empty when it is read into the other fields.
-std::string ParseItem(ChordItem& item) {
+std::string ParseItem(TimedChord& item) {
   const std::string& text = item.text;
-  std::size_t at = LeadingDigits(text, 0);
+  std::size_t at = LeadingDigits(text);
   std::string lengthText = text.substr(0, at); // or the count, when "*" follows
   long long count = 1;
   if (at < text.size() && text[at] == '*') {
     if (lengthText.empty())
       return "перед \"*\" должно стоять число повторов";
-    const std::optional<long long> written = DecimalNumber(lengthText);
+    const std::optional<long long> written = DigitsValue(lengthText, kLargestCount);
     if (!written)
       return "слишком длинный аккорд";
     count = *written;
-    const std::size_t digits = LeadingDigits(text, at + 1);
+    const std::size_t digits = LeadingDigits(std::string_view(text).substr(at + 1));
     lengthText = text.substr(at + 1, digits);
     at += 1 + digits;
   }
   if (lengthText.empty())
     return "нет длительности";
-  const std::optional<long long> length = DecimalNumber(lengthText);
+  const std::optional<long long> length = DigitsValue(lengthText, kLargestCount);
   if (!length)
     return "длительность " + Quoted(lengthText) + " слишком велика";
   if (*length == 0)
@@ -72,14 +67,14 @@ bool HasChords(const std::vector<std::string>& record) {
   });
 }
 
-std::string ChordItemProblem(const ChordItem& item, const std::string& why) {
+std::string ChordItemProblem(const TimedChord& item, const std::string& why) {
   if (item.text.empty())
     return "Пустой аккорд (две запятые подряд) " + Place(item) + ".";
   return "Аккорд " + Quoted(item.text) + " " + Place(item) + ": " + why + ".";
 }
 
-ChordItems ReadChordItems(const std::vector<std::string>& record) {
-  ChordItems result;
+Outcome<std::vector<TimedChord>> ReadChordItems(const std::vector<std::string>& record) {
+  std::vector<TimedChord> items;
   for (std::size_t number = 0; number < record.size(); ++number) {
     std::string line = record[number];
     std::erase(line, ' ');
@@ -87,29 +82,21 @@ ChordItems ReadChordItems(const std::vector<std::string>& record) {
       continue;
     if (line.back() != ',')
       line += ',';
-    std::size_t start = 0;
-    for (std::size_t comma = line.find(','); comma != std::string::npos; comma = line.find(',', start)) {
-      ChordItem item;
+    for (const std::string_view text : CommaTokens(line, 0)) {
+      TimedChord item;
       item.line = number + 1;
-      item.text = line.substr(start, comma - start);
-      start = comma + 1;
+      item.text = text;
       // The generators play no arpeggio; the mark is refused rather than dropped
       // so that nobody is surprised by chords struck together.
-      if (item.text.find(':') != std::string::npos) {
-        result.problem = "В записи присутствует арпеджио: " + Quoted(item.text) + " " + Place(item) +
-                         ". Удалите его и попробуйте еще раз.";
-        result.items.clear();
-        return result;
-      }
-      if (const std::string why = ParseItem(item); !why.empty()) {
-        result.problem = ChordItemProblem(item, why);
-        result.items.clear();
-        return result;
-      }
-      result.items.push_back(std::move(item));
+      if (item.text.find(':') != std::string::npos)
+        return Refusal("В записи присутствует арпеджио: " + Quoted(item.text) + " " + Place(item) +
+                       ". Удалите его и попробуйте еще раз.");
+      if (const std::string why = ParseItem(item); !why.empty())
+        return Refusal(ChordItemProblem(item, why));
+      items.push_back(std::move(item));
     }
   }
-  return result;
+  return items;
 }
 
 } // namespace arvento::generators

@@ -1,37 +1,24 @@
 #include "PatternGenerator.h"
 
+#include "Digits.h"
 #include "Error.h"
 #include "FigureSteps.h"
 #include "GeneratorChords.h"
+#include "LetterCase.h"
 #include "MelodyCompiler.h"
 #include "NoteNames.h"
 #include "PatternLine.h"
 #include "Quote.h"
 
-#include <cctype>
 #include <optional>
 
 namespace arvento::generators {
 
 namespace {
 
-using melody::NoteNames;
-
 // The figure is recorded over A minor, so a chord on A leaves it where it is.
 constexpr int kBaseRoot = 9;
 constexpr int kPitchClasses = static_cast<int>(NoteNames.size());
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // How a chord moves the figure.
 struct ChordReading {
@@ -55,10 +42,11 @@ std::optional<ChordReading> ReadChord(std::string symbol) {
   reading.rest = root == "P" || root == "p";
   if (reading.rest)
     return reading;
-  const std::optional<int> index = NoteNamePosition(root);
-  if (!index)
+  // An H left by the rewrite above (as in "Hb") is no root here.
+  const int index = root == "H" || root == "h" ? -1 : PitchClass(root);
+  if (index < 0)
     return std::nullopt;
-  reading.transposition = *index - kBaseRoot;
+  reading.transposition = index - kBaseRoot;
   return reading;
 }
 
@@ -71,11 +59,11 @@ std::optional<OutputStep> MoveStep(const FigureStep& step, const ChordReading& c
     out.text += "p, ";
     return out;
   }
-  int index = *NoteNamePosition(step.name);
+  int index = PitchClass(step.name);
   // The figure's C is the minor third of A minor; over a major chord it becomes the major third.
   if (index == 0 && !chord.minor)
     index = 1;
-  long long octave = *DecimalNumber(step.octave);
+  long long octave = *DigitsValue(step.octave, kLargestCount);
   index += chord.transposition;
   if (index >= kPitchClasses) {
     index -= kPitchClasses;
@@ -90,7 +78,7 @@ std::optional<OutputStep> MoveStep(const FigureStep& step, const ChordReading& c
   return out;
 }
 
-std::string MovedOutOfRange(const FigureStep& step, std::size_t index, const ChordItem& chord) {
+std::string MovedOutOfRange(const FigureStep& step, std::size_t index, const TimedChord& chord) {
   return "Шаблон (первая строка мелодии), шаг " + std::to_string(index + 1) + " " + Quoted(step.token) +
          ": над аккордом " + Quoted(chord.text) + " в строке " + std::to_string(chord.line) +
          " записи аккордов нота ушла бы за пределы c1..g11.";
@@ -98,40 +86,40 @@ std::string MovedOutOfRange(const FigureStep& step, std::size_t index, const Cho
 
 } // namespace
 
-GeneratorResult GeneratePatternPart(const std::vector<std::string>& chordRecord,
-                                    const std::string& patternLine, PartMode mode, int barCells,
-                                    const std::string& noteLength) {
+Outcome<std::vector<std::string>> GeneratePatternPart(const std::vector<std::string>& chordRecord,
+                                                      const std::string& patternLine, PartMode mode,
+                                                      int barCells, const std::string& noteLength) {
   if (barCells <= 0)
     throw Error("Размер такта должен быть больше 0, а не " + std::to_string(barCells));
   if (!HasChords(chordRecord))
-    return GeneratorResult::Refusal("Не вижу аккорды, нечего ваять!");
+    return Refusal("Не вижу аккорды, нечего ваять!");
 
-  PatternLine pattern = ReadPatternLine(patternLine);
-  if (!pattern.problem.empty())
-    return GeneratorResult::Refusal(pattern.problem);
+  Outcome<std::vector<FigureStep>> pattern = ReadPatternLine(patternLine);
+  if (pattern.Refused())
+    return Refusal(pattern.RefusalText());
+  std::vector<FigureStep>& figure = pattern.Result();
   // The box matters only where the bar fitting writes the final rest with it;
   // elsewhere its value is never read.
   const std::optional<int> noteLengthValue = NoteLengthValue(noteLength);
-  if (!noteLengthValue && FitToBarUsesNoteLength(pattern.steps, barCells))
-    return GeneratorResult::Refusal(BadNoteLengthMessage(noteLength));
-  FitToBar(pattern.steps, barCells, noteLengthValue.value_or(0));
-  if (pattern.steps.empty())
-    return GeneratorResult::Refusal("Не вижу шаблона: в первой строке мелодии нет ни одной ноты. "
-                                    "Запишите фигуру, нарисуйте ее ритм и нажмите \"Тест\".");
-  if (AllShorterThanSixteenth(pattern.steps))
-    return GeneratorResult::Refusal(
-        "Все ноты шаблона короче шестнадцатой: такой фигурой аккорд не заполнить.");
+  if (!noteLengthValue && FitToBarUsesNoteLength(figure, barCells))
+    return Refusal(BadNoteLengthMessage(noteLength));
+  FitToBar(figure, barCells, noteLengthValue.value_or(0));
+  if (figure.empty())
+    return Refusal("Не вижу шаблона: в первой строке мелодии нет ни одной ноты. "
+                   "Запишите фигуру, нарисуйте ее ритм и нажмите \"Тест\".");
+  if (AllShorterThanSixteenth(figure))
+    return Refusal("Все ноты шаблона короче шестнадцатой: такой фигурой аккорд не заполнить.");
 
-  const ChordItems chords = ReadChordItems(chordRecord);
-  if (!chords.problem.empty())
-    return GeneratorResult::Refusal(chords.problem);
+  const Outcome<std::vector<TimedChord>> chords = ReadChordItems(chordRecord);
+  if (chords.Refused())
+    return Refusal(chords.RefusalText());
   // Drum keys stay as they were recorded: every chord is read as the base chord.
   const std::optional<ChordReading> base = ReadChord("Am");
   std::vector<ChordReading> readings;
-  for (const ChordItem& item : chords.items) {
+  for (const TimedChord& item : chords.Result()) {
     const std::optional<ChordReading> reading = mode == PartMode::Drums ? base : ReadChord(item.symbol);
     if (!reading) {
-      return GeneratorResult::Refusal(ChordItemProblem(
+      return Refusal(ChordItemProblem(
           item, item.symbol.empty()
                     ? "нет названия аккорда"
                     : "не знаю аккорда " + Quoted(item.symbol) +
@@ -141,24 +129,25 @@ GeneratorResult GeneratePatternPart(const std::vector<std::string>& chordRecord,
   }
 
   std::vector<std::string> lines;
-  for (std::size_t i = 0; i < chords.items.size(); ++i) {
+  const std::vector<TimedChord>& items = chords.Result();
+  for (std::size_t i = 0; i < items.size(); ++i) {
     std::vector<OutputStep> steps;
-    for (std::size_t k = 0; k < pattern.steps.size(); ++k) {
-      const std::optional<OutputStep> moved = MoveStep(pattern.steps[k], readings[i]);
+    for (std::size_t k = 0; k < figure.size(); ++k) {
+      const std::optional<OutputStep> moved = MoveStep(figure[k], readings[i]);
       if (!moved)
-        return GeneratorResult::Refusal(MovedOutOfRange(pattern.steps[k], k, chords.items[i]));
+        return Refusal(MovedOutOfRange(figure[k], k, items[i]));
       steps.push_back(*moved);
     }
-    lines.push_back(FillChord(steps, chords.items[i].sixteenths, "p, "));
+    lines.push_back(FillChord(steps, items[i].sixteenths, "p, "));
   }
   // Rests of chords in a row make one delta time in the compiled part: a part
   // whose rests run longer than the compiler can time is refused here.
   try {
     melody::MelodyEvents(lines, 1, 1);
   } catch (const Error& error) {
-    return GeneratorResult::Refusal(std::string("Партию не скомпилировать: ") + error.what() + ".");
+    return Refusal(std::string("Партию не скомпилировать: ") + error.what() + ".");
   }
-  return GeneratorResult::Written(std::move(lines));
+  return lines;
 }
 
 } // namespace arvento::generators

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GeneratorResult.h"
+#include "Outcome.h"
 
 #include <string>
 #include <vector>
@@ -19,8 +19,8 @@ enum class PartMode { BassOrPicking = 0, Drums = 1 };
 // the box "Дл.ноты". Refuses, changing nothing, when there are no chords,
 // when the pattern or a chord item cannot be read, or when that final rest
 // needs the box and it holds no note length.
-GeneratorResult GeneratePatternPart(const std::vector<std::string>& chordRecord,
-                                    const std::string& patternLine, PartMode mode, int barCells,
-                                    const std::string& noteLength);
+Outcome<std::vector<std::string>> GeneratePatternPart(const std::vector<std::string>& chordRecord,
+                                                      const std::string& patternLine, PartMode mode,
+                                                      int barCells, const std::string& noteLength);
 
 } // namespace arvento::generators

@@ -1,11 +1,11 @@
 #include "PatternLine.h"
 
+#include "CommaTokens.h"
+#include "Digits.h"
 #include "NoteNames.h"
 #include "NoteValues.h"
 #include "Quote.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string_view>
 
 namespace arvento::generators {
@@ -16,10 +16,6 @@ constexpr std::size_t kMostSteps = 32;
 // A step's name starts at the first of these; everything before it is its duration.
 constexpr std::string_view kNameStarts = "abcdefghp";
 constexpr std::string_view kDigits = "0123456789";
-
-bool AllDigits(const std::string& text) {
-  return !text.empty() && text.find_first_not_of(kDigits) == std::string::npos;
-}
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -32,13 +28,8 @@ std::string Trimmed(const std::string& text) {
 // character, the blank of the written form, as in the melody compiler.
 std::vector<std::string> PatternTokens(const std::string& line) {
   std::vector<std::string> tokens;
-  std::size_t start = 0;
-  for (std::size_t comma = line.find(','); comma != std::string::npos; comma = line.find(',', start)) {
-    tokens.push_back(Trimmed(line.substr(start, comma - start)));
-    start = comma + 2;
-    if (start >= line.size())
-      break;
-  }
+  for (const std::string_view token : CommaTokens(line, 1))
+    tokens.push_back(Trimmed(std::string(token)));
   return tokens;
 }
 
@@ -65,7 +56,7 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
     const std::string factorText = step.duration.substr(0, star);
     if (!AllDigits(factorText))
       return "перед \"*\" должно стоять число повторов";
-    const std::optional<long long> factor = DecimalNumber(factorText);
+    const std::optional<long long> factor = DigitsValue(factorText, kLargestCount);
     if (!factor)
       return "слишком большое число повторов";
     if (*factor == 0)
@@ -74,64 +65,48 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
   }
   if (lengthText.empty())
     return "нет длительности";
-  if (!melody::IsNoteLength(lengthText))
+  if (!IsNoteLength(lengthText))
     return "длительность " + Quoted(lengthText) + " недопустима: пишется 1, 2, 4, 8, 16 или 32";
-  step.length = *DecimalNumber(lengthText);
-  if (melody::NoteTicks(step.length, false, step.factor) > melody::kLongestTicks)
+  step.length = *DigitsValue(lengthText, kLargestCount);
+  if (NoteTicks(step.length, false, step.factor) > kLongestTicks)
     return "слишком длинный шаг";
 
   step.rest = step.name == "p";
   if (step.rest)
     return {};
-  if (!NoteNamePosition(step.name))
+  if (PitchClass(step.name) < 0)
     return "нет такой ноты " + Quoted(step.name);
   if (step.octave.empty())
     return "нет октавы";
   if (!AllDigits(step.octave))
     return "октава " + Quoted(step.octave) + " не число";
-  const std::optional<long long> octave = DecimalNumber(step.octave);
-  if (!octave || !IsMidiNote(*NoteNamePosition(step.name), *octave))
+  const std::optional<long long> octave = DigitsValue(step.octave, kLargestCount);
+  if (!octave || !IsMidiNote(PitchClass(step.name), *octave))
     return "нота вне пределов c1..g11";
   return {};
 }
 
 } // namespace
 
-PatternLine ReadPatternLine(const std::string& line) {
-  PatternLine pattern;
+Outcome<std::vector<FigureStep>> ReadPatternLine(const std::string& line) {
   const std::vector<std::string> tokens = PatternTokens(line);
-  if (tokens.size() > kMostSteps) {
-    pattern.problem = "Шаблон (первая строка мелодии) слишком длинный: " + std::to_string(tokens.size()) +
-                      " шагов, а помещается не больше " + std::to_string(kMostSteps) + ".";
-    return pattern;
-  }
+  if (tokens.size() > kMostSteps)
+    return Refusal("Шаблон (первая строка мелодии) слишком длинный: " + std::to_string(tokens.size()) +
+                   " шагов, а помещается не больше " + std::to_string(kMostSteps) + ".");
+  std::vector<FigureStep> steps;
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     FigureStep step;
-    if (const std::string why = ReadStep(tokens[i], step); !why.empty()) {
-      pattern.problem = "Шаблон (первая строка мелодии), шаг " + std::to_string(i + 1) + " " +
-                        Quoted(tokens[i]) + ": " + why + ".";
-      pattern.steps.clear();
-      return pattern;
-    }
-    pattern.steps.push_back(std::move(step));
+    if (const std::string why = ReadStep(tokens[i], step); !why.empty())
+      return Refusal("Шаблон (первая строка мелодии), шаг " + std::to_string(i + 1) + " " +
+                     Quoted(tokens[i]) + ": " + why + ".");
+    steps.push_back(std::move(step));
   }
-  return pattern;
+  return steps;
 }
 
 bool IsMidiNote(int position, long long octave) {
   const long long note = position + (octave - 1) * 12;
   return note >= 0 && note <= 127;
-}
-
-std::optional<int> NoteNamePosition(const std::string& name) {
-  const auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
-  for (std::size_t i = 0; i < melody::NoteNames.size(); ++i) {
-    const std::string_view known = melody::NoteNames[i];
-    if (known.size() == name.size() && std::equal(known.begin(), known.end(), name.begin(),
-                                                  [&](char a, char b) { return upper(a) == upper(b); }))
-      return static_cast<int>(i);
-  }
-  return std::nullopt;
 }
 
 } // namespace arvento::generators

@@ -1,5 +1,6 @@
 #include "RhythmGenerator.h"
 
+#include "Digits.h"
 #include "Error.h"
 #include "FigureSteps.h"
 #include "GeneratorChords.h"
@@ -17,7 +18,7 @@ constexpr std::size_t kMostSteps = 32;
 // The part of a run key before its comma: the row digit and the run's first
 // column as two digits, "103" for column 3 of row 1.
 bool IsRowAndColumn(const std::string& text) {
-  return text.size() == 3 && DecimalNumber(text) && text[0] != '0' && text.substr(1) != "00";
+  return text.size() == 3 && AllDigits(text) && text[0] != '0' && text.substr(1) != "00";
 }
 
 // One run key, "1cc,m" for a bar or "1cc,mp" for a gap, as a step of m notes.
@@ -28,7 +29,7 @@ FigureStep RunStep(const std::string& key, const std::string& noteLength) {
   step.rest = !run.empty() && run.back() == 'p';
   if (step.rest)
     run.pop_back();
-  const std::optional<long long> columns = DecimalNumber(run);
+  const std::optional<long long> columns = DigitsValue(run, kLargestCount);
   if (!IsRowAndColumn(key.substr(0, comma)) || !columns || *columns == 0)
     throw Error("Ключ серии " + Quoted(key) + " не похож на ключ сетки (например 101,2 или 103,1p)");
   step.factor = *columns;
@@ -51,34 +52,34 @@ std::vector<FigureStep> RhythmSteps(const std::vector<std::string>& runKeys, con
 
 } // namespace
 
-GeneratorResult GenerateRhythm(const std::vector<std::string>& runKeys,
-                               const std::vector<std::string>& chordRecord, int barCells,
-                               const std::string& noteLength) {
+Outcome<std::vector<std::string>> GenerateRhythm(const std::vector<std::string>& runKeys,
+                                                 const std::vector<std::string>& chordRecord, int barCells,
+                                                 const std::string& noteLength) {
   if (barCells <= 0)
     throw Error("Размер такта должен быть больше 0, а не " + std::to_string(barCells));
   if (!HasChords(chordRecord))
-    return GeneratorResult::Refusal("Не вижу аккордов, нечего ваять!");
+    return Refusal("Не вижу аккордов, нечего ваять!");
   if (std::any_of(chordRecord.begin(), chordRecord.end(),
                   [](const std::string& line) { return line.find(':') != std::string::npos; }))
-    return GeneratorResult::Refusal("В записи присутствует арпеджио. Удалите его и попробуйте еще раз.");
+    return Refusal("В записи присутствует арпеджио. Удалите его и попробуйте еще раз.");
   const std::optional<int> noteLengthValue = NoteLengthValue(noteLength);
   if (!noteLengthValue)
-    return GeneratorResult::Refusal(BadNoteLengthMessage(noteLength));
+    return Refusal(BadNoteLengthMessage(noteLength));
 
   std::vector<FigureStep> steps = RhythmSteps(runKeys, noteLength);
   FitToBar(steps, barCells, *noteLengthValue);
   if (steps.empty())
-    return GeneratorResult::Refusal("Не вижу ритма: на сетке нет ни одного штриха. "
-                                    "Нарисуйте ритм и попробуйте еще раз.");
+    return Refusal("Не вижу ритма: на сетке нет ни одного штриха. "
+                   "Нарисуйте ритм и попробуйте еще раз.");
   if (AllShorterThanSixteenth(steps))
-    return GeneratorResult::Refusal("Все шаги ритма короче шестнадцатой: таким ритмом аккорд не заполнить. "
-                                    "Выберите длину ноты 4, 8 или 16.");
-  const ChordItems chords = ReadChordItems(chordRecord);
-  if (!chords.problem.empty())
-    return GeneratorResult::Refusal(chords.problem);
+    return Refusal("Все шаги ритма короче шестнадцатой: таким ритмом аккорд не заполнить. "
+                   "Выберите длину ноты 4, 8 или 16.");
+  const Outcome<std::vector<TimedChord>> chords = ReadChordItems(chordRecord);
+  if (chords.Refused())
+    return Refusal(chords.RefusalText());
 
   std::vector<std::string> lines;
-  for (const ChordItem& item : chords.items) {
+  for (const TimedChord& item : chords.Result()) {
     std::vector<OutputStep> strokes;
     for (const FigureStep& step : steps) {
       const std::string chord = step.rest ? "(p)" : "(" + item.symbol + ")";
@@ -86,7 +87,7 @@ GeneratorResult GenerateRhythm(const std::vector<std::string>& runKeys,
     }
     lines.push_back(FillChord(strokes, item.sixteenths, "(P), "));
   }
-  return GeneratorResult::Written(std::move(lines), "Ритм записан на страницу \"Аккорды\"");
+  return lines;
 }
 
 } // namespace arvento::generators

@@ -1,11 +1,15 @@
 #pragma once
 
-#include "GeneratorResult.h"
+#include "Outcome.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace arvento::generators {
+
+// Shown after the lines have replaced the chord field.
+inline constexpr std::string_view kRhythmWrittenNotice = "Ритм записан на страницу \"Аккорды\"";
 
 // Re-strikes every chord item of the chord record in the rhythm drawn on the
 // pattern grid and returns the chord lines for the chord field, one per item.
@@ -16,8 +20,8 @@ namespace arvento::generators {
 // Refuses, changing nothing, when there are no chords, an arpeggio mark, no
 // bar on the grid or a chord item that cannot be read. Throws arvento::Error
 // for run keys that the run collection cannot have produced.
-GeneratorResult GenerateRhythm(const std::vector<std::string>& runKeys,
-                               const std::vector<std::string>& chordRecord, int barCells,
-                               const std::string& noteLength);
+Outcome<std::vector<std::string>> GenerateRhythm(const std::vector<std::string>& runKeys,
+                                                 const std::vector<std::string>& chordRecord, int barCells,
+                                                 const std::string& noteLength);
 
 } // namespace arvento::generators

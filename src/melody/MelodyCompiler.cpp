@@ -1,42 +1,36 @@
 #include "MelodyCompiler.h"
 
 #include "ByteText.h"
+#include "CommaTokens.h"
+#include "Digits.h"
 #include "Error.h"
+#include "LetterCase.h"
+#include "NoteNames.h"
 #include "PartFile.h"
 #include "Quote.h"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
+#include <optional>
 #include <string_view>
 
 namespace arvento::melody {
 
 namespace {
 
-// Note names in pitch-class order; "P" at index 12 is a note that takes no time.
-constexpr std::array<std::string_view, 13> kNoteTable = {"C", "C#", "D", "D#", "E", "F", "F#",
-                                                         "G", "G#", "A", "A#", "B", "P"};
-constexpr int kSilentNote = 12;
+// Numbers past this are held at it: any larger factor or octave is out of range all the same.
+constexpr long long kNumberCeiling = 1'000'000'000;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
+// The whole text as a number; nullopt unless it is all digits.
+std::optional<long long> WholeNumber(std::string_view text) {
+  return AllDigits(text) ? LeadingNumber(text, kNumberCeiling) : std::nullopt;
 }
 
-// Leading decimal digits as a number; false when there are none.
-bool LeadingNumber(std::string_view text, long long& value) {
-  value = 0;
-  std::size_t i = 0;
-  while (i < text.size() && IsDigit(text[i]) && value < 1'000'000'000) {
-    value = value * 10 + (text[i] - '0');
-    ++i;
-  }
-  return i > 0;
-}
-
-// The whole text as a number; false unless it is all digits.
-bool WholeNumber(std::string_view text, long long& value) {
-  return LeadingNumber(text, value) && text.find_first_not_of("0123456789") == std::string_view::npos;
+// A note name as a message shows it: upper case, H written B.
+std::string ShownName(std::string name) {
+  name = Upper(std::move(name));
+  if (name[0] == 'H')
+    name[0] = 'B';
+  return name;
 }
 
 class TokenCompiler {
@@ -52,16 +46,18 @@ public:
 
     long long factor = 1;
     if (const std::size_t star = rest.find('*'); star != std::string_view::npos) {
-      if (!WholeNumber(rest.substr(0, star), factor))
+      const std::optional<long long> written = WholeNumber(rest.substr(0, star));
+      if (!written)
         Fail("множитель повтора не число");
+      factor = *written;
       rest.remove_prefix(star + 1);
     }
 
     if (rest.size() < 2)
       Fail("слишком короткий элемент");
     const std::size_t lengthSize = IsDigit(rest[1]) ? 2 : 1;
-    long long length = 0;
-    if (!WholeNumber(rest.substr(0, lengthSize), length) || length == 0)
+    const long long length = WholeNumber(rest.substr(0, lengthSize)).value_or(0);
+    if (length == 0)
       Fail("длительность не число");
     if (32 % length != 0 || length > 32)
       Fail("длительность может быть 1, 2, 4, 8, 16 или 32");
@@ -87,25 +83,19 @@ public:
     const std::size_t nameSize = withoutDot.find('#') != std::string::npos ? 2 : 1;
     if (withoutDot.size() < nameSize)
       Fail("нет названия ноты");
-    std::string name = withoutDot.substr(0, nameSize);
-    if (name[0] == 'H' || name[0] == 'h')
-      name[0] = 'b';
-    for (char& c : name)
-      c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    int index = -1;
-    for (std::size_t i = 0; i < kNoteTable.size(); ++i) {
-      if (kNoteTable[i] == name)
-        index = static_cast<int>(i);
-    }
-    if (index < 0)
-      Fail("неизвестная нота " + Escaped(name));
-    if (index == kSilentNote)
+    const std::string name = withoutDot.substr(0, nameSize);
+    // "P" is a note that takes no time.
+    if (name == "P")
       return;
+    const int index = PitchClass(name);
+    if (index < 0)
+      Fail("неизвестная нота " + Escaped(ShownName(name)));
 
-    long long octave = 0;
-    if (!LeadingNumber(std::string_view(withoutDot).substr(nameSize), octave))
+    const std::optional<long long> octave =
+        LeadingNumber(std::string_view(withoutDot).substr(nameSize), kNumberCeiling);
+    if (!octave)
       Fail("нет октавы");
-    const long long note = index + (octave - 1) * 12;
+    const long long note = index + (*octave - 1) * 12;
     if (note < 0 || note > 127)
       Fail("нота вне диапазона 0..127 (c1..g11)");
 
@@ -153,16 +143,10 @@ std::vector<std::string> MelodyEvents(const std::vector<std::string>& lines, int
       continue;
     while (!line.empty() && line.front() == ' ')
       line.remove_prefix(1);
-    // Each token is followed by a comma and one more character (the blank of
-    // the written form); text after the last comma is not played.
-    std::size_t cursor = 0;
-    for (std::size_t comma = line.find(','); comma != std::string_view::npos;
-         comma = line.find(',', cursor)) {
-      compiler.Compile(line.substr(cursor, comma - cursor), number + 1);
-      cursor = comma + 2;
-      if (cursor >= line.size())
-        break;
-    }
+    // Each token is followed by a comma and the blank of the written form;
+    // text after the last comma is not played.
+    for (const std::string_view token : CommaTokens(line, 1))
+      compiler.Compile(token, number + 1);
   }
   return events;
 }

@@ -1,5 +1,6 @@
 #include "OctaveShift.h"
 
+#include "Digits.h"
 #include "NoteNames.h"
 #include "Quote.h"
 
@@ -10,10 +11,6 @@ namespace arvento::melody {
 
 namespace {
 constexpr const char* kRefused = "Октава не изменена: ";
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 struct OctaveSpan {
   std::size_t start; // first digit of the octave number
@@ -38,7 +35,7 @@ std::optional<OctaveSpan> OctaveBefore(const std::string& line, std::size_t comm
   const std::size_t nameSize = line[nameEnd - 1] == '#' ? 2 : 1;
   if (nameEnd < nameSize)
     return std::nullopt;
-  const int pitchClass = NoteNameIndex(std::string_view(line).substr(nameEnd - nameSize, nameSize));
+  const int pitchClass = PitchClass(std::string_view(line).substr(nameEnd - nameSize, nameSize));
   if (pitchClass < 0)
     return std::nullopt;
   return OctaveSpan{start, std::stoi(line.substr(start, digits)), pitchClass};
@@ -86,36 +83,33 @@ std::string ShiftLine(const std::string& line, std::size_t lineNumber, int octav
 }
 } // namespace
 
-MelodyOctaveShift ShiftMelodyOctave(const std::vector<std::string>& lines, int octaves) {
-  MelodyOctaveShift result;
-  result.lines.reserve(lines.size());
+Outcome<std::vector<std::string>> ShiftMelodyOctave(const std::vector<std::string>& lines, int octaves) {
+  std::vector<std::string> result;
+  result.reserve(lines.size());
   std::string shifted;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (line.find(',') == std::string::npos || line.find("//") != std::string::npos) {
-      result.lines.push_back(line);
+      result.push_back(line);
       continue;
     }
-    result.refusal = ShiftLine(line, i + 1, octaves, shifted);
-    if (!result.refusal.empty()) {
-      result.lines = lines;
-      return result;
-    }
-    result.lines.push_back(shifted);
+    if (std::string refusal = ShiftLine(line, i + 1, octaves, shifted); !refusal.empty())
+      return Refusal(std::move(refusal));
+    result.push_back(shifted);
   }
   return result;
 }
 
-RecordingOctaveShift ShiftRecordingOctave(const KeyboardRecording& recording, int octaves) {
+Outcome<KeyboardRecording> ShiftRecordingOctave(const KeyboardRecording& recording, int octaves) {
   std::vector<int> pitches = recording.recordedNotes();
   for (int& pitch : pitches) {
     const int moved = pitch + 12 * octaves;
     if (moved < 1 || moved > 127)
-      return {recording, kRefused + std::string("записанная нота ") + std::to_string(pitch) +
-                             " вышла бы за пределы 1..127"};
+      return Refusal(kRefused + std::string("записанная нота ") + std::to_string(pitch) +
+                     " вышла бы за пределы 1..127");
     pitch = moved;
   }
-  return {KeyboardRecording(std::move(pitches)), {}};
+  return KeyboardRecording(std::move(pitches));
 }
 
 } // namespace arvento::melody

@@ -4,32 +4,24 @@
 // one, otherwise the keyboard recording. A shift is done whole or not at all.
 
 #include "KeyboardRecording.h"
+#include "Outcome.h"
 
 #include <string>
 #include <vector>
 
 namespace arvento::melody {
 
-struct MelodyOctaveShift {
-  std::vector<std::string> lines; // the shifted lines; the input lines when refused
-  std::string refusal;            // why nothing was shifted, for the status bar; empty when shifted
-};
-
 // Moves every note of the RTTTL-E lines by `octaves` (+1 up, -1 down): the
 // octave number that ends just before each comma changes, rests (a "p", or
 // "p." for a dotted one, before the comma) and the silent note P stay. Lines
 // that the compiler skips (no comma, or "//") are left alone. Refuses, naming
 // the line and token, when a token before a comma does not end in a note name
-// and octave, or when a note would leave c1..g11 (note numbers 0..127).
-MelodyOctaveShift ShiftMelodyOctave(const std::vector<std::string>& lines, int octaves);
-
-struct RecordingOctaveShift {
-  KeyboardRecording recording; // the shifted recording; the input when refused
-  std::string refusal;         // empty when shifted
-};
+// and octave, or when a note would leave c1..g11 (note numbers 0..127); the
+// refusal is shown in the status bar.
+Outcome<std::vector<std::string>> ShiftMelodyOctave(const std::vector<std::string>& lines, int octaves);
 
 // Moves every recorded pitch by 12 × octaves; refuses when a pitch would
 // leave 1..127.
-RecordingOctaveShift ShiftRecordingOctave(const KeyboardRecording& recording, int octaves);
+Outcome<KeyboardRecording> ShiftRecordingOctave(const KeyboardRecording& recording, int octaves);
 
 } // namespace arvento::melody

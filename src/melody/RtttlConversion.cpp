@@ -1,5 +1,6 @@
 #include "RtttlConversion.h"
 
+#include "Digits.h"
 #include "Error.h"
 #include "NoteNames.h"
 #include "NoteValues.h"
@@ -28,10 +29,7 @@ std::vector<std::string> Tokens(const std::vector<std::string>& lines) {
 // factors are read: 29p reads as 29. A value beyond kLongestTicks reads as
 // kLongestTicks + 1, which no token can take.
 int LeadingValue(std::string_view text) {
-  long long value = 0;
-  for (std::size_t i = 0; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-    value = std::min(value * 10 + (text[i] - '0'), kLongestTicks + 1);
-  return static_cast<int>(value);
+  return static_cast<int>(LeadingNumber(text, kLongestTicks + 1).value_or(0));
 }
 
 // Splits off an "F*" repeat factor; 1 without one.
@@ -135,34 +133,26 @@ RtttlConversion RhythmToRtttl(const std::vector<std::string>& rhythmLines,
     if (note < 1 || note > 127)
       throw Error("Записанная нота " + std::to_string(note) + " вне диапазона 1..127");
   }
-  RtttlConversion result;
-  if (recordedNotes.empty()) {
-    result.message = kNoNotesMessage;
-    return result;
-  }
+  const auto refused = [](std::string_view message) {
+    return RtttlConversion{Refusal(std::string(message)), {}};
+  };
+  if (recordedNotes.empty())
+    return refused(kNoNotesMessage);
   const std::vector<std::string> tokens = Tokens(rhythmLines);
-  if (tokens.empty()) {
-    result.message = kNoRhythmMessage;
-    return result;
-  }
-  if (tokens.size() > static_cast<std::size_t>(kMaxMelodySlots)) {
-    result.message = kRhythmTooLongMessage;
-    return result;
-  }
+  if (tokens.empty())
+    return refused(kNoRhythmMessage);
+  if (tokens.size() > static_cast<std::size_t>(kMaxMelodySlots))
+    return refused(kRhythmTooLongMessage);
   SlotReading reading = ReadSlots(tokens, recordedNotes);
-  result.melodySlots = std::move(reading.slots);
-  if (reading.invalidLength) {
-    result.message = kInvalidLengthMessage;
-    return result;
-  }
+  if (reading.invalidLength)
+    return {Refusal(std::string(kInvalidLengthMessage)), std::move(reading.slots)};
   std::string text;
-  for (const MelodySlot& slot : result.melodySlots) {
+  for (const MelodySlot& slot : reading.slots) {
     if (slot.pitch == 0)
       break;
     text += SlotText(slot);
   }
-  result.lines = LayOut(text);
-  return result;
+  return {LayOut(text), std::move(reading.slots)};
 }
 
 } // namespace arvento::melody

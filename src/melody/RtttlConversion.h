@@ -3,6 +3,8 @@
 // The drawn rhythm plus the keyboard recording as RTTTL-E: the k-th note of
 // the rhythm takes the k-th recorded pitch, rests stay rests.
 
+#include "Outcome.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -36,8 +38,8 @@ struct MelodySlot {
 };
 
 struct RtttlConversion {
-  std::vector<std::string> lines;      // the melody pane's new lines; none when there is a message
-  std::string message;                 // the information message to show, empty when none
+  // The melody pane's new lines, or the information message to show instead.
+  Outcome<std::vector<std::string>> lines;
   std::vector<MelodySlot> melodySlots; // the slots the rhythm filled, in order
 };
 

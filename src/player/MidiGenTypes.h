@@ -84,12 +84,12 @@ enum TMGInstrument : std::uint8_t { ARVENTO_MG_INSTRUMENTS(ARVENTO_MG_ENUMERATOR
 #undef ARVENTO_MG_ENUMERATOR
 
 #define ARVENTO_MG_NAME(name) #name,
-inline constexpr std::array<std::string_view, 175> kInstrumentNames = {ARVENTO_MG_INSTRUMENTS(ARVENTO_MG_NAME)};
+inline constexpr std::array<std::string_view, 175> kMidiGenInstrumentNames = {ARVENTO_MG_INSTRUMENTS(ARVENTO_MG_NAME)};
 #undef ARVENTO_MG_NAME
 #undef ARVENTO_MG_INSTRUMENTS
 // clang-format on
 
-static_assert(mgOpenTriangle == 174 && kInstrumentNames[mgOpenTriangle] == "mgOpenTriangle");
+static_assert(mgOpenTriangle == 174 && kMidiGenInstrumentNames[mgOpenTriangle] == "mgOpenTriangle");
 
 // The first instrument value that stands for a percussion key rather than a program.
 constexpr int kFirstPercussionInstrument = 128;

@@ -1,6 +1,8 @@
 #include "NoteString.h"
 
+#include "Digits.h"
 #include "Error.h"
+#include "LetterCase.h"
 
 #include <algorithm>
 #include <array>
@@ -29,10 +31,6 @@ constexpr int kMaxOctave = 10;
 constexpr int kMaxInstrument = 174;
 constexpr int kMaxNote = 127;
 constexpr int kMaxInteger = std::numeric_limits<int>::max();
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 // Without the characters up to and including the blank at either end.
 std::string_view TrimControls(std::string_view text) {
@@ -144,7 +142,7 @@ ParsedNotes ParseNoteString(std::string_view text, const NoteStringContext& cont
   std::string cleaned;
   for (char c : TrimControls(text)) {
     if (c != ' ')
-      cleaned += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+      cleaned += UpperLetter(c);
   }
 
   const bool melodicPlayer = context.playChannel != kPercussionChannel;

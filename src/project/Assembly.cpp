@@ -117,7 +117,7 @@ AssemblyResult AssembleProject(const fs::path& projectDir, const fs::path& audit
     const fs::path file = projectDir / result.parts[i].fileName;
     files.push_back({RecordPathFor(file), Bytes(records[i])});
     files.push_back({file, partFiles[i]});
-    if (result.parts[i].record.kind == PartKind::Accords) {
+    if (result.parts[i].record.kind == PartKind::Accompaniment) {
       std::error_code error;
       fs::create_directories(auditionDir, error);
       if (error)

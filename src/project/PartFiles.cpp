@@ -1,24 +1,18 @@
 #include "PartFiles.h"
 
 #include "Error.h"
+#include "LetterCase.h"
 #include "PartFile.h"
 #include "Quote.h"
 #include "SmfReader.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace fs = std::filesystem;
 
 namespace arvento::project {
 
 namespace {
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 bool IsMidFile(const fs::directory_entry& entry) {
   std::error_code ignored;
   return entry.is_regular_file(ignored) && Lower(entry.path().extension().string()) == ".mid";

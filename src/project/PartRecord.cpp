@@ -172,7 +172,7 @@ std::string_view FileBytes(const std::vector<std::uint8_t>& bytes) {
 
 PartRecord ParsePartRecord(std::string_view bytes, const std::string& fileName) {
   RecordReader reader(SplitLines(Cp1251ToUtf8(bytes)), fileName);
-  const PartKind kind = reader.Line() == kAccordsKind ? PartKind::Accords : PartKind::Melody;
+  const PartKind kind = reader.Line() == kAccordsKind ? PartKind::Accompaniment : PartKind::Melody;
   return ReadRecordBody(reader, kind);
 }
 

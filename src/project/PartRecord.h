@@ -11,7 +11,7 @@
 
 namespace arvento::project {
 
-enum class PartKind { Melody, Accords };
+enum class PartKind { Melody, Accompaniment };
 
 struct PartRecord {
   PartKind kind = PartKind::Melody;

@@ -19,7 +19,7 @@ AccompanimentSettings Guitar(int arpeggio = 0, int octaveShift = 2) {
 
 Lines EventsOf(const Lines& lines, const AccompanimentSettings& settings, int channel = 1,
                int velocity = 100) {
-  return AccompanimentEvents(ExpandChordLines(lines, settings).finEntries, settings, channel, velocity);
+  return AccompanimentEvents(ExpandChordLines(lines, settings).expandedChords, settings, channel, velocity);
 }
 
 // The note events of the compiled part file as the independent reader sees them.
@@ -52,7 +52,7 @@ TEST(AccompanimentCompiler, WorkedExample) {
                                         "00 90 3C 64 00 90 40 64 00 90 43 64 "
                                         "30 80 3C 64 00 80 40 64 00 80 43 64 00 FF 2F 00"));
   EXPECT_EQ(details.cleanedLines, Lines{"4(C),"});
-  EXPECT_EQ(details.finEntries, Lines{"1*4C4, 0E4, 0G4, "});
+  EXPECT_EQ(details.expandedChords, Lines{"1*4C4, 0E4, 0G4, "});
   EXPECT_TRUE(details.skipped.empty());
   EXPECT_EQ(details.events, (Lines{"00 90 3C 64 ", "00 90 40 64 ", "00 90 43 64 ", "30 80 3C 64 ",
                                    "00 80 40 64 ", "00 80 43 64 "}));
@@ -66,7 +66,7 @@ TEST(AccompanimentCompiler, WorkedExample) {
   EXPECT_EQ(rested[0], "30 90 3C 64 ");
   EXPECT_EQ(rested[1], "00 90 40 64 ");
   EXPECT_EQ(rested[3], "30 80 3C 64 ");
-  EXPECT_EQ(ExpandChordLines({"4(P),4(C)"}, Piano()).finEntries, (Lines{"1*4P,", "1*4C4, 0E4, 0G4, "}));
+  EXPECT_EQ(ExpandChordLines({"4(P),4(C)"}, Piano()).expandedChords, (Lines{"1*4P,", "1*4C4, 0E4, 0G4, "}));
 }
 
 TEST(AccompanimentCompiler, ItemLengths) {
@@ -88,7 +88,7 @@ TEST(AccompanimentCompiler, StaggerPrefixAndArpeggioSetting) {
   // A3: staggers the tones by 3 ticks although the arpeggio is off.
   EXPECT_EQ(EventsOf({"A3:4(Am)"}, Piano()), (Lines{"00 90 39 64 ", "03 90 3C 64 ", "03 90 40 64 ",
                                                     "2A 80 39 64 ", "00 80 3C 64 ", "00 80 40 64 "}));
-  EXPECT_EQ(ExpandChordLines({"A3:4(Am)", "a3:4(Am)", "3:4(Am)"}, Piano()).finEntries,
+  EXPECT_EQ(ExpandChordLines({"A3:4(Am)", "a3:4(Am)", "3:4(Am)"}, Piano()).expandedChords,
             (Lines{"3:1*4A3, 0C4, 0E4, ", "3:1*4A3, 0C4, 0E4, ", "3:1*4A3, 0C4, 0E4, "}));
   // 0: and no prefix take the arpeggio setting.
   for (const char* item : {"0:4(Am)", "A0:4(Am)", "4(Am)"}) {
@@ -135,7 +135,7 @@ TEST(AccompanimentCompiler, RestsCarryOverAndATrailingRestIsDropped) {
 
 TEST(AccompanimentCompiler, ABadChordLosesTheRestOfItsLineAndIsReported) {
   const AccompanimentResult result = ExpandChordLines({"4(C),4(A#),4(G)", "4(Dm)", "4(E#m), 2(C)"}, Piano());
-  EXPECT_EQ(result.finEntries, (Lines{"1*4C4, 0E4, 0G4, ", "1*4D4, 0F4, 0A4, "}));
+  EXPECT_EQ(result.expandedChords, (Lines{"1*4C4, 0E4, 0G4, ", "1*4D4, 0F4, 0A4, "}));
   ASSERT_EQ(result.skipped.size(), 2u);
   EXPECT_EQ(result.skipped[0],
             "Строка 1, аккорд \"4(A#)\": неизвестный основной тон \"A#\"; пропущено до конца "
@@ -146,7 +146,7 @@ TEST(AccompanimentCompiler, ABadChordLosesTheRestOfItsLineAndIsReported) {
   // Empty symbols, missing brackets and eight tones on the piano are skipped the same way.
   for (const char* line : {"4(C),4()", "4(C),4(C", "4(C),,4(G)", "4(C),1(C+7/7/9/11/13)"}) {
     const AccompanimentResult skipped = ExpandChordLines({line}, Piano());
-    EXPECT_EQ(skipped.finEntries.size(), 1u) << line;
+    EXPECT_EQ(skipped.expandedChords.size(), 1u) << line;
     EXPECT_EQ(skipped.skipped.size(), 1u) << line;
   }
   // The guitar drops the surplus of that chord instead.
@@ -158,10 +158,10 @@ TEST(AccompanimentCompiler, LinesAreWrittenBackWithoutBlanksAndWithATrailingComm
   const AccompanimentResult result =
       ExpandChordLines({"4(C) ,4(G)", "   ", "", " 2 * 4 ( Am ) ,", "4(C),"}, Piano());
   EXPECT_EQ(result.cleanedLines, (Lines{"4(C),4(G),", "   ", "", "2*4(Am),", "4(C),"}));
-  EXPECT_EQ(result.finEntries,
+  EXPECT_EQ(result.expandedChords,
             (Lines{"1*4C4, 0E4, 0G4, ", "1*4G3, 0H3, 0D4, ", "2*4A3, 0C4, 0E4, ", "1*4C4, 0E4, 0G4, "}));
   // Everything after the ")" of an item is ignored.
-  EXPECT_EQ(ExpandChordLines({"4(C)xyz"}, Piano()).finEntries, Lines{"1*4C4, 0E4, 0G4, "});
+  EXPECT_EQ(ExpandChordLines({"4(C)xyz"}, Piano()).expandedChords, Lines{"1*4C4, 0E4, 0G4, "});
 }
 
 TEST(AccompanimentCompiler, OctaveShiftMovesEveryKeyByTwelve) {

@@ -14,6 +14,7 @@
 #include "RtttlConversion.h"
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -69,28 +70,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   [](const std::string& line) { return line.find(',') != std::string::npos; }))
     rhythm = melody::RunsToRhythm(Tokens(rhythm), std::to_string(*length));
 
-  melody::RtttlConversion conversion;
+  std::optional<melody::RtttlConversion> conversion;
   try {
-    conversion = melody::RhythmToRtttl(rhythm, *pitches);
+    conversion.emplace(melody::RhythmToRtttl(rhythm, *pitches));
   } catch (const Error&) {
     return 0;
   }
-  if (!conversion.message.empty())
+  if (conversion->lines.Refused())
     return 0;
-  fuzz::Expect(std::all_of(conversion.lines.begin(), conversion.lines.end(),
+  fuzz::Expect(std::all_of(conversion->lines.Result().begin(), conversion->lines.Result().end(),
                            [](const std::string& line) { return line.size() <= melody::kMelodyLineWidth; }),
                "converted lines fit the melody line width");
   const std::vector<std::string> tokens = Tokens(rhythm);
   if (!std::all_of(tokens.begin(), tokens.end(), GridToken))
     return 0;
-  const auto end = std::find_if(conversion.melodySlots.begin(), conversion.melodySlots.end(),
+  const auto end = std::find_if(conversion->melodySlots.begin(), conversion->melodySlots.end(),
                                 [](const melody::MelodySlot& slot) { return slot.pitch == 0; });
-  const auto notes = std::count_if(conversion.melodySlots.begin(), end, [](const melody::MelodySlot& slot) {
+  const auto notes = std::count_if(conversion->melodySlots.begin(), end, [](const melody::MelodySlot& slot) {
     return slot.pitch != melody::kRestPitch;
   });
   std::size_t events = 0;
   try {
-    events = melody::MelodyEvents(conversion.lines, 1, 100).size();
+    events = melody::MelodyEvents(conversion->lines.Result(), 1, 100).size();
   } catch (const Error&) {
     fuzz::Expect(false, "grid rhythm converts to text that compiles");
   }

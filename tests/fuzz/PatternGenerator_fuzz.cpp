@@ -11,6 +11,8 @@
 #include "OctaveShift.h"
 #include "PatternGenerator.h"
 
+#include <optional>
+
 namespace {
 using namespace arvento;
 
@@ -24,8 +26,7 @@ bool Compiles(const std::vector<std::string>& lines) {
 }
 
 bool MovesAnOctave(const std::vector<std::string>& lines) {
-  return melody::ShiftMelodyOctave(lines, 1).refusal.empty() &&
-         melody::ShiftMelodyOctave(lines, -1).refusal.empty();
+  return !melody::ShiftMelodyOctave(lines, 1).Refused() && !melody::ShiftMelodyOctave(lines, -1).Refused();
 }
 } // namespace
 
@@ -37,19 +38,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   const std::vector<std::string> pattern = {input.lines.front()};
   input.lines.erase(input.lines.begin());
-  generators::GeneratorResult result;
+  std::optional<Outcome<std::vector<std::string>>> result;
   try {
-    result = generators::GeneratePatternPart(
-        input.lines, pattern.front(), static_cast<generators::PartMode>(*mode), *barCells, input.options[2]);
+    result.emplace(generators::GeneratePatternPart(
+        input.lines, pattern.front(), static_cast<generators::PartMode>(*mode), *barCells, input.options[2]));
   } catch (const Error&) {
     return 0;
   }
-  if (result.refused)
+  if (result->Refused())
     return 0;
-  fuzz::Expect(result.lines.size() == generators::ReadChordItems(input.lines).items.size(),
+  fuzz::Expect(result->Result().size() == generators::ReadChordItems(input.lines).Result().size(),
                "one generated line per chord item");
   if (Compiles(pattern) && MovesAnOctave(pattern))
-    fuzz::Expect(Compiles(result.lines),
+    fuzz::Expect(Compiles(result->Result()),
                  "a figure that compiles and moves an octave gives lines that compile");
   return 0;
 }

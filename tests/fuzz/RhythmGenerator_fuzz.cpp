@@ -11,6 +11,7 @@
 #include "GeneratorChords.h"
 #include "RhythmGenerator.h"
 
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -37,17 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::string key; words >> key;)
     keys.push_back(key);
   input.lines.erase(input.lines.begin());
-  generators::GeneratorResult result;
+  std::optional<Outcome<std::vector<std::string>>> result;
   try {
-    result = generators::GenerateRhythm(keys, input.lines, *barCells, input.options[1]);
+    result.emplace(generators::GenerateRhythm(keys, input.lines, *barCells, input.options[1]));
   } catch (const Error&) {
     return 0;
   }
-  if (result.refused)
+  if (result->Refused())
     return 0;
-  fuzz::Expect(result.lines.size() == generators::ReadChordItems(input.lines).items.size(),
+  fuzz::Expect(result->Result().size() == generators::ReadChordItems(input.lines).Result().size(),
                "one chord line per chord item");
   if (Accompanies(input.lines))
-    fuzz::Expect(Accompanies(result.lines), "the rhythm of a record that compiles gives lines that compile");
+    fuzz::Expect(Accompanies(result->Result()),
+                 "the rhythm of a record that compiles gives lines that compile");
   return 0;
 }

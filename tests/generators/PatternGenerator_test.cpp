@@ -6,7 +6,7 @@
 
 using namespace arvento;
 using generators::GeneratePatternPart;
-using generators::GeneratorResult;
+using GeneratorResult = Outcome<std::vector<std::string>>;
 using generators::PartMode;
 using Lines = std::vector<std::string>;
 
@@ -23,18 +23,16 @@ GeneratorResult Generate(const Lines& chords, const std::string& pattern,
 Lines Part(const Lines& chords, const std::string& pattern, PartMode mode = PartMode::BassOrPicking,
            int barCells = 8, const std::string& noteLength = "8") {
   const GeneratorResult result = Generate(chords, pattern, mode, barCells, noteLength);
-  EXPECT_FALSE(result.refused) << result.message;
-  EXPECT_TRUE(result.message.empty()) << result.message;
-  return result.lines;
+  EXPECT_FALSE(result.Refused()) << result.RefusalText();
+  return result.Result();
 }
 
 // The message of a generation that must be refused; a refusal carries no lines.
-std::string Refusal(const Lines& chords, const std::string& pattern, PartMode mode = PartMode::BassOrPicking,
-                    const std::string& noteLength = "8") {
+std::string RefusalMessage(const Lines& chords, const std::string& pattern,
+                           PartMode mode = PartMode::BassOrPicking, const std::string& noteLength = "8") {
   const GeneratorResult result = Generate(chords, pattern, mode, 8, noteLength);
-  EXPECT_TRUE(result.refused) << pattern;
-  EXPECT_TRUE(result.lines.empty()) << pattern;
-  return result.message;
+  EXPECT_TRUE(result.Refused()) << pattern;
+  return result.RefusalText();
 }
 
 std::string Repeat(const std::string& text, int times) {
@@ -142,18 +140,18 @@ TEST(PatternGenerator, ChordRecordLayout) {
 }
 
 TEST(PatternGenerator, RefusesWithoutChords) {
-  EXPECT_EQ(Refusal({}, kFigure), "Не вижу аккорды, нечего ваять!");
-  EXPECT_EQ(Refusal({"", "   "}, kFigure), "Не вижу аккорды, нечего ваять!");
+  EXPECT_EQ(RefusalMessage({}, kFigure), "Не вижу аккорды, нечего ваять!");
+  EXPECT_EQ(RefusalMessage({"", "   "}, kFigure), "Не вижу аккорды, нечего ваять!");
   // The chords are looked at first.
-  EXPECT_EQ(Refusal({}, ""), "Не вижу аккорды, нечего ваять!");
+  EXPECT_EQ(RefusalMessage({}, ""), "Не вижу аккорды, нечего ваять!");
 }
 
 TEST(PatternGenerator, RefusesAnUnusablePatternNamingTheStep) {
   const Lines chords = {"4(Am)"};
-  EXPECT_NE(Refusal(chords, "").find("нет ни одной ноты"), std::string::npos);
+  EXPECT_NE(RefusalMessage(chords, "").find("нет ни одной ноты"), std::string::npos);
   // The bar fitting drops a lone rest.
-  EXPECT_NE(Refusal(chords, "32*8p, ").find("нет ни одной ноты"), std::string::npos);
-  EXPECT_NE(Refusal(chords, Repeat("16a5, ", 33)).find("33 шагов"), std::string::npos);
+  EXPECT_NE(RefusalMessage(chords, "32*8p, ").find("нет ни одной ноты"), std::string::npos);
+  EXPECT_NE(RefusalMessage(chords, Repeat("16a5, ", 33)).find("33 шагов"), std::string::npos);
   EXPECT_TRUE(Part(chords, Repeat("16a5, ", 32)).size() == 1);
 
   const std::vector<std::pair<std::string, std::string>> faults = {
@@ -183,11 +181,11 @@ TEST(PatternGenerator, RefusesAnUnusablePatternNamingTheStep) {
       {"8a5,8c6, ", "шаг 2 \"c6\": нет длительности"},
   };
   for (const auto& [pattern, expected] : faults) {
-    const std::string message = Refusal(chords, pattern);
+    const std::string message = RefusalMessage(chords, pattern);
     EXPECT_NE(message.find(expected), std::string::npos) << pattern << " -> " << message;
     EXPECT_EQ(message.find("Шаблон (первая строка мелодии)"), 0u) << message;
   }
-  EXPECT_NE(Refusal(chords, "32a5, 32c6, ").find("короче шестнадцатой"), std::string::npos);
+  EXPECT_NE(RefusalMessage(chords, "32a5, 32c6, ").find("короче шестнадцатой"), std::string::npos);
 }
 
 TEST(PatternGenerator, RefusesAPartTheMelodyCompilerWouldNotTake) {
@@ -211,7 +209,7 @@ TEST(PatternGenerator, RefusesAPartTheMelodyCompilerWouldNotTake) {
        "Партию не скомпилировать: Строка 2, элемент \"11184810*8p\": слишком длинная пауза."},
   };
   for (const auto& [chords, pattern, message] : cases)
-    EXPECT_EQ(Refusal(chords, pattern), message) << pattern;
+    EXPECT_EQ(RefusalMessage(chords, pattern), message) << pattern;
   // The same figures where they stay within what the compiler takes.
   EXPECT_EQ(Part({"8(Am)"}, "8c1, "), (Lines{"1*8c1, "}));
   EXPECT_EQ(Part({"8(C)"}, "8g11, "), (Lines{"1*8a#10, "}));
@@ -236,11 +234,11 @@ TEST(PatternGenerator, RefusesChordItemsOutsideTheFormNamingTheLine) {
       {{"99999999999*1(Am)"}, "слишком длинный аккорд"},
   };
   for (const auto& [chords, expected] : faults) {
-    const std::string message = Refusal(chords, kFigure);
+    const std::string message = RefusalMessage(chords, kFigure);
     EXPECT_NE(message.find(expected), std::string::npos) << chords.back() << " -> " << message;
   }
   // The form is required in drum mode too; only the symbol is not read there.
-  EXPECT_NE(Refusal({"A3:8(Dm)"}, kFigure, PartMode::Drums).find("арпеджио"), std::string::npos);
+  EXPECT_NE(RefusalMessage({"A3:8(Dm)"}, kFigure, PartMode::Drums).find("арпеджио"), std::string::npos);
 }
 
 TEST(PatternGenerator, TheNoteLengthBoxIsCheckedOnlyForTheFinalRestItWrites) {
@@ -262,7 +260,7 @@ TEST(PatternGenerator, TheNoteLengthBoxIsCheckedOnlyForTheFinalRestItWrites) {
   };
   for (const Case& c : cases) {
     if (c.part.empty())
-      EXPECT_EQ(Refusal({"4(Am)"}, c.pattern, PartMode::BassOrPicking, c.box),
+      EXPECT_EQ(RefusalMessage({"4(Am)"}, c.pattern, PartMode::BassOrPicking, c.box),
                 "Недопустимая длина ноты в поле \"Дл.ноты\": \"" + c.box + "\". Выберите 4, 8 или 16.");
     else
       EXPECT_EQ(Part({"4(Am)"}, c.pattern, PartMode::BassOrPicking, 8, c.box), c.part) << c.pattern;

@@ -6,26 +6,23 @@
 
 using namespace arvento;
 using generators::GenerateRhythm;
-using generators::GeneratorResult;
+using GeneratorResult = Outcome<std::vector<std::string>>;
 using Lines = std::vector<std::string>;
 
 namespace {
 // Bars over columns 1 to 2 and over column 4 of a 4/4 row, nothing else.
 const Lines kFigureKeys = {"101,2", "103,1p", "104,1", "105,28p", "105,28p%"};
-const std::string kWritten = "Ритм записан на страницу \"Аккорды\"";
 
 Lines Rhythm(const Lines& keys, const Lines& chords, int barCells = 8, const std::string& noteLength = "8") {
   const GeneratorResult result = GenerateRhythm(keys, chords, barCells, noteLength);
-  EXPECT_FALSE(result.refused) << result.message;
-  EXPECT_EQ(result.message, kWritten);
-  return result.lines;
+  EXPECT_FALSE(result.Refused()) << result.RefusalText();
+  return result.Result();
 }
 
-std::string Refusal(const Lines& keys, const Lines& chords, const std::string& noteLength = "8") {
+std::string RefusalMessage(const Lines& keys, const Lines& chords, const std::string& noteLength = "8") {
   const GeneratorResult result = GenerateRhythm(keys, chords, 8, noteLength);
-  EXPECT_TRUE(result.refused);
-  EXPECT_TRUE(result.lines.empty());
-  return result.message;
+  EXPECT_TRUE(result.Refused());
+  return result.RefusalText();
 }
 
 std::string ErrorOf(const Lines& keys) {
@@ -74,23 +71,24 @@ TEST(RhythmGenerator, ChordSymbolsAreWrittenBackAsWritten) {
 }
 
 TEST(RhythmGenerator, RefusalsChangeNothing) {
-  EXPECT_EQ(Refusal(kFigureKeys, {}), "Не вижу аккордов, нечего ваять!");
-  EXPECT_EQ(Refusal(kFigureKeys, {" "}), "Не вижу аккордов, нечего ваять!");
+  EXPECT_EQ(RefusalMessage(kFigureKeys, {}), "Не вижу аккордов, нечего ваять!");
+  EXPECT_EQ(RefusalMessage(kFigureKeys, {" "}), "Не вижу аккордов, нечего ваять!");
   // An arpeggio mark anywhere in the record, even where no item would read it.
-  EXPECT_EQ(Refusal(kFigureKeys, {"4(Am)", "A3:8(Dm)"}),
+  EXPECT_EQ(RefusalMessage(kFigureKeys, {"4(Am)", "A3:8(Dm)"}),
             "В записи присутствует арпеджио. Удалите его и попробуйте еще раз.");
-  EXPECT_EQ(Refusal(kFigureKeys, {"4(Am) // 1:2"}),
+  EXPECT_EQ(RefusalMessage(kFigureKeys, {"4(Am) // 1:2"}),
             "В записи присутствует арпеджио. Удалите его и попробуйте еще раз.");
   // A row without a bar leaves no step.
-  EXPECT_NE(Refusal({"101,32p", "101,32p%"}, {"4(Am)"}).find("нет ни одного штриха"), std::string::npos);
-  EXPECT_NE(Refusal({"101,2", "103,30p", "103,30p%"}, {"4(Am)"}, "32").find("короче шестнадцатой"),
+  EXPECT_NE(RefusalMessage({"101,32p", "101,32p%"}, {"4(Am)"}).find("нет ни одного штриха"),
             std::string::npos);
-  EXPECT_EQ(Refusal(kFigureKeys, {"4(Am)"}, "7"),
+  EXPECT_NE(RefusalMessage({"101,2", "103,30p", "103,30p%"}, {"4(Am)"}, "32").find("короче шестнадцатой"),
+            std::string::npos);
+  EXPECT_EQ(RefusalMessage(kFigureKeys, {"4(Am)"}, "7"),
             "Недопустимая длина ноты в поле \"Дл.ноты\": \"7\". Выберите 4, 8 или 16.");
-  EXPECT_EQ(Refusal(kFigureKeys, {"4(Am), 2(C)", "4(Am), 0(C)"}),
+  EXPECT_EQ(RefusalMessage(kFigureKeys, {"4(Am), 2(C)", "4(Am), 0(C)"}),
             "Аккорд \"0(C)\" в строке 2 записи аккордов: длительность не может быть 0.");
-  EXPECT_NE(Refusal(kFigureKeys, {"4(Am"}).find("нет закрывающей скобки"), std::string::npos);
-  EXPECT_NE(Refusal(kFigureKeys, {"4(Am),,"}).find("Пустой аккорд"), std::string::npos);
+  EXPECT_NE(RefusalMessage(kFigureKeys, {"4(Am"}).find("нет закрывающей скобки"), std::string::npos);
+  EXPECT_NE(RefusalMessage(kFigureKeys, {"4(Am),,"}).find("Пустой аккорд"), std::string::npos);
 }
 
 TEST(RhythmGenerator, RejectsKeysTheRunCollectionCannotProduce) {

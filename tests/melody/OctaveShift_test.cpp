@@ -3,18 +3,24 @@
 #include <gtest/gtest.h>
 
 using namespace arvento::melody;
+using arvento::Outcome;
 using Lines = std::vector<std::string>;
 
 namespace {
+// The refusal text, empty when the shift was done.
+template <class T> std::string RefusalOf(const Outcome<T>& shift) {
+  return shift.Refused() ? shift.RefusalText() : "";
+}
+
 Lines Up(const Lines& lines) {
-  const MelodyOctaveShift shift = ShiftMelodyOctave(lines, 1);
-  EXPECT_EQ(shift.refusal, "");
-  return shift.lines;
+  const Outcome<Lines> shift = ShiftMelodyOctave(lines, 1);
+  EXPECT_EQ(RefusalOf(shift), "");
+  return shift.Result();
 }
 Lines Down(const Lines& lines) {
-  const MelodyOctaveShift shift = ShiftMelodyOctave(lines, -1);
-  EXPECT_EQ(shift.refusal, "");
-  return shift.lines;
+  const Outcome<Lines> shift = ShiftMelodyOctave(lines, -1);
+  EXPECT_EQ(RefusalOf(shift), "");
+  return shift.Result();
 }
 } // namespace
 
@@ -35,39 +41,39 @@ TEST(OctaveShift, NotesMoveRestsStay) {
 
 TEST(OctaveShift, UnreadableLineRefusesTheWholeShift) {
   const Lines lines = {"8c6, 8d6, ", "8e6, 4c7., 8f6, ", "8g6, "};
-  const MelodyOctaveShift shift = ShiftMelodyOctave(lines, 1);
-  EXPECT_EQ(shift.lines, lines) << "nothing moves, not even the lines before";
-  EXPECT_NE(shift.refusal.find("строка 2"), std::string::npos) << shift.refusal;
-  EXPECT_NE(shift.refusal.find("\"4c7.\""), std::string::npos) << shift.refusal;
+  const Outcome<Lines> shift = ShiftMelodyOctave(lines, 1);
+  EXPECT_TRUE(shift.Refused()) << "nothing moves, not even the lines before";
+  EXPECT_NE(RefusalOf(shift).find("строка 2"), std::string::npos) << RefusalOf(shift);
+  EXPECT_NE(RefusalOf(shift).find("\"4c7.\""), std::string::npos) << RefusalOf(shift);
   for (const Lines& bad :
        {Lines{", 8c6, "}, Lines{"8c, "}, Lines{"16, "}, Lines{"8e#6, "}, Lines{"8x6, "}, Lines{"8c6 x, "}})
-    EXPECT_NE(ShiftMelodyOctave(bad, -1).refusal, "") << bad[0];
+    EXPECT_NE(RefusalOf(ShiftMelodyOctave(bad, -1)), "") << bad[0];
 }
 
 TEST(OctaveShift, NotesLeavingC1ToG11AreRefused) {
   for (const char* line : {"8g11, ", "8g#10, ", "8c11, ", "8c12, ", "8c999999999, "}) {
-    const MelodyOctaveShift shift = ShiftMelodyOctave({"8c6, ", line}, 1);
-    EXPECT_EQ(shift.lines, (Lines{"8c6, ", line}));
-    EXPECT_NE(shift.refusal.find("строка 2"), std::string::npos) << shift.refusal;
+    const Outcome<Lines> shift = ShiftMelodyOctave({"8c6, ", line}, 1);
+    EXPECT_TRUE(shift.Refused());
+    EXPECT_NE(RefusalOf(shift).find("строка 2"), std::string::npos) << RefusalOf(shift);
   }
-  const MelodyOctaveShift low = ShiftMelodyOctave({"8c1, 8p, "}, -1);
-  EXPECT_EQ(low.lines, Lines{"8c1, 8p, "});
-  EXPECT_NE(low.refusal.find("8c1"), std::string::npos) << low.refusal;
+  const Outcome<Lines> low = ShiftMelodyOctave({"8c1, 8p, "}, -1);
+  EXPECT_TRUE(low.Refused());
+  EXPECT_NE(RefusalOf(low).find("8c1"), std::string::npos) << RefusalOf(low);
 }
 
 TEST(OctaveShift, RecordingMovesByTwelveWithinOneTo127) {
-  const RecordingOctaveShift up = ShiftRecordingOctave(KeyboardRecording({72, 74}), 1);
-  EXPECT_EQ(up.refusal, "");
-  EXPECT_EQ(up.recording.recordedNotes(), (std::vector<int>{84, 86}));
-  EXPECT_EQ(ShiftRecordingOctave(KeyboardRecording({13, 127}), -1).recording.recordedNotes(),
+  const Outcome<KeyboardRecording> up = ShiftRecordingOctave(KeyboardRecording({72, 74}), 1);
+  EXPECT_EQ(RefusalOf(up), "");
+  EXPECT_EQ(up.Result().recordedNotes(), (std::vector<int>{84, 86}));
+  EXPECT_EQ(ShiftRecordingOctave(KeyboardRecording({13, 127}), -1).Result().recordedNotes(),
             (std::vector<int>{1, 115}));
-  EXPECT_EQ(ShiftRecordingOctave(KeyboardRecording(), 1).refusal, "");
+  EXPECT_EQ(RefusalOf(ShiftRecordingOctave(KeyboardRecording(), 1)), "");
 
   for (const auto& [pitches, octaves] :
        {std::pair{std::vector<int>{60, 116}, 1}, {std::vector<int>{60, 12}, -1}}) {
     const KeyboardRecording recording(pitches);
-    const RecordingOctaveShift shift = ShiftRecordingOctave(recording, octaves);
-    EXPECT_EQ(shift.recording, recording);
-    EXPECT_NE(shift.refusal.find(std::to_string(pitches[1])), std::string::npos) << shift.refusal;
+    const Outcome<KeyboardRecording> shift = ShiftRecordingOctave(recording, octaves);
+    EXPECT_TRUE(shift.Refused());
+    EXPECT_NE(RefusalOf(shift).find(std::to_string(pitches[1])), std::string::npos) << RefusalOf(shift);
   }
 }

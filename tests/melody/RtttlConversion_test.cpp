@@ -15,6 +15,11 @@ using melody::RhythmToRtttl;
 using Lines = std::vector<std::string>;
 
 namespace {
+// The refusal text, empty when the conversion wrote lines.
+std::string RefusalOf(const Outcome<Lines>& lines) {
+  return lines.Refused() ? lines.RefusalText() : "";
+}
+
 std::string Repeat(const std::string& text, int times) {
   std::string result;
   for (int i = 0; i < times; ++i)
@@ -54,49 +59,50 @@ TEST(RtttlConversion, WorkedExampleFromGridToOneLine) {
   EXPECT_EQ(rhythm[7], "32p*8 ");
 
   const melody::RtttlConversion conversion = RhythmToRtttl(rhythm, {72, 74, 76});
-  EXPECT_EQ(conversion.message, "");
-  ASSERT_EQ(conversion.lines, Lines{kWorkedExampleLine});
-  EXPECT_EQ(conversion.lines[0].size(), 68u);
+  EXPECT_EQ(RefusalOf(conversion.lines), "");
+  ASSERT_EQ(conversion.lines.Result(), Lines{kWorkedExampleLine});
+  EXPECT_EQ(conversion.lines.Result()[0].size(), 68u);
   ASSERT_EQ(conversion.melodySlots.size(), 10u);
   EXPECT_EQ(conversion.melodySlots[0], (MelodySlot{72, 8, false, 2}));
   EXPECT_EQ(conversion.melodySlots[1], (MelodySlot{74, 8, false, 1}));
   EXPECT_EQ(conversion.melodySlots[2], (MelodySlot{melody::kRestPitch, 8, false, 29}));
   EXPECT_EQ(conversion.melodySlots[9], (MelodySlot{melody::kRestPitch, 8, false, 32}));
   // The compiler sounds the recorded pitches; the third is not used.
-  EXPECT_EQ(SoundedPitches(conversion.lines), (std::vector<int>{72, 74}));
+  EXPECT_EQ(SoundedPitches(conversion.lines.Result()), (std::vector<int>{72, 74}));
 }
 
 TEST(RtttlConversion, MessagesInsteadOfText) {
   const Lines emptyGrid(8, "32p*8 ");
   {
     const auto conversion = RhythmToRtttl(emptyGrid, {});
-    EXPECT_EQ(conversion.message, melody::kNoNotesMessage);
-    EXPECT_TRUE(conversion.lines.empty());
+    EXPECT_EQ(RefusalOf(conversion.lines), melody::kNoNotesMessage);
+    EXPECT_TRUE(conversion.lines.Refused());
   }
-  EXPECT_EQ(RhythmToRtttl({}, {}).message, melody::kNoNotesMessage) << "the recording is checked first";
-  EXPECT_EQ(RhythmToRtttl({}, {72}).message, melody::kNoRhythmMessage);
-  EXPECT_EQ(RhythmToRtttl({"", "   "}, {72}).message, melody::kNoRhythmMessage);
+  EXPECT_EQ(RefusalOf(RhythmToRtttl({}, {}).lines), melody::kNoNotesMessage)
+      << "the recording is checked first";
+  EXPECT_EQ(RefusalOf(RhythmToRtttl({}, {72}).lines), melody::kNoRhythmMessage);
+  EXPECT_EQ(RefusalOf(RhythmToRtttl({"", "   "}, {72}).lines), melody::kNoRhythmMessage);
   {
     // A note or rest length other than 1, 2, 4, 8, 16, 32: the text stays
     // empty, the other tokens still fill their slots.
     const auto conversion = RhythmToRtttl({"1*8 3*5 2p*5 1*16 "}, {72, 74});
-    EXPECT_EQ(conversion.message, melody::kInvalidLengthMessage);
-    EXPECT_TRUE(conversion.lines.empty());
+    EXPECT_EQ(RefusalOf(conversion.lines), melody::kInvalidLengthMessage);
+    EXPECT_TRUE(conversion.lines.Refused());
     EXPECT_EQ(conversion.melodySlots, (std::vector<MelodySlot>{{72, 8, false, 1}, {74, 16, false, 1}}));
   }
   {
     const auto conversion = RhythmToRtttl(emptyGrid, {72});
-    EXPECT_EQ(conversion.message, "");
-    EXPECT_EQ(conversion.lines, Lines{Repeat("32*8p, ", 8)});
+    EXPECT_EQ(RefusalOf(conversion.lines), "");
+    EXPECT_EQ(conversion.lines.Result(), Lines{Repeat("32*8p, ", 8)});
   }
 }
 
 TEST(RtttlConversion, TokensWrittenForNotesAndRests) {
   const auto text = [](const Lines& rhythm, const std::vector<int>& notes) {
     const auto conversion = RhythmToRtttl(rhythm, notes);
-    EXPECT_EQ(conversion.message, "");
+    EXPECT_EQ(RefusalOf(conversion.lines), "");
     std::string joined;
-    for (const std::string& line : conversion.lines)
+    for (const std::string& line : conversion.lines.Result())
       joined += line;
     return joined;
   };
@@ -120,10 +126,11 @@ TEST(RtttlConversion, EveryPitchClassIsNamedSoTheCompilerSoundsIt) {
     notes.push_back(pitch);
   const auto octave6 =
       RhythmToRtttl({Repeat("1*8 ", 12)}, std::vector<int>(notes.begin() + 59, notes.begin() + 71));
-  EXPECT_EQ(octave6.lines, Lines{"8c6, 8c#6, 8d6, 8d#6, 8e6, 8f6, 8f#6, 8g6, 8g#6, 8a6, 8a#6, 8b6, "});
+  EXPECT_EQ(octave6.lines.Result(),
+            Lines{"8c6, 8c#6, 8d6, 8d#6, 8e6, 8f6, 8f#6, 8g6, 8g#6, 8a6, 8a#6, 8b6, "});
   const auto all = RhythmToRtttl({Repeat("1*8 ", 127)}, notes);
-  ASSERT_EQ(all.message, "");
-  EXPECT_EQ(SoundedPitches(all.lines), notes);
+  ASSERT_EQ(RefusalOf(all.lines), "");
+  EXPECT_EQ(SoundedPitches(all.lines.Result()), notes);
 }
 
 TEST(RtttlConversion, LongTextIsCutAfterABlankOrComma) {
@@ -132,33 +139,33 @@ TEST(RtttlConversion, LongTextIsCutAfterABlankOrComma) {
   const Lines rhythm = {"16 " + Repeat("8 ", 18), Repeat("1*8 ", 30)};
   const std::vector<int> notes(49, 72);
   const auto conversion = RhythmToRtttl(rhythm, notes);
-  ASSERT_EQ(conversion.message, "");
-  ASSERT_GE(conversion.lines.size(), 3u);
-  EXPECT_EQ(conversion.lines[0], "16c7, " + Repeat("8c7, ", 17) + "8c7,");
-  EXPECT_EQ(conversion.lines[0].size(), 95u);
+  ASSERT_EQ(RefusalOf(conversion.lines), "");
+  ASSERT_GE(conversion.lines.Result().size(), 3u);
+  EXPECT_EQ(conversion.lines.Result()[0], "16c7, " + Repeat("8c7, ", 17) + "8c7,");
+  EXPECT_EQ(conversion.lines.Result()[0].size(), 95u);
   std::string joined;
-  for (std::size_t i = 0; i < conversion.lines.size(); ++i) {
-    const std::string& line = conversion.lines[i];
+  for (std::size_t i = 0; i < conversion.lines.Result().size(); ++i) {
+    const std::string& line = conversion.lines.Result()[i];
     EXPECT_LE(line.size(), melody::kMelodyLineWidth);
-    if (i + 1 < conversion.lines.size()) {
+    if (i + 1 < conversion.lines.Result().size()) {
       EXPECT_TRUE(line.back() == ' ' || line.back() == ',') << line;
     }
     joined += line;
   }
   EXPECT_EQ(joined, "16c7, " + Repeat("8c7, ", 48));
-  EXPECT_EQ(SoundedPitches(conversion.lines).size(), 49u) << "no token is cut by a line break";
+  EXPECT_EQ(SoundedPitches(conversion.lines.Result()).size(), 49u) << "no token is cut by a line break";
 }
 
 TEST(RtttlConversion, RhythmOfMoreThanAThousandTokensIsRefused) {
   const std::vector<int> notes(1000, 60);
   const auto full = RhythmToRtttl({Repeat("1*16 ", 1000)}, notes);
-  EXPECT_EQ(full.message, "");
+  EXPECT_EQ(RefusalOf(full.lines), "");
   EXPECT_EQ(full.melodySlots.size(), 1000u);
-  EXPECT_EQ(SoundedPitches(full.lines).size(), 1000u);
+  EXPECT_EQ(SoundedPitches(full.lines.Result()).size(), 1000u);
 
   const auto over = RhythmToRtttl({Repeat("1*16 ", 999), "1p*16 1p*16 "}, notes);
-  EXPECT_EQ(over.message, melody::kRhythmTooLongMessage);
-  EXPECT_TRUE(over.lines.empty());
+  EXPECT_EQ(RefusalOf(over.lines), melody::kRhythmTooLongMessage);
+  EXPECT_TRUE(over.lines.Refused());
   EXPECT_TRUE(over.melodySlots.empty());
 }
 
@@ -190,12 +197,12 @@ TEST(RtttlConversion, WritesOnlyLengthsAndFactorsTheCompilerTakes) {
   for (const auto& [rhythm, written] : cases) {
     const auto conversion = RhythmToRtttl({rhythm}, {60, 62});
     if (written.empty()) {
-      EXPECT_EQ(conversion.message, melody::kInvalidLengthMessage) << rhythm;
-      EXPECT_TRUE(conversion.lines.empty()) << rhythm;
+      EXPECT_EQ(RefusalOf(conversion.lines), melody::kInvalidLengthMessage) << rhythm;
+      EXPECT_TRUE(conversion.lines.Refused()) << rhythm;
       continue;
     }
-    EXPECT_EQ(conversion.message, "") << rhythm;
-    EXPECT_EQ(conversion.lines, Lines{written}) << rhythm;
-    EXPECT_NO_THROW(melody::MelodyEvents(conversion.lines, 1, 100)) << rhythm;
+    EXPECT_EQ(RefusalOf(conversion.lines), "") << rhythm;
+    EXPECT_EQ(conversion.lines.Result(), Lines{written}) << rhythm;
+    EXPECT_NO_THROW(melody::MelodyEvents(conversion.lines.Result(), 1, 100)) << rhythm;
   }
 }

@@ -104,11 +104,11 @@ TEST(MidiGenProperties, DefaultsAndClamping) {
   gen.SetChannel(256 + 9);
   EXPECT_EQ(gen.Channel(), mgCh10);
 
-  EXPECT_EQ(kInstrumentNames.size(), 175u);
-  EXPECT_EQ(kInstrumentNames[mgAccordion], "mgAccordion");
-  EXPECT_EQ(kInstrumentNames[mgGunshot], "mgGunshot");
+  EXPECT_EQ(kMidiGenInstrumentNames.size(), 175u);
+  EXPECT_EQ(kMidiGenInstrumentNames[mgAccordion], "mgAccordion");
+  EXPECT_EQ(kMidiGenInstrumentNames[mgGunshot], "mgGunshot");
   EXPECT_EQ(mgGunshot, 127);
-  EXPECT_EQ(kInstrumentNames[128], "mgAcousticBassDrum");
+  EXPECT_EQ(kMidiGenInstrumentNames[128], "mgAcousticBassDrum");
 }
 
 TEST(MidiGenLifecycle, OnePassFromOpenToClose) {

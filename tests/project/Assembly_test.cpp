@@ -24,7 +24,7 @@ protected:
     melody.melodyLines = {"4c6, 8p, 8e6, "};
     Save("ch1v1m.mid", melody);
     PartRecord chords;
-    chords.kind = PartKind::Accords;
+    chords.kind = PartKind::Accompaniment;
     chords.family = 3;
     chords.channel = 2;
     chords.volume = 90;

@@ -46,13 +46,13 @@ TEST(PartRecord, MelodyRecordIsWrittenWithCrLfAndReadBack) {
 
 TEST(PartRecord, AccompanimentRecordKeepsTheChordTextWhole) {
   PartRecord record;
-  record.kind = PartKind::Accords;
+  record.kind = PartKind::Accompaniment;
   record.channel = 2;
   record.chordLines = {"4(Am),4(C),", "4(G),4(E),"};
   const std::string bytes = FormatPartRecord(record);
   EXPECT_EQ(bytes, "accords\r\n0 0 2 1 50 100\r\n4(Am),4(C),\r\n4(G),4(E),\r\n");
   const PartRecord back = ParsePartRecord(bytes, "ch2v1a.txt");
-  EXPECT_EQ(back.kind, PartKind::Accords);
+  EXPECT_EQ(back.kind, PartKind::Accompaniment);
   EXPECT_EQ(back.chordLines, record.chordLines);
   // Records with LF line ends load too.
   EXPECT_EQ(ParsePartRecord("accords\n0 0 2 1 50 100\n4(Am),\n", "x").chordLines,
@@ -76,14 +76,14 @@ TEST(PartRecord, ReadAsAKindTheFirstLineDecidesFirst) {
   const std::vector<Case> cases = {
       // The other kind is told however bad the rest of the record is.
       {"accords\r\nx\r\n", PartKind::Melody, "other kind"},
-      {"melody\r\n0 0 99 1 50 100\r\n", PartKind::Accords, "other kind"},
+      {"melody\r\n0 0 99 1 50 100\r\n", PartKind::Accompaniment, "other kind"},
       // Any other first line is read as the expected kind.
       {"melody\r\n0 0 1 1 50 100\r\n0\r\n1\r\n8c6, \r\n", PartKind::Melody, "8c6, "},
       {"whatever\r\n0 0 1 1 50 100\r\n0\r\n1\r\n8c6, \r\n", PartKind::Melody, "8c6, "},
-      {"accords\r\n0 0 1 1 50 100\r\n4(Am),\r\n", PartKind::Accords, "4(Am),"},
-      {"whatever\r\n0 0 1 1 50 100\r\n4(Am),\r\n", PartKind::Accords, "4(Am),"},
-      {"Melody\r\n0 0 1 1 50 100\r\n4(Am),\r\n", PartKind::Accords, "4(Am),"},
-      {"whatever\r\n0 0 x 1 50 100\r\n", PartKind::Accords, "Файл x.txt, строка 2: \"x\" не число"},
+      {"accords\r\n0 0 1 1 50 100\r\n4(Am),\r\n", PartKind::Accompaniment, "4(Am),"},
+      {"whatever\r\n0 0 1 1 50 100\r\n4(Am),\r\n", PartKind::Accompaniment, "4(Am),"},
+      {"Melody\r\n0 0 1 1 50 100\r\n4(Am),\r\n", PartKind::Accompaniment, "4(Am),"},
+      {"whatever\r\n0 0 x 1 50 100\r\n", PartKind::Accompaniment, "Файл x.txt, строка 2: \"x\" не число"},
   };
   for (const Case& c : cases) {
     std::string result;

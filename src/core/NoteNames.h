@@ -3,15 +3,15 @@
 #include <array>
 #include <string_view>
 
-namespace arvento::melody {
+namespace arvento {
 
-// The melody-side note names by pitch class (pitch mod 12).
+// The note names of RTTTL-E by pitch class (pitch mod 12).
 inline constexpr std::array<std::string_view, 12> NoteNames = {"c",  "c#", "d",  "d#", "e",  "f",
                                                                "f#", "g",  "g#", "a",  "a#", "b"};
 
 // The pitch class of a note name in either case, "h" meaning "b"; -1 for
 // anything else (there are no flats, and E# or B# are not names).
-constexpr int NoteNameIndex(std::string_view name) {
+constexpr int PitchClass(std::string_view name) {
   if (name.empty() || name.size() > 2 || (name.size() == 2 && name[1] != '#'))
     return -1;
   char letter = name[0];
@@ -26,4 +26,4 @@ constexpr int NoteNameIndex(std::string_view name) {
   return -1;
 }
 
-} // namespace arvento::melody
+} // namespace arvento

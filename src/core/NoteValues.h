@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-namespace arvento::melody {
+namespace arvento {
 
 // The lengths as written: the denominators of whole to thirty-second notes.
 inline constexpr std::array<std::string_view, 6> NoteLengths = {"1", "2", "4", "8", "16", "32"};
@@ -28,4 +28,4 @@ constexpr long long NoteTicks(long long length, bool dotted, long long factor) {
   return t * 6 * factor;
 }
 
-} // namespace arvento::melody
+} // namespace arvento
