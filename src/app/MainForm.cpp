@@ -39,7 +39,8 @@ void SetButtonTextColour(QAbstractButton& button, const QColor& colour) {
 TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
     : QMainWindow(parent), dialogs(services.dialogs), startDirectory(services.startDirectory),
       MidiGen1(std::make_unique<player::TMidiGen>(services.midiOutput, services.uiThread)),
-      pb1Image(768, 237, QImage::Format_RGB32), pb2Image(768, 25, QImage::Format_RGB32) {
+      pb1Picture(melody::kMelodyGridHeight, melody::kMelodyGridRows),
+      pb2Picture(melody::kPatternGridHeight, 1) {
   setupUi(this);
 
   QPalette regime = laRegime->palette();
@@ -70,10 +71,10 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
     slider->setPalette(plain);
   }
 
-  pb1->SetImage(&pb1Image);
-  pb2->SetImage(&pb2Image);
-  ClearGridImage(pb1Image, *pb1);
-  ClearGridImage(pb2Image, *pb2);
+  pb1->SetImage(&pb1Picture.Image());
+  pb2->SetImage(&pb2Picture.Image());
+  pb1Picture.Clear(palette().color(QPalette::Button));
+  pb2Picture.Clear(palette().color(QPalette::Button));
 
   mp1->Attach(services.newFilePlayer("mp1"));
   mp2->Attach(services.newFilePlayer("mp2"));
@@ -181,7 +182,7 @@ void TMainForm2::FormActivate() {
   ResetRecording();
   FillInstrumentList();
   SelectInstrument();
-  DrawEmptyGrid(kMelodyGrid);
+  DrawEmptyGrid(pb1Picture, *pb1);
   dlb1->SetDirectory(baseDir);
 }
 
@@ -211,13 +212,13 @@ void TMainForm2::bbPodbClick() {
   ShowMode(save, "Запись одиночной партии");
   MarkModeButton(bbPodb);
   bbBas->setEnabled(false);
-  DrawEmptyGrid(kMelodyGrid);
+  DrawEmptyGrid(pb1Picture, *pb1);
 }
 
 void TMainForm2::bbPereborClick() {
   ShowMode(perebor, "Запись перебора");
   MarkModeButton(bbPerebor);
-  DrawEmptyGrid(kMelodyGrid);
+  DrawEmptyGrid(pb1Picture, *pb1);
   bbSetClick();
 }
 
@@ -236,11 +237,6 @@ void TMainForm2::ResetRecording() {
 
 void TMainForm2::SetStatusText(const QString& text) {
   stbText->setText(text);
-}
-
-void TMainForm2::ClearGridImage(QImage& image, GridCanvas& canvas) {
-  image.fill(palette().color(QPalette::Button));
-  canvas.update();
 }
 
 void TMainForm2::WriteMidiFile(const std::string& fileName, bool toAuditionDir,

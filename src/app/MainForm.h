@@ -10,13 +10,13 @@
 #include "AccompanimentCompiler.h"
 #include "Assembly.h"
 #include "FormServices.h"
+#include "GridPicture.h"
 #include "KeyboardRecording.h"
 #include "PartRecord.h"
 #include "RtttlConversion.h"
 #include "SoundSettings.h"
 #include "ui_MainForm.h"
 
-#include <QImage>
 #include <QMainWindow>
 
 #include <array>
@@ -80,7 +80,6 @@ private:
   void MarkModeButton(QAbstractButton* pressed);
   bool PageVisible(const QWidget* page) const { return nbMain->currentWidget() == page; }
   void SetStatusText(const QString& text);
-  void ClearGridImage(QImage& image, GridCanvas& canvas);
   // Writes a part file into the audition or the project directory and hands
   // it to the page's player.
   void WriteMidiFile(const std::string& fileName, bool toAuditionDir, const std::vector<std::uint8_t>& bytes);
@@ -94,8 +93,8 @@ private:
   QLabel* stbSound;
   bool activated = false;
 
-  QImage pb1Image;
-  QImage pb2Image;
+  GridPicture pb1Picture;
+  GridPicture pb2Picture;
 
   std::filesystem::path baseDir;
   std::filesystem::path projectDir;
@@ -179,11 +178,6 @@ public:
   int OctaveOffset() const { return octaveOffset; }
 
 private:
-  // The target of the shared grid routines: the melody grid pb1 or the
-  // pattern grid pb2 of the parts page.
-  static constexpr int kMelodyGrid = 1;
-  static constexpr int kPatternGrid = 2;
-
   void ConnectGridPage();
 
   void buRecCardKeyPress(int charCode);
@@ -192,17 +186,11 @@ private:
   void buPodborClick();
   void buNewRecClick();
 
-  // Shared by both grids: the row drawing, the empty grid, and the drawing
-  // and erasing by the pointer (the right-button row copy is pb1's own).
-  void DrawGridRow(int y, int target);
-  void DrawEmptyGrid(int target);
-  void GridMouseDown(Qt::MouseButtons held, int x, int y);
-  void GridMouseMove(int target, int x);
-  void GridMouseUp(int target, int x, int y);
+  // Draws a grid empty in the metre of rb6, which from then on is the
+  // geometry of both grids.
+  void DrawEmptyGrid(GridPicture& picture, GridCanvas& view);
   // Toggles gridEraseMode and captions the grid's erase button.
   void ToggleGridEraseMode(QAbstractButton& button);
-  QImage& GridImage(int target) { return target == kPatternGrid ? pb2Image : pb1Image; }
-  GridCanvas& GridView(int target) { return target == kPatternGrid ? *pb2 : *pb1; }
 
   void bbSetkaClick();
   void bbDrawEraseClick();
@@ -212,7 +200,6 @@ private:
   void pb1MouseDown(Qt::MouseButtons held, int x, int y);
   void pb1MouseMove(int x);
   void pb1MouseUp(Qt::MouseButton button, int x, int y);
-  void CopyRowAbove(int y);
 
   void bbProbaClick();
   // Reads pb2 when the parts page is in front, else pb1, into RTTTL-E in re2
@@ -227,16 +214,11 @@ private:
   void ShiftOctave(int octaves);
 
   int lastNote = 0;
-  int gridCellWidth = 24;
-  int gridColumns = 32;
-  int gridBarCells = 8;
-  bool gridDragging = false;
+  // The geometry of the grid drawn last, in which both grids are drawn on
+  // and read.
+  melody::GridGeometry gridGeometry = melody::kFourFourGrid;
+  // One erase mode for both grids.
   bool gridEraseMode = false;
-  int gridPressX = 0;
-  int gridReleaseX = 0;
-  int gridRowLineY = 15;
-  // Where the trail of a drag continues from.
-  QPoint gridPenPos;
   // Whether the status bar shows why the last octave shift was refused.
   bool octaveRefusalShown = false;
 

@@ -46,7 +46,7 @@ void TMainForm2::ConnectPartsPage() {
 }
 
 void TMainForm2::bbSetClick() {
-  DrawEmptyGrid(kPatternGrid);
+  DrawEmptyGrid(pb2Picture, *pb2);
 }
 
 void TMainForm2::bbDellinClick() {
@@ -54,17 +54,19 @@ void TMainForm2::bbDellinClick() {
 }
 
 void TMainForm2::pb2MouseDown(Qt::MouseButtons held, int x, int y) {
-  GridMouseDown(held, x, y);
+  pb2Picture.Press(held, x, y, gridEraseMode);
 }
 
 void TMainForm2::pb2MouseMove(int x) {
-  GridMouseMove(kPatternGrid, x);
+  pb2Picture.Move(x);
+  pb2->update();
 }
 
 // Whatever the button: in draw mode a release ends only a drag that an
 // accepted press began, in erase mode every release erases.
 void TMainForm2::pb2MouseUp(int x, int y) {
-  GridMouseUp(kPatternGrid, x, y);
+  pb2Picture.Release(x, y, gridGeometry.cellWidth, gridEraseMode);
+  pb2->update();
 }
 
 void TMainForm2::bbAccpClick() {
@@ -135,7 +137,8 @@ int TMainForm2::PatternBarCells() const {
 std::vector<std::string> TMainForm2::CollectPatternRuns() const {
   const int rowLineY = melody::RowLineY(1);
   return melody::CollectPatternRuns(
-      gridColumns, [this, rowLineY](int x) { return GridSampleAt(pb2Image, x, rowLineY); }, gridCellWidth);
+      gridGeometry.columns, [this, rowLineY](int x) { return pb2Picture.SampleAt(x, rowLineY); },
+      gridGeometry.cellWidth);
 }
 
 void TMainForm2::GeneratePatternPart(int mode) {
