@@ -9,8 +9,6 @@
 #include "PartFile.h"
 #include "ProjectNames.h"
 
-#include <QScopeGuard>
-
 namespace fs = std::filesystem;
 
 namespace arvento::app {
@@ -41,7 +39,7 @@ void TMainForm2::bbDragonClick() {
   if (projectName.empty())
     OpenDefaultProject();
   autoPlay = true;
-  CompileAccompaniment(true);
+  CompileAccompaniment(ChordSource::Pane, true, PageInFrontTarget(true));
 }
 
 void TMainForm2::bbSaveAccordCHClick() {
@@ -51,7 +49,7 @@ void TMainForm2::bbSaveAccordCHClick() {
     autoPlay = false;
     WritePartRecord(project::PartKind::Accords, cbChan->currentText().toInt(),
                     cbVoice->currentText().toInt());
-    CompileAccompaniment(false);
+    CompileAccompaniment(ChordSource::Pane, false, PageInFrontTarget(false));
   }
   UpdateFileLists();
 }
@@ -148,24 +146,22 @@ chords::AccompanimentSettings TMainForm2::CurrentAccompanimentSettings() const {
   return settings;
 }
 
-void TMainForm2::CompileAccompaniment(bool toAuditionDir) {
-  // The writer ends a base chord request; a compile that fails before the
-  // writing ends it too, or every later compile would take the base chord.
-  const auto endBaseChordRequest = qScopeGuard([this] { partsPlayRequest = false; });
-  QPlainTextEdit& target = PageVisible(perebor) ? *reAcc2 : *reAcc;
+void TMainForm2::CompileAccompaniment(ChordSource source, bool toAuditionDir, PlayTarget target) {
+  QPlainTextEdit& pane = PageVisible(perebor) ? *reAcc2 : *reAcc;
   const std::vector<std::string> lines =
-      partsPlayRequest ? std::vector<std::string>{chords::BaseChordLine(edBase->text().toStdString())}
-                       : PaneLines(target);
+      source == ChordSource::BaseChord
+          ? std::vector<std::string>{chords::BaseChordLine(edBase->text().toStdString())}
+          : PaneLines(pane);
   const std::vector<std::string> reserve = PaneLines(*reAcc2);
 
   const chords::AccompanimentResult expansion =
       chords::ExpandChordLines(lines, CurrentAccompanimentSettings());
   // The cleaned lines go back where they came from, one for one; in base
   // chord mode the single line lands on the first line of the pane.
-  std::vector<std::string> shown = PaneLines(target);
+  std::vector<std::string> shown = PaneLines(pane);
   shown.resize(std::max(shown.size(), expansion.cleanedLines.size()));
   std::copy(expansion.cleanedLines.begin(), expansion.cleanedLines.end(), shown.begin());
-  ReplacePaneLines(target, shown);
+  ReplacePaneLines(pane, shown);
   // The reserve keeps its first line; an empty reserve stays empty, so that
   // the base chord never lands in it.
   std::vector<std::string> restored = PaneLines(*reAcc2);
@@ -181,15 +177,15 @@ void TMainForm2::CompileAccompaniment(bool toAuditionDir) {
   ShowCompileNotices(notices);
 
   if (!toAuditionDir)
-    WriteAccompaniment(false);
-  WriteAccompaniment(true);
+    WriteAccompaniment(false, target);
+  WriteAccompaniment(true, target);
 }
 
-void TMainForm2::WriteAccompaniment(bool toAuditionDir) {
+void TMainForm2::WriteAccompaniment(bool toAuditionDir, PlayTarget target) {
   const SoundSettings sound = CurrentSoundSettings();
   const std::vector<std::string> events =
       chords::AccompanimentEvents(lbFin, CurrentAccompanimentSettings(), sound.channel, sound.volume);
-  WriteMidiFile(PartFileName(), toAuditionDir, midi::PartFileFromEvents(sound, events));
+  WriteMidiFile(PartFileName(), toAuditionDir, target, midi::PartFileFromEvents(sound, events));
 }
 
 void TMainForm2::ShowCompileNotices(const std::vector<std::string>& notices) {

@@ -239,7 +239,15 @@ void TMainForm2::SetStatusText(const QString& text) {
   stbText->setText(text);
 }
 
-void TMainForm2::WriteMidiFile(const std::string& fileName, bool toAuditionDir,
+TMainForm2::PlayTarget TMainForm2::PageInFrontTarget(bool play) const {
+  if (PageVisible(perebor) && !partsTestRequest)
+    return PlayTarget::None;
+  if (PageVisible(work))
+    return play ? PlayTarget::PlayInMp1 : PlayTarget::OpenInMp1;
+  return play ? PlayTarget::PlayInMp2 : PlayTarget::OpenInMp2;
+}
+
+void TMainForm2::WriteMidiFile(const std::string& fileName, bool toAuditionDir, PlayTarget target,
                                const std::vector<std::uint8_t>& bytes) {
   // A player holding the file would keep the old one playing.
   for (MediaPlayerBar* player : {mp1, mp2}) {
@@ -253,20 +261,14 @@ void TMainForm2::WriteMidiFile(const std::string& fileName, bool toAuditionDir,
   const fs::path path = (toAuditionDir ? auditionDir : projectDir) / fileName;
   project::WriteFileAtomically(path, std::span(bytes));
 
-  if (PageVisible(perebor) && !partsTestRequest && !partsPlayRequest)
+  if (target == PlayTarget::None)
     return;
-  if (PageVisible(work) || partsPlayRequest) {
-    mp1->SetFileName(path.string());
-    mp1->Open();
-    if (autoPlay || partsPlayRequest)
-      mp1->Play();
-    partsPlayRequest = false;
-  } else {
-    mp2->SetFileName(path.string());
-    mp2->Open();
-    if (autoPlay)
-      mp2->Play();
-  }
+  const bool inMp1 = target == PlayTarget::OpenInMp1 || target == PlayTarget::PlayInMp1;
+  MediaPlayerBar& player = inMp1 ? *mp1 : *mp2;
+  player.SetFileName(path.string());
+  player.Open();
+  if (target == PlayTarget::PlayInMp1 || target == PlayTarget::PlayInMp2)
+    player.Play();
 }
 
 void TMainForm2::PlayerButtonClick(MediaPlayerBar& player, MediaPlayerBar::Button button) {

@@ -80,9 +80,18 @@ private:
   void MarkModeButton(QAbstractButton* pressed);
   bool PageVisible(const QWidget* page) const { return nbMain->currentWidget() == page; }
   void SetStatusText(const QString& text);
-  // Writes a part file into the audition or the project directory and hands
-  // it to the page's player.
-  void WriteMidiFile(const std::string& fileName, bool toAuditionDir, const std::vector<std::uint8_t>& bytes);
+  // Where a written part file goes: into no player, or into the melody
+  // page's player mp1 or the player mp2 of the other pages, opened only or
+  // also played.
+  enum class PlayTarget { None, OpenInMp1, PlayInMp1, OpenInMp2, PlayInMp2 };
+  // The target of a compile on the page in front: the melody page has mp1,
+  // the others mp2; the parts page keeps its files out of the players unless
+  // its drawn figure is being tested.
+  PlayTarget PageInFrontTarget(bool play) const;
+  // Writes a part file into the audition or the project directory; the page
+  // players let go of their files first, and the target gets the new one.
+  void WriteMidiFile(const std::string& fileName, bool toAuditionDir, PlayTarget target,
+                     const std::vector<std::uint8_t>& bytes);
   void PlayerButtonClick(MediaPlayerBar& player, MediaPlayerBar::Button button);
 
   Dialogs& dialogs;
@@ -101,9 +110,12 @@ private:
   std::filesystem::path auditionDir;
   std::string projectName;  // empty while no project is open; else the assembled file's name
   std::string projectTitle; // the project name as entered
+  // Whether the last compile played its file rather than saved it; a chord
+  // record read afterwards plays as well.
   bool autoPlay = false;
+  // Set by the test of the parts page's drawn figure until a part is made
+  // from it: meanwhile the page's plays go to mp2.
   bool partsTestRequest = false;
-  bool partsPlayRequest = false;
   char assemblyRole = 'm';
   std::array<QSlider*, 16> channelSliders{};
   bool recordMode = false;
@@ -164,7 +176,7 @@ private:
   void bbSaveSingleClick();
   void bbReadClick();
   void flb2Click();
-  void CompileMelody(bool toAuditionDir);
+  void CompileMelody(bool toAuditionDir, PlayTarget target);
 
   // ==== Grid page "save": keyboard recording (Keyboard.cpp), melody grid
   // (GridPage.cpp), conversion, fragments and octaves (MelodyFragments.cpp) ====
@@ -248,12 +260,14 @@ private:
   void rbFnoClick();
   void rbGuitarClick();
   chords::AccompanimentSettings CurrentAccompanimentSettings() const;
-  // Compiles the chord pane (the reserve reAcc2 on the parts page, the base
-  // chord in base chord mode) into the part file: the audition copy only,
-  // or with toAuditionDir clear the project file first.
-  void CompileAccompaniment(bool toAuditionDir);
+  // What an accompaniment compile reads: the chord pane (the reserve reAcc2
+  // on the parts page) or the base chord of the parts page.
+  enum class ChordSource { Pane, BaseChord };
+  // Compiles the chords into the part file: the audition copy only, or with
+  // toAuditionDir clear the project file first.
+  void CompileAccompaniment(ChordSource source, bool toAuditionDir, PlayTarget target);
   // Turns lbFin into the part file and writes it.
-  void WriteAccompaniment(bool toAuditionDir);
+  void WriteAccompaniment(bool toAuditionDir, PlayTarget target);
   // Tells in the status bar what a chord compile has to say: the chord items
   // it skipped and why, and the symbols that seem to use a flat.
   void ShowCompileNotices(const std::vector<std::string>& notices);

@@ -88,8 +88,8 @@ void TMainForm2::bbShowClick() {
   // Like every compile, the base chord needs an open project for its file.
   if (projectName.empty())
     OpenDefaultProject();
-  partsPlayRequest = true;
-  CompileAccompaniment(true);
+  // The base chord plays on the melody page's player.
+  CompileAccompaniment(ChordSource::BaseChord, true, PlayTarget::PlayInMp1);
 }
 
 void TMainForm2::rbBasClick() {
