@@ -29,8 +29,8 @@ void TMainForm2::ConnectChordPage() {
   OnClick(bbRestore, &TMainForm2::bbRestoreClick);
   OnClick(bbOctp, &TMainForm2::bbOctpClick);
   OnClick(bboctm, &TMainForm2::bboctmClick);
-  connect(flb1, &QListWidget::itemClicked, this, [this] { Run([this] { flb1Click(); }); });
-  connect(flb1, &QListWidget::itemDoubleClicked, this, [this] { Run([this] { bbReadAClick(); }); });
+  OnItemClicked(flb1, &TMainForm2::flb1Click);
+  OnItemDoubleClicked(flb1, &TMainForm2::bbReadAClick);
   OnSelected(rbFno, &TMainForm2::rbFnoClick);
   OnSelected(rbGuitar, &TMainForm2::rbGuitarClick);
 }

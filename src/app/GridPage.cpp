@@ -23,14 +23,8 @@ void TMainForm2::ConnectGridPage() {
   OnClick(bbDrawErase, &TMainForm2::bbDrawEraseClick);
   // A metre button acts when it becomes selected, by the user or by the
   // parts page's metre button.
-  connect(rb8, &QAbstractButton::toggled, this, [this](bool on) {
-    if (on)
-      Run([this] { rb8Click(); });
-  });
-  connect(rb6, &QAbstractButton::toggled, this, [this](bool on) {
-    if (on)
-      Run([this] { rb6Click(); });
-  });
+  OnSelected(rb8, &TMainForm2::rb8Click);
+  OnSelected(rb6, &TMainForm2::rb6Click);
   connect(cb1, &QComboBox::currentTextChanged, this, [this] { Run([this] { cb1Change(); }); });
   connect(pb1, &GridCanvas::pressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons held, Qt::KeyboardModifiers, int x, int y) {

@@ -161,12 +161,20 @@ void TMainForm2::OnSelected(QAbstractButton* button, void (TMainForm2::*handler)
   });
 }
 
+void TMainForm2::OnItemClicked(QListWidget* list, void (TMainForm2::*handler)()) {
+  connect(list, &QListWidget::itemClicked, this, [this, handler] { Run([&] { (this->*handler)(); }); });
+}
+
+void TMainForm2::OnItemDoubleClicked(QListWidget* list, void (TMainForm2::*handler)()) {
+  connect(list, &QListWidget::itemDoubleClicked, this, [this, handler] { Run([&] { (this->*handler)(); }); });
+}
+
 void TMainForm2::FormActivate() {
   for (std::size_t k = 0; k < channelSliders.size(); ++k)
     channelSliders[k] = nbMain->findChild<QSlider*>(QString("sbc%1").arg(k + 1));
   nbMain->setCurrentWidget(acc);
   MarkModeButton(bbAccords);
-  partMode = 0;
+  partMode = generators::PartMode::BassOrPicking;
   move(x(), screen()->availableGeometry().top());
   accOctaveShift = 2;
   projectName.clear();

@@ -13,6 +13,7 @@
 #include "GridPicture.h"
 #include "KeyboardRecording.h"
 #include "PartRecord.h"
+#include "PatternGenerator.h"
 #include "RtttlConversion.h"
 #include "SoundSettings.h"
 #include "ui_MainForm.h"
@@ -44,8 +45,20 @@ public:
   explicit TMainForm2(const FormServices& services, QWidget* parent = nullptr);
   ~TMainForm2() override;
 
+  // What the window keeps beside its controls, for checks from outside.
   // The live note player as the settings left it.
   const player::TMidiGen& LivePlayer() const { return *MidiGen1; }
+  // The grid page: the rhythm pane, the fragment buffer and the recording.
+  const std::vector<std::string>& RhythmText() const { return re1; }
+  const std::vector<std::string>& RhythmBuffer() const { return re11; }
+  const std::vector<std::string>& MelodyBuffer() const { return re22; }
+  const melody::KeyboardRecording& Recording() const { return keyboardRecording; }
+  int OctaveOffset() const { return octaveOffset; }
+  // The chord page: the expanded chords of the last compile and its settings.
+  const std::vector<std::string>& ExpandedChords() const { return lbFin; }
+  int AccompanimentOctaveShift() const { return accOctaveShift; }
+  bool PickingStyleIsPiano() const { return rbFno2; }
+  bool PickingStyleIsGuitar() const { return rbGuitar2; }
 
 protected:
   // Runs FormActivate once, when the window is first shown. Window managers
@@ -64,6 +77,8 @@ private:
   // A radio button's handler runs when the button becomes selected, by the
   // mouse, the arrow keys or the program; a click on the selected one does nothing.
   void OnSelected(QAbstractButton* button, void (TMainForm2::*handler)());
+  void OnItemClicked(QListWidget* list, void (TMainForm2::*handler)());
+  void OnItemDoubleClicked(QListWidget* list, void (TMainForm2::*handler)());
 
   void FormActivate();
   void bbMelodClick();
@@ -116,11 +131,12 @@ private:
   // Set by the test of the parts page's drawn figure until a part is made
   // from it: meanwhile the page's plays go to mp2.
   bool partsTestRequest = false;
-  char assemblyRole = 'm';
+  // The kind of the last part assembled, whose file the assembly page names.
+  project::PartKind assemblyRole = project::PartKind::Melody;
   std::array<QSlider*, 16> channelSliders{};
   bool recordMode = false;
   int accOctaveShift = 2;
-  int partMode = 0;
+  generators::PartMode partMode = generators::PartMode::BassOrPicking;
   int octaveOffset = -12;
   bool recordingOn = false;
   bool noteSounding = false;
@@ -181,15 +197,6 @@ private:
   // ==== Grid page "save": keyboard recording (Keyboard.cpp), melody grid
   // (GridPage.cpp), conversion, fragments and octaves (MelodyFragments.cpp) ====
 
-public:
-  // What the grid page keeps beside its controls, for checks from outside.
-  const std::vector<std::string>& RhythmText() const { return re1; }
-  const std::vector<std::string>& RhythmBuffer() const { return re11; }
-  const std::vector<std::string>& MelodyBuffer() const { return re22; }
-  const melody::KeyboardRecording& Recording() const { return keyboardRecording; }
-  int OctaveOffset() const { return octaveOffset; }
-
-private:
   void ConnectGridPage();
 
   void buRecCardKeyPress(int charCode);
@@ -236,14 +243,6 @@ private:
 
   // ==== Chord page "acc" (ChordPage.cpp) ====
 
-public:
-  // What the chord page keeps beside its controls, for checks from outside.
-  const std::vector<std::string>& ExpandedChords() const { return lbFin; }
-  int AccompanimentOctaveShift() const { return accOctaveShift; }
-  bool PickingStyleIsPiano() const { return rbFno2; }
-  bool PickingStyleIsGuitar() const { return rbGuitar2; }
-
-private:
   void ConnectChordPage();
   void bbDragonClick();
   void bbSaveAccordCHClick();
@@ -313,7 +312,7 @@ private:
   // The run keys of the pattern grid's row and its end-of-row mark.
   std::vector<std::string> CollectPatternRuns() const;
   // The figure in the first line of re2 over every chord of reAcc2, into re2.
-  void GeneratePatternPart(int mode);
+  void GeneratePatternPart(generators::PartMode mode);
   // The chords of reAcc2 re-struck in the drawn rhythm, into reAcc.
   void GenerateRhythm();
 };

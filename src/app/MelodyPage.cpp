@@ -18,8 +18,8 @@ void TMainForm2::ConnectMelodyPage() {
   OnClick(bbProigr, &TMainForm2::buPlayClick);
   OnClick(bbSaveSingle, &TMainForm2::bbSaveSingleClick);
   OnClick(bbRead, &TMainForm2::bbReadClick);
-  connect(flb2, &QListWidget::itemClicked, this, [this] { Run([this] { flb2Click(); }); });
-  connect(flb2, &QListWidget::itemDoubleClicked, this, [this] { Run([this] { bbReadClick(); }); });
+  OnItemClicked(flb2, &TMainForm2::flb2Click);
+  OnItemDoubleClicked(flb2, &TMainForm2::bbReadClick);
 }
 
 void TMainForm2::buPlayClick() {

@@ -93,11 +93,11 @@ void TMainForm2::bbShowClick() {
 }
 
 void TMainForm2::rbBasClick() {
-  partMode = static_cast<int>(generators::PartMode::BassOrPicking);
+  partMode = generators::PartMode::BassOrPicking;
 }
 
 void TMainForm2::rbDrumsClick() {
-  partMode = static_cast<int>(generators::PartMode::Drums);
+  partMode = generators::PartMode::Drums;
 }
 
 void TMainForm2::rbRitmClick() {
@@ -141,11 +141,11 @@ std::vector<std::string> TMainForm2::CollectPatternRuns() const {
       gridGeometry.cellWidth);
 }
 
-void TMainForm2::GeneratePatternPart(int mode) {
+void TMainForm2::GeneratePatternPart(generators::PartMode mode) {
   const std::vector<std::string> melody = PaneLines(*re2);
-  const generators::GeneratorResult result = generators::GeneratePatternPart(
-      PaneLines(*reAcc2), melody.empty() ? std::string() : melody.front(),
-      static_cast<generators::PartMode>(mode), PatternBarCells(), cb12->currentText().toStdString());
+  const generators::GeneratorResult result =
+      generators::GeneratePatternPart(PaneLines(*reAcc2), melody.empty() ? std::string() : melody.front(),
+                                      mode, PatternBarCells(), cb12->currentText().toStdString());
   if (result.refused) {
     dialogs.Inform(QString::fromStdString(result.message));
     return;
