@@ -6,8 +6,9 @@
 
 #include "AccompanimentCompiler.h"
 #include "PaneText.h"
-#include "PartFile.h"
 #include "ProjectNames.h"
+
+#include <QScopeGuard>
 
 namespace fs = std::filesystem;
 
@@ -152,10 +153,24 @@ void TMainForm2::CompileAccompaniment(ChordSource source, bool toAuditionDir, Pl
       source == ChordSource::BaseChord
           ? std::vector<std::string>{chords::BaseChordLine(edBase->text().toStdString())}
           : PaneLines(pane);
-  const std::vector<std::string> reserve = PaneLines(*reAcc2);
+  const chords::AccompanimentSettings settings = CurrentAccompanimentSettings();
+  const SoundSettings sound = CurrentSoundSettings();
+  chords::AccompanimentResult expansion;
+  std::vector<std::uint8_t> bytes;
+  {
+    // What the expansion found is shown even when its chords then fail to
+    // become events.
+    const auto showExpansion = qScopeGuard([&] { ShowExpansion(pane, lines, expansion); });
+    bytes = chords::CompileAccompaniment(lines, settings, sound, &expansion);
+  }
+  if (!toAuditionDir)
+    WriteMidiFile(PartFileName(), false, target, bytes);
+  WriteMidiFile(PartFileName(), true, target, bytes);
+}
 
-  const chords::AccompanimentResult expansion =
-      chords::ExpandChordLines(lines, CurrentAccompanimentSettings());
+void TMainForm2::ShowExpansion(QPlainTextEdit& pane, const std::vector<std::string>& lines,
+                               const chords::AccompanimentResult& expansion) {
+  const std::vector<std::string> reserve = PaneLines(*reAcc2);
   // The cleaned lines go back where they came from, one for one; in base
   // chord mode the single line lands on the first line of the pane.
   std::vector<std::string> shown = PaneLines(pane);
@@ -175,17 +190,6 @@ void TMainForm2::CompileAccompaniment(ChordSource source, bool toAuditionDir, Pl
   for (std::string& warning : chords::ChordTextWarnings(lines))
     notices.push_back(std::move(warning));
   ShowCompileNotices(notices);
-
-  if (!toAuditionDir)
-    WriteAccompaniment(false, target);
-  WriteAccompaniment(true, target);
-}
-
-void TMainForm2::WriteAccompaniment(bool toAuditionDir, PlayTarget target) {
-  const SoundSettings sound = CurrentSoundSettings();
-  const std::vector<std::string> events =
-      chords::AccompanimentEvents(lbFin, CurrentAccompanimentSettings(), sound.channel, sound.volume);
-  WriteMidiFile(PartFileName(), toAuditionDir, target, midi::PartFileFromEvents(sound, events));
 }
 
 void TMainForm2::ShowCompileNotices(const std::vector<std::string>& notices) {

@@ -265,8 +265,11 @@ private:
   // Compiles the chords into the part file: the audition copy only, or with
   // toAuditionDir clear the project file first.
   void CompileAccompaniment(ChordSource source, bool toAuditionDir, PlayTarget target);
-  // Turns lbFin into the part file and writes it.
-  void WriteAccompaniment(bool toAuditionDir, PlayTarget target);
+  // Shows what the expansion of the lines found: the cleaned lines back in
+  // the pane they came from, the reserve's first line kept, the expanded
+  // chords in lbFin and the notices in the status bar.
+  void ShowExpansion(QPlainTextEdit& pane, const std::vector<std::string>& lines,
+                     const chords::AccompanimentResult& expansion);
   // Tells in the status bar what a chord compile has to say: the chord items
   // it skipped and why, and the symbols that seem to use a flat.
   void ShowCompileNotices(const std::vector<std::string>& notices);
