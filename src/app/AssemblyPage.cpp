@@ -85,7 +85,7 @@ void TMainForm2::ShowAssembledParts(const std::vector<project::ProjectPart>& par
     }
   }
   const project::PartRecord& last = parts.back().record;
-  assemblyRole = last.kind == project::PartKind::Melody ? project::kMelodyRole : project::kAccompanimentRole;
+  assemblyRole = last.kind;
   ApplyRecordSettings(last);
 }
 

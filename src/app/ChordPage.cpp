@@ -6,7 +6,6 @@
 
 #include "AccompanimentCompiler.h"
 #include "PaneText.h"
-#include "PartFile.h"
 #include "ProjectNames.h"
 
 #include <QScopeGuard>
@@ -31,8 +30,8 @@ void TMainForm2::ConnectChordPage() {
   OnClick(bbRestore, &TMainForm2::bbRestoreClick);
   OnClick(bbOctp, &TMainForm2::bbOctpClick);
   OnClick(bboctm, &TMainForm2::bboctmClick);
-  connect(flb1, &QListWidget::itemClicked, this, [this] { Run([this] { flb1Click(); }); });
-  connect(flb1, &QListWidget::itemDoubleClicked, this, [this] { Run([this] { bbReadAClick(); }); });
+  OnItemClicked(flb1, &TMainForm2::flb1Click);
+  OnItemDoubleClicked(flb1, &TMainForm2::bbReadAClick);
   OnSelected(rbFno, &TMainForm2::rbFnoClick);
   OnSelected(rbGuitar, &TMainForm2::rbGuitarClick);
 }
@@ -41,7 +40,7 @@ void TMainForm2::bbDragonClick() {
   if (projectName.empty())
     OpenDefaultProject();
   autoPlay = true;
-  CompileAccompaniment(true);
+  CompileAccompaniment(ChordSource::Pane, true, PageInFrontTarget(true));
 }
 
 void TMainForm2::bbSaveAccordCHClick() {
@@ -51,7 +50,7 @@ void TMainForm2::bbSaveAccordCHClick() {
     autoPlay = false;
     WritePartRecord(project::PartKind::Accompaniment, cbChan->currentText().toInt(),
                     cbVoice->currentText().toInt());
-    CompileAccompaniment(false);
+    CompileAccompaniment(ChordSource::Pane, false, PageInFrontTarget(false));
   }
   UpdateFileLists();
 }
@@ -148,24 +147,36 @@ chords::AccompanimentSettings TMainForm2::CurrentAccompanimentSettings() const {
   return settings;
 }
 
-void TMainForm2::CompileAccompaniment(bool toAuditionDir) {
-  // The writer ends a base chord request; a compile that fails before the
-  // writing ends it too, or every later compile would take the base chord.
-  const auto endBaseChordRequest = qScopeGuard([this] { partsPlayRequest = false; });
-  QPlainTextEdit& target = PageVisible(perebor) ? *reAcc2 : *reAcc;
+void TMainForm2::CompileAccompaniment(ChordSource source, bool toAuditionDir, PlayTarget target) {
+  QPlainTextEdit& pane = PageVisible(perebor) ? *reAcc2 : *reAcc;
   const std::vector<std::string> lines =
-      partsPlayRequest ? std::vector<std::string>{chords::BaseChordLine(edBase->text().toStdString())}
-                       : PaneLines(target);
-  const std::vector<std::string> reserve = PaneLines(*reAcc2);
+      source == ChordSource::BaseChord
+          ? std::vector<std::string>{chords::BaseChordLine(edBase->text().toStdString())}
+          : PaneLines(pane);
+  const chords::AccompanimentSettings settings = CurrentAccompanimentSettings();
+  const SoundSettings sound = CurrentSoundSettings();
+  chords::AccompanimentResult expansion;
+  std::vector<std::uint8_t> bytes;
+  {
+    // What the expansion found is shown even when its chords then fail to
+    // become events.
+    const auto showExpansion = qScopeGuard([&] { ShowExpansion(pane, lines, expansion); });
+    bytes = chords::CompileAccompaniment(lines, settings, sound, &expansion);
+  }
+  if (!toAuditionDir)
+    WriteMidiFile(PartFileName(), false, target, bytes);
+  WriteMidiFile(PartFileName(), true, target, bytes);
+}
 
-  const chords::AccompanimentResult expansion =
-      chords::ExpandChordLines(lines, CurrentAccompanimentSettings());
+void TMainForm2::ShowExpansion(QPlainTextEdit& pane, const std::vector<std::string>& lines,
+                               const chords::AccompanimentResult& expansion) {
+  const std::vector<std::string> reserve = PaneLines(*reAcc2);
   // The cleaned lines go back where they came from, one for one; in base
   // chord mode the single line lands on the first line of the pane.
-  std::vector<std::string> shown = PaneLines(target);
+  std::vector<std::string> shown = PaneLines(pane);
   shown.resize(std::max(shown.size(), expansion.cleanedLines.size()));
   std::copy(expansion.cleanedLines.begin(), expansion.cleanedLines.end(), shown.begin());
-  ReplacePaneLines(target, shown);
+  ReplacePaneLines(pane, shown);
   // The reserve keeps its first line; an empty reserve stays empty, so that
   // the base chord never lands in it.
   std::vector<std::string> restored = PaneLines(*reAcc2);
@@ -179,17 +190,6 @@ void TMainForm2::CompileAccompaniment(bool toAuditionDir) {
   for (std::string& warning : chords::ChordTextWarnings(lines))
     notices.push_back(std::move(warning));
   ShowCompileNotices(notices);
-
-  if (!toAuditionDir)
-    WriteAccompaniment(false);
-  WriteAccompaniment(true);
-}
-
-void TMainForm2::WriteAccompaniment(bool toAuditionDir) {
-  const SoundSettings sound = CurrentSoundSettings();
-  const std::vector<std::string> events =
-      chords::AccompanimentEvents(lbFin, CurrentAccompanimentSettings(), sound.channel, sound.volume);
-  WriteMidiFile(PartFileName(), toAuditionDir, midi::PartFileFromEvents(sound, events));
 }
 
 void TMainForm2::ShowCompileNotices(const std::vector<std::string>& notices) {

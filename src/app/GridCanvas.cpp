@@ -47,11 +47,4 @@ void GridCanvas::mouseReleaseEvent(QMouseEvent* event) {
   emit released(event->button(), event->buttons(), event->modifiers(), p.x(), p.y());
 }
 
-melody::Sample GridSampleAt(const QImage& image, int x, int y) {
-  if (!image.valid(x, y))
-    return melody::Sample::Other;
-  const QRgb pixel = image.pixel(x, y);
-  return melody::SampleOfColour(qRed(pixel), qGreen(pixel), qBlue(pixel));
-}
-
 } // namespace arvento::app

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "GridRuns.h"
-
 #include <QImage>
 #include <QWidget>
 
@@ -36,9 +34,5 @@ protected:
 private:
   const QImage* image_ = nullptr;
 };
-
-// The reading of a grid picture at one point: red, silver or anything else.
-// Outside the image there is no pixel to read.
-melody::Sample GridSampleAt(const QImage& image, int x, int y);
 
 } // namespace arvento::app

@@ -39,7 +39,8 @@ void SetButtonTextColour(QAbstractButton& button, const QColor& colour) {
 TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
     : QMainWindow(parent), dialogs(services.dialogs), startDirectory(services.startDirectory),
       MidiGen1(std::make_unique<player::TMidiGen>(services.midiOutput, services.uiThread)),
-      pb1Image(768, 237, QImage::Format_RGB32), pb2Image(768, 25, QImage::Format_RGB32) {
+      pb1Picture(melody::kMelodyGridHeight, melody::kMelodyGridRows),
+      pb2Picture(melody::kPatternGridHeight, 1) {
   setupUi(this);
 
   QPalette regime = laRegime->palette();
@@ -70,10 +71,10 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
     slider->setPalette(plain);
   }
 
-  pb1->SetImage(&pb1Image);
-  pb2->SetImage(&pb2Image);
-  ClearGridImage(pb1Image, *pb1);
-  ClearGridImage(pb2Image, *pb2);
+  pb1->SetImage(&pb1Picture.Image());
+  pb2->SetImage(&pb2Picture.Image());
+  pb1Picture.Clear(palette().color(QPalette::Button));
+  pb2Picture.Clear(palette().color(QPalette::Button));
 
   mp1->Attach(services.newFilePlayer("mp1"));
   mp2->Attach(services.newFilePlayer("mp2"));
@@ -160,12 +161,20 @@ void TMainForm2::OnSelected(QAbstractButton* button, void (TMainForm2::*handler)
   });
 }
 
+void TMainForm2::OnItemClicked(QListWidget* list, void (TMainForm2::*handler)()) {
+  connect(list, &QListWidget::itemClicked, this, [this, handler] { Run([&] { (this->*handler)(); }); });
+}
+
+void TMainForm2::OnItemDoubleClicked(QListWidget* list, void (TMainForm2::*handler)()) {
+  connect(list, &QListWidget::itemDoubleClicked, this, [this, handler] { Run([&] { (this->*handler)(); }); });
+}
+
 void TMainForm2::FormActivate() {
   for (std::size_t k = 0; k < channelSliders.size(); ++k)
     channelSliders[k] = nbMain->findChild<QSlider*>(QString("sbc%1").arg(k + 1));
   nbMain->setCurrentWidget(acc);
   MarkModeButton(bbAccords);
-  partMode = 0;
+  partMode = generators::PartMode::BassOrPicking;
   move(x(), screen()->availableGeometry().top());
   accOctaveShift = 2;
   projectName.clear();
@@ -181,7 +190,7 @@ void TMainForm2::FormActivate() {
   ResetRecording();
   FillInstrumentList();
   SelectInstrument();
-  DrawEmptyGrid(kMelodyGrid);
+  DrawEmptyGrid(pb1Picture, *pb1);
   dlb1->SetDirectory(baseDir);
 }
 
@@ -211,13 +220,13 @@ void TMainForm2::bbPodbClick() {
   ShowMode(save, "Запись одиночной партии");
   MarkModeButton(bbPodb);
   bbBas->setEnabled(false);
-  DrawEmptyGrid(kMelodyGrid);
+  DrawEmptyGrid(pb1Picture, *pb1);
 }
 
 void TMainForm2::bbPereborClick() {
   ShowMode(perebor, "Запись перебора");
   MarkModeButton(bbPerebor);
-  DrawEmptyGrid(kMelodyGrid);
+  DrawEmptyGrid(pb1Picture, *pb1);
   bbSetClick();
 }
 
@@ -238,12 +247,15 @@ void TMainForm2::SetStatusText(const QString& text) {
   stbText->setText(text);
 }
 
-void TMainForm2::ClearGridImage(QImage& image, GridCanvas& canvas) {
-  image.fill(palette().color(QPalette::Button));
-  canvas.update();
+TMainForm2::PlayTarget TMainForm2::PageInFrontTarget(bool play) const {
+  if (PageVisible(perebor) && !partsTestRequest)
+    return PlayTarget::None;
+  if (PageVisible(work))
+    return play ? PlayTarget::PlayInMp1 : PlayTarget::OpenInMp1;
+  return play ? PlayTarget::PlayInMp2 : PlayTarget::OpenInMp2;
 }
 
-void TMainForm2::WriteMidiFile(const std::string& fileName, bool toAuditionDir,
+void TMainForm2::WriteMidiFile(const std::string& fileName, bool toAuditionDir, PlayTarget target,
                                const std::vector<std::uint8_t>& bytes) {
   // A player holding the file would keep the old one playing.
   for (MediaPlayerBar* player : {mp1, mp2}) {
@@ -257,20 +269,14 @@ void TMainForm2::WriteMidiFile(const std::string& fileName, bool toAuditionDir,
   const fs::path path = (toAuditionDir ? auditionDir : projectDir) / fileName;
   project::WriteFileAtomically(path, std::span(bytes));
 
-  if (PageVisible(perebor) && !partsTestRequest && !partsPlayRequest)
+  if (target == PlayTarget::None)
     return;
-  if (PageVisible(work) || partsPlayRequest) {
-    mp1->SetFileName(path.string());
-    mp1->Open();
-    if (autoPlay || partsPlayRequest)
-      mp1->Play();
-    partsPlayRequest = false;
-  } else {
-    mp2->SetFileName(path.string());
-    mp2->Open();
-    if (autoPlay)
-      mp2->Play();
-  }
+  const bool inMp1 = target == PlayTarget::OpenInMp1 || target == PlayTarget::PlayInMp1;
+  MediaPlayerBar& player = inMp1 ? *mp1 : *mp2;
+  player.SetFileName(path.string());
+  player.Open();
+  if (target == PlayTarget::PlayInMp1 || target == PlayTarget::PlayInMp2)
+    player.Play();
 }
 
 void TMainForm2::PlayerButtonClick(MediaPlayerBar& player, MediaPlayerBar::Button button) {

@@ -10,13 +10,14 @@
 #include "AccompanimentCompiler.h"
 #include "Assembly.h"
 #include "FormServices.h"
+#include "GridPicture.h"
 #include "KeyboardRecording.h"
 #include "PartRecord.h"
+#include "PatternGenerator.h"
 #include "RtttlConversion.h"
 #include "SoundSettings.h"
 #include "ui_MainForm.h"
 
-#include <QImage>
 #include <QMainWindow>
 
 #include <array>
@@ -44,8 +45,20 @@ public:
   explicit TMainForm2(const FormServices& services, QWidget* parent = nullptr);
   ~TMainForm2() override;
 
+  // What the window keeps beside its controls, for checks from outside.
   // The live note player as the settings left it.
   const player::TMidiGen& LivePlayer() const { return *MidiGen1; }
+  // The grid page: the rhythm pane, the fragment buffer and the recording.
+  const std::vector<std::string>& RhythmText() const { return re1; }
+  const std::vector<std::string>& RhythmBuffer() const { return re11; }
+  const std::vector<std::string>& MelodyBuffer() const { return re22; }
+  const melody::KeyboardRecording& Recording() const { return keyboardRecording; }
+  int OctaveOffset() const { return octaveOffset; }
+  // The chord page: the expanded chords of the last compile and its settings.
+  const std::vector<std::string>& ExpandedChords() const { return lbFin; }
+  int AccompanimentOctaveShift() const { return accOctaveShift; }
+  bool PickingStyleIsPiano() const { return rbFno2; }
+  bool PickingStyleIsGuitar() const { return rbGuitar2; }
 
 protected:
   // Runs FormActivate once, when the window is first shown. Window managers
@@ -64,6 +77,8 @@ private:
   // A radio button's handler runs when the button becomes selected, by the
   // mouse, the arrow keys or the program; a click on the selected one does nothing.
   void OnSelected(QAbstractButton* button, void (TMainForm2::*handler)());
+  void OnItemClicked(QListWidget* list, void (TMainForm2::*handler)());
+  void OnItemDoubleClicked(QListWidget* list, void (TMainForm2::*handler)());
 
   void FormActivate();
   void bbMelodClick();
@@ -80,10 +95,18 @@ private:
   void MarkModeButton(QAbstractButton* pressed);
   bool PageVisible(const QWidget* page) const { return nbMain->currentWidget() == page; }
   void SetStatusText(const QString& text);
-  void ClearGridImage(QImage& image, GridCanvas& canvas);
-  // Writes a part file into the audition or the project directory and hands
-  // it to the page's player.
-  void WriteMidiFile(const std::string& fileName, bool toAuditionDir, const std::vector<std::uint8_t>& bytes);
+  // Where a written part file goes: into no player, or into the melody
+  // page's player mp1 or the player mp2 of the other pages, opened only or
+  // also played.
+  enum class PlayTarget { None, OpenInMp1, PlayInMp1, OpenInMp2, PlayInMp2 };
+  // The target of a compile on the page in front: the melody page has mp1,
+  // the others mp2; the parts page keeps its files out of the players unless
+  // its drawn figure is being tested.
+  PlayTarget PageInFrontTarget(bool play) const;
+  // Writes a part file into the audition or the project directory; the page
+  // players let go of their files first, and the target gets the new one.
+  void WriteMidiFile(const std::string& fileName, bool toAuditionDir, PlayTarget target,
+                     const std::vector<std::uint8_t>& bytes);
   void PlayerButtonClick(MediaPlayerBar& player, MediaPlayerBar::Button button);
 
   Dialogs& dialogs;
@@ -94,22 +117,26 @@ private:
   QLabel* stbSound;
   bool activated = false;
 
-  QImage pb1Image;
-  QImage pb2Image;
+  GridPicture pb1Picture;
+  GridPicture pb2Picture;
 
   std::filesystem::path baseDir;
   std::filesystem::path projectDir;
   std::filesystem::path auditionDir;
   std::string projectName;  // empty while no project is open; else the assembled file's name
   std::string projectTitle; // the project name as entered
+  // Whether the last compile played its file rather than saved it; a chord
+  // record read afterwards plays as well.
   bool autoPlay = false;
+  // Set by the test of the parts page's drawn figure until a part is made
+  // from it: meanwhile the page's plays go to mp2.
   bool partsTestRequest = false;
-  bool partsPlayRequest = false;
-  char assemblyRole = 'm';
+  // The kind of the last part assembled, whose file the assembly page names.
+  project::PartKind assemblyRole = project::PartKind::Melody;
   std::array<QSlider*, 16> channelSliders{};
   bool recordMode = false;
   int accOctaveShift = 2;
-  int partMode = 0;
+  generators::PartMode partMode = generators::PartMode::BassOrPicking;
   int octaveOffset = -12;
   bool recordingOn = false;
   bool noteSounding = false;
@@ -165,24 +192,10 @@ private:
   void bbSaveSingleClick();
   void bbReadClick();
   void flb2Click();
-  void CompileMelody(bool toAuditionDir);
+  void CompileMelody(bool toAuditionDir, PlayTarget target);
 
   // ==== Grid page "save": keyboard recording (Keyboard.cpp), melody grid
   // (GridPage.cpp), conversion, fragments and octaves (MelodyFragments.cpp) ====
-
-public:
-  // What the grid page keeps beside its controls, for checks from outside.
-  const std::vector<std::string>& RhythmText() const { return re1; }
-  const std::vector<std::string>& RhythmBuffer() const { return re11; }
-  const std::vector<std::string>& MelodyBuffer() const { return re22; }
-  const melody::KeyboardRecording& Recording() const { return keyboardRecording; }
-  int OctaveOffset() const { return octaveOffset; }
-
-private:
-  // The target of the shared grid routines: the melody grid pb1 or the
-  // pattern grid pb2 of the parts page.
-  static constexpr int kMelodyGrid = 1;
-  static constexpr int kPatternGrid = 2;
 
   void ConnectGridPage();
 
@@ -192,17 +205,11 @@ private:
   void buPodborClick();
   void buNewRecClick();
 
-  // Shared by both grids: the row drawing, the empty grid, and the drawing
-  // and erasing by the pointer (the right-button row copy is pb1's own).
-  void DrawGridRow(int y, int target);
-  void DrawEmptyGrid(int target);
-  void GridMouseDown(Qt::MouseButtons held, int x, int y);
-  void GridMouseMove(int target, int x);
-  void GridMouseUp(int target, int x, int y);
+  // Draws a grid empty in the metre of rb6, which from then on is the
+  // geometry of both grids.
+  void DrawEmptyGrid(GridPicture& picture, GridCanvas& view);
   // Toggles gridEraseMode and captions the grid's erase button.
   void ToggleGridEraseMode(QAbstractButton& button);
-  QImage& GridImage(int target) { return target == kPatternGrid ? pb2Image : pb1Image; }
-  GridCanvas& GridView(int target) { return target == kPatternGrid ? *pb2 : *pb1; }
 
   void bbSetkaClick();
   void bbDrawEraseClick();
@@ -212,7 +219,6 @@ private:
   void pb1MouseDown(Qt::MouseButtons held, int x, int y);
   void pb1MouseMove(int x);
   void pb1MouseUp(Qt::MouseButton button, int x, int y);
-  void CopyRowAbove(int y);
 
   void bbProbaClick();
   // Reads pb2 when the parts page is in front, else pb1, into RTTTL-E in re2
@@ -227,29 +233,16 @@ private:
   void ShiftOctave(int octaves);
 
   int lastNote = 0;
-  int gridCellWidth = 24;
-  int gridColumns = 32;
-  int gridBarCells = 8;
-  bool gridDragging = false;
+  // The geometry of the grid drawn last, in which both grids are drawn on
+  // and read.
+  melody::GridGeometry gridGeometry = melody::kFourFourGrid;
+  // One erase mode for both grids.
   bool gridEraseMode = false;
-  int gridPressX = 0;
-  int gridReleaseX = 0;
-  int gridRowLineY = 15;
-  // Where the trail of a drag continues from.
-  QPoint gridPenPos;
   // Whether the status bar shows why the last octave shift was refused.
   bool octaveRefusalShown = false;
 
   // ==== Chord page "acc" (ChordPage.cpp) ====
 
-public:
-  // What the chord page keeps beside its controls, for checks from outside.
-  const std::vector<std::string>& ExpandedChords() const { return lbFin; }
-  int AccompanimentOctaveShift() const { return accOctaveShift; }
-  bool PickingStyleIsPiano() const { return rbFno2; }
-  bool PickingStyleIsGuitar() const { return rbGuitar2; }
-
-private:
   void ConnectChordPage();
   void bbDragonClick();
   void bbSaveAccordCHClick();
@@ -266,12 +259,17 @@ private:
   void rbFnoClick();
   void rbGuitarClick();
   chords::AccompanimentSettings CurrentAccompanimentSettings() const;
-  // Compiles the chord pane (the reserve reAcc2 on the parts page, the base
-  // chord in base chord mode) into the part file: the audition copy only,
-  // or with toAuditionDir clear the project file first.
-  void CompileAccompaniment(bool toAuditionDir);
-  // Turns lbFin into the part file and writes it.
-  void WriteAccompaniment(bool toAuditionDir);
+  // What an accompaniment compile reads: the chord pane (the reserve reAcc2
+  // on the parts page) or the base chord of the parts page.
+  enum class ChordSource { Pane, BaseChord };
+  // Compiles the chords into the part file: the audition copy only, or with
+  // toAuditionDir clear the project file first.
+  void CompileAccompaniment(ChordSource source, bool toAuditionDir, PlayTarget target);
+  // Shows what the expansion of the lines found: the cleaned lines back in
+  // the pane they came from, the reserve's first line kept, the expanded
+  // chords in lbFin and the notices in the status bar.
+  void ShowExpansion(QPlainTextEdit& pane, const std::vector<std::string>& lines,
+                     const chords::AccompanimentResult& expansion);
   // Tells in the status bar what a chord compile has to say: the chord items
   // it skipped and why, and the symbols that seem to use a flat.
   void ShowCompileNotices(const std::vector<std::string>& notices);
@@ -317,7 +315,7 @@ private:
   // The run keys of the pattern grid's row and its end-of-row mark.
   std::vector<std::string> CollectPatternRuns() const;
   // The figure in the first line of re2 over every chord of reAcc2, into re2.
-  void GeneratePatternPart(int mode);
+  void GeneratePatternPart(generators::PartMode mode);
   // The chords of reAcc2 re-struck in the drawn rhythm, into reAcc.
   void GenerateRhythm();
 };

@@ -27,10 +27,11 @@ void TMainForm2::ConvertGrid() {
   re1.clear();
   re2->clear();
   const bool pattern = PageVisible(perebor);
-  const QImage& image = pattern ? pb2Image : pb1Image;
-  const std::vector<std::string> runList = melody::CollectRunList(
-      pattern ? 1 : melody::kMelodyGridRows, {gridColumns, gridCellWidth, gridBarCells},
-      [&image](int row, int x) { return GridSampleAt(image, x, melody::RowLineY(row)); });
+  const GridPicture& picture = pattern ? pb2Picture : pb1Picture;
+  const std::vector<std::string> runList =
+      melody::CollectRunList(pattern ? 1 : melody::kMelodyGridRows, gridGeometry, [&picture](int row, int x) {
+        return picture.SampleAt(x, melody::RowLineY(row));
+      });
   re1 = melody::RunsToRhythm(runList, cb1->currentText().toStdString());
   buPlayRTTTLClick();
   // The play compiles whatever the conversion left, an empty pane included.
@@ -56,7 +57,7 @@ void TMainForm2::bbPlayClick() {
   re2->clear();
   re1.clear();
   ResetRecording();
-  DrawEmptyGrid(kMelodyGrid);
+  DrawEmptyGrid(pb1Picture, *pb1);
 }
 
 void TMainForm2::buFromMemoryClick() {

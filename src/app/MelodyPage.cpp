@@ -18,19 +18,19 @@ void TMainForm2::ConnectMelodyPage() {
   OnClick(bbProigr, &TMainForm2::buPlayClick);
   OnClick(bbSaveSingle, &TMainForm2::bbSaveSingleClick);
   OnClick(bbRead, &TMainForm2::bbReadClick);
-  connect(flb2, &QListWidget::itemClicked, this, [this] { Run([this] { flb2Click(); }); });
-  connect(flb2, &QListWidget::itemDoubleClicked, this, [this] { Run([this] { bbReadClick(); }); });
+  OnItemClicked(flb2, &TMainForm2::flb2Click);
+  OnItemDoubleClicked(flb2, &TMainForm2::bbReadClick);
 }
 
 void TMainForm2::buPlayClick() {
   if (projectName.empty())
     OpenDefaultProject();
   autoPlay = true;
-  CompileMelody(true);
+  CompileMelody(true, PageInFrontTarget(true));
 }
 
-void TMainForm2::CompileMelody(bool toAuditionDir) {
-  WriteMidiFile(PartFileName(), toAuditionDir,
+void TMainForm2::CompileMelody(bool toAuditionDir, PlayTarget target) {
+  WriteMidiFile(PartFileName(), toAuditionDir, target,
                 melody::CompileMelody(PaneLines(*re2), CurrentSoundSettings()));
 }
 
@@ -40,7 +40,7 @@ void TMainForm2::bbSaveSingleClick() {
   } else if (ConfirmPartSave(project::kAccompanimentRole)) {
     autoPlay = false;
     WritePartRecord(project::PartKind::Melody, cbChan->currentText().toInt(), cbVoice->currentText().toInt());
-    CompileMelody(false);
+    CompileMelody(false, PageInFrontTarget(false));
   }
   UpdateFileLists();
 }

@@ -46,7 +46,7 @@ void TMainForm2::ConnectPartsPage() {
 }
 
 void TMainForm2::bbSetClick() {
-  DrawEmptyGrid(kPatternGrid);
+  DrawEmptyGrid(pb2Picture, *pb2);
 }
 
 void TMainForm2::bbDellinClick() {
@@ -54,17 +54,19 @@ void TMainForm2::bbDellinClick() {
 }
 
 void TMainForm2::pb2MouseDown(Qt::MouseButtons held, int x, int y) {
-  GridMouseDown(held, x, y);
+  pb2Picture.Press(held, x, y, gridEraseMode);
 }
 
 void TMainForm2::pb2MouseMove(int x) {
-  GridMouseMove(kPatternGrid, x);
+  pb2Picture.Move(x);
+  pb2->update();
 }
 
 // Whatever the button: in draw mode a release ends only a drag that an
 // accepted press began, in erase mode every release erases.
 void TMainForm2::pb2MouseUp(int x, int y) {
-  GridMouseUp(kPatternGrid, x, y);
+  pb2Picture.Release(x, y, gridGeometry.cellWidth, gridEraseMode);
+  pb2->update();
 }
 
 void TMainForm2::bbAccpClick() {
@@ -86,16 +88,16 @@ void TMainForm2::bbShowClick() {
   // Like every compile, the base chord needs an open project for its file.
   if (projectName.empty())
     OpenDefaultProject();
-  partsPlayRequest = true;
-  CompileAccompaniment(true);
+  // The base chord plays on the melody page's player.
+  CompileAccompaniment(ChordSource::BaseChord, true, PlayTarget::PlayInMp1);
 }
 
 void TMainForm2::rbBasClick() {
-  partMode = static_cast<int>(generators::PartMode::BassOrPicking);
+  partMode = generators::PartMode::BassOrPicking;
 }
 
 void TMainForm2::rbDrumsClick() {
-  partMode = static_cast<int>(generators::PartMode::Drums);
+  partMode = generators::PartMode::Drums;
 }
 
 void TMainForm2::rbRitmClick() {
@@ -135,14 +137,15 @@ int TMainForm2::PatternBarCells() const {
 std::vector<std::string> TMainForm2::CollectPatternRuns() const {
   const int rowLineY = melody::RowLineY(1);
   return melody::CollectPatternRuns(
-      gridColumns, [this, rowLineY](int x) { return GridSampleAt(pb2Image, x, rowLineY); }, gridCellWidth);
+      gridGeometry.columns, [this, rowLineY](int x) { return pb2Picture.SampleAt(x, rowLineY); },
+      gridGeometry.cellWidth);
 }
 
-void TMainForm2::GeneratePatternPart(int mode) {
+void TMainForm2::GeneratePatternPart(generators::PartMode mode) {
   const std::vector<std::string> melody = PaneLines(*re2);
-  const Outcome<std::vector<std::string>> result = generators::GeneratePatternPart(
-      PaneLines(*reAcc2), melody.empty() ? std::string() : melody.front(),
-      static_cast<generators::PartMode>(mode), PatternBarCells(), cb12->currentText().toStdString());
+  const Outcome<std::vector<std::string>> result =
+      generators::GeneratePatternPart(PaneLines(*reAcc2), melody.empty() ? std::string() : melody.front(),
+                                      mode, PatternBarCells(), cb12->currentText().toStdString());
   if (result.Refused()) {
     dialogs.Inform(QString::fromStdString(result.RefusalText()));
     return;

@@ -24,8 +24,8 @@ void TMainForm2::ConnectProjectGroup() {
   OnClick(bbKillAll, &TMainForm2::bbKillAllClick);
   connect(dlb1, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { Run([&] { dlb1Click(item); }); });
-  connect(flbSum, &QListWidget::itemClicked, this, [this] { Run([this] { flbSumClick(); }); });
-  connect(flbSum, &QListWidget::itemDoubleClicked, this, [this] { Run([this] { flbSumDblClick(); }); });
+  OnItemClicked(flbSum, &TMainForm2::flbSumClick);
+  OnItemDoubleClicked(flbSum, &TMainForm2::flbSumDblClick);
 }
 
 void TMainForm2::bbOpenProjectClick() {
@@ -70,7 +70,7 @@ void TMainForm2::OpenDefaultProject() {
 std::string TMainForm2::PartFileName() const {
   char role = project::kAccompanimentRole;
   if (PageVisible(Sborka))
-    role = assemblyRole == project::kMelodyRole ? project::kMelodyRole : project::kAccompanimentRole;
+    role = assemblyRole == project::PartKind::Melody ? project::kMelodyRole : project::kAccompanimentRole;
   else if (PageVisible(work))
     role = project::kMelodyRole;
   return project::PartFileName(cbChan->currentText().toInt(), cbVoice->currentText().toInt(), role);

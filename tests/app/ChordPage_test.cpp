@@ -300,6 +300,9 @@ TEST_F(ChordPageTest, OctaveButtonsMoveTheNextCompileByTwelve) {
   EXPECT_NE(dialogs.errors[0].find("C"), std::string::npos) << dialogs.errors[0];
   EXPECT_NE(dialogs.errors[0].find("сдвиге октавы -4"), std::string::npos) << dialogs.errors[0];
   EXPECT_FALSE(fs::exists(Base() / "tmp" / "ch1v1a.mid"));
+  // What the expansion found is still shown: the cleaned line and the expanded chord.
+  EXPECT_EQ(Text("reAcc"), "4(C),");
+  EXPECT_EQ(form->ExpandedChords().size(), 1u);
 }
 
 TEST_F(ChordPageTest, AFailedBaseChordLeavesTheNextCompileToTheChordField) {
