@@ -63,9 +63,10 @@ const std::string kRunList = [] {
 const std::string kConverted = "2*8c7, 8d7, 29*8p, " + Repeat("32*8p, ", 7) + "\n";
 const std::string kPatternLines = "1*8c5, 1*8e5, \n1*8e5, 1*8g5, \n1*8a5, 1*8c6, 1*8e6, 1*8c6, \n";
 const std::string kRestruck = "2*8(Am), 1*8(p), 1*8(Am), 4*8(p), \n2*8(C), 1*8(p), 1*8(C), \n";
-const std::string kDryRunNote = "0 400079B0\n0 000079B9\n0 000064B0\n0 000065B0\n0 000C06B0\n0 007F64B0\n"
-                                "0 007F65B0\n0 00400AB0\n0 00400AB9\n0 000001B0\n0 007F07B0\n0 007F07B9\n"
-                                "0 000040B0\n0 00005BB0\n0 00005DB0\n0 000000C0\n0 007F3C90\n50 00003C90\n";
+// The player's opening controllers and program with its defaults.
+const std::string kPlayerPrologue = "0 400079B0\n0 000079B9\n0 000064B0\n0 000065B0\n0 000C06B0\n0 007F64B0\n"
+                                    "0 007F65B0\n0 00400AB0\n0 00400AB9\n0 000001B0\n0 007F07B0\n0 007F07B9\n"
+                                    "0 000040B0\n0 00005BB0\n0 00005DB0\n0 000000C0\n";
 const Files kTune = {{"a.txt", "4c6, 8p, 8e6, \n"}, {"out.mid", "previous"}};
 const Files kChords = {{"c.txt", "4(Am)\n"}};
 const Files kProject = {{"song/ch1v1m.mid", kPart},
@@ -341,7 +342,7 @@ const Case kCases[] = {
     {.args = "rhythm --chords c.txt", .files = kChords, .status = 2, .err = Part("missing RUN KEYS")},
 
     // play: the player's own defaults; --dry-run needs no sound output.
-    {.args = "play --dry-run --note 60", .out = Whole(kDryRunNote)},
+    {.args = "play --dry-run --note 60", .out = Whole(kPlayerPrologue + "0 007F3C90\n50 00003C90\n")},
     {.args = "play --dry-run --note 64 --channel 2 --volume 60 --pan -100 --sustain --instrument "
              "mgAccordion "
              "--duration 120",
@@ -351,6 +352,9 @@ const Case kCases[] = {
     {.args = "play --dry-run --note 64 --instrument 21", .out = Part("0 000015C0\n0 007F4090\n")},
     {.args = "play --dry-run --text 'C5;50,0;E5,0;G5' --pitch-bend 120",
      .out = Part("0 007F3C90\n0 007F4090\n0 007F4390\n1 004123E0\n")},
+    // A chord text bends; notes one after another do not.
+    {.args = "play --dry-run --text '0;C5;25,25;D5' --pitch-bend 120",
+     .out = Whole(kPlayerPrologue + "0 007F3C90\n25 00003C90\n0 007F3E90\n25 00003E90\n")},
     {.args = "play --dry-run --text ''",
      .status = 1,
      .err = Whole("arvento-cli play: the note text holds no note\n")},
