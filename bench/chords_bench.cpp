@@ -1,8 +1,8 @@
 // Compiling an accompaniment must stay linear in the number of chord items:
 // guitar voicing and arpeggio, the most work per item.
 
-#include "AccompanimentCompiler.h"
-#include "SoundSettings.h"
+#include "chords/AccompanimentCompiler.h"
+#include "core/SoundSettings.h"
 
 #include <benchmark/benchmark.h>
 

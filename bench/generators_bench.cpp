@@ -2,8 +2,8 @@
 // line is built once and the record is read with a cursor.
 
 #include "BenchSupport.h"
-#include "PatternGenerator.h"
-#include "RhythmGenerator.h"
+#include "generators/PatternGenerator.h"
+#include "generators/RhythmGenerator.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // text is consumed with a cursor, never by erasing its front.
 
 #include "BenchSupport.h"
-#include "MelodyCompiler.h"
-#include "SoundSettings.h"
+#include "core/SoundSettings.h"
+#include "melody/MelodyCompiler.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,10 +3,10 @@
 // the rhythm.
 
 #include "BenchSupport.h"
-#include "GridRuns.h"
-#include "OctaveShift.h"
-#include "RhythmText.h"
-#include "RtttlConversion.h"
+#include "melody/GridRuns.h"
+#include "melody/OctaveShift.h"
+#include "melody/RhythmText.h"
+#include "melody/RtttlConversion.h"
 
 #include <benchmark/benchmark.h>
 

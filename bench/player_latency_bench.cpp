@@ -3,11 +3,11 @@
 // (no audio device needed). With a device the audio callback adds up to one
 // period (128 frames, 2.9 ms at 44.1 kHz) before the block is rendered.
 
-#include "FluidStreamOutput.h"
-#include "SoundFont.h"
-#include "SynthEngine.h"
-#include "TMidiGen.h"
-#include "UiWorkQueue.h"
+#include "player/SoundFont.h"
+#include "player/TMidiGen.h"
+#include "player/UiWorkQueue.h"
+#include "player/backends/FluidStreamOutput.h"
+#include "player/backends/SynthEngine.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,12 @@
 // The assembly page "Sborka": a level per channel, and every part of the
 // project recompiled with its channel's level and joined into one file.
 
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "Assembly.h"
-#include "Error.h"
-#include "PaneText.h"
-#include "ProjectNames.h"
+#include "app/PaneText.h"
+#include "core/Error.h"
+#include "project/Assembly.h"
+#include "project/ProjectNames.h"
 
 namespace arvento::app {
 

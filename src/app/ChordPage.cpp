@@ -2,11 +2,11 @@
 // restored and moved by octaves; the accompaniment compile that the parts
 // page shares; the rule that only one player plays at a time.
 
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "AccompanimentCompiler.h"
-#include "PaneText.h"
-#include "ProjectNames.h"
+#include "app/PaneText.h"
+#include "chords/AccompanimentCompiler.h"
+#include "project/ProjectNames.h"
 
 #include <QScopeGuard>
 

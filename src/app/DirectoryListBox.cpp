@@ -1,4 +1,4 @@
-#include "DirectoryListBox.h"
+#include "app/DirectoryListBox.h"
 
 #include <QStyle>
 

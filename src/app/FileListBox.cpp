@@ -1,6 +1,6 @@
-#include "FileListBox.h"
+#include "app/FileListBox.h"
 
-#include "PartFiles.h"
+#include "project/PartFiles.h"
 
 namespace fs = std::filesystem;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialogs.h"
+#include "app/Dialogs.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "GridCanvas.h"
+#include "app/GridCanvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>

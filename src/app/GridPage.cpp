@@ -1,10 +1,10 @@
 // The grid page "save": its controls, the melody grid pb1, and the drawing
 // state that the melody grid shares with the pattern grid of the parts page.
 
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "GridGeometry.h"
-#include "PianoKeys.h"
+#include "app/PianoKeys.h"
+#include "melody/GridGeometry.h"
 
 namespace arvento::app {
 

@@ -1,4 +1,4 @@
-#include "GridPicture.h"
+#include "app/GridPicture.h"
 
 #include <QPainter>
 

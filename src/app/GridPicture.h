@@ -5,8 +5,8 @@
 // drawn on one image, and the conversion reads the pixels back. The picture
 // also keeps the state of the drag in progress.
 
-#include "GridGeometry.h"
-#include "GridRuns.h"
+#include "melody/GridGeometry.h"
+#include "melody/GridRuns.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SoundSettings.h"
+#include "core/SoundSettings.h"
 
 #include <array>
 #include <span>

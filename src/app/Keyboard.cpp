@@ -2,11 +2,11 @@
 // sounds at once on the live player and, while recording, adds its pitch to
 // the keyboard recording.
 
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "KeyboardTables.h"
-#include "PianoKeys.h"
-#include "TMidiGen.h"
+#include "app/PianoKeys.h"
+#include "melody/KeyboardTables.h"
+#include "player/TMidiGen.h"
 
 namespace arvento::app {
 

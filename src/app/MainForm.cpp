@@ -1,11 +1,11 @@
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "AboutBox.h"
-#include "AtomicFile.h"
-#include "Error.h"
-#include "FilePlayer.h"
-#include "InstrumentNames.h"
-#include "TMidiGen.h"
+#include "app/AboutBox.h"
+#include "app/InstrumentNames.h"
+#include "core/Error.h"
+#include "player/FilePlayer.h"
+#include "player/TMidiGen.h"
+#include "project/AtomicFile.h"
 
 #include <QLabel>
 #include <QScreen>

@@ -7,15 +7,15 @@
 // calls every Connect<Page>(). Every handler runs through Run(), the one
 // error guard.
 
-#include "AccompanimentCompiler.h"
-#include "Assembly.h"
-#include "FormServices.h"
-#include "GridPicture.h"
-#include "KeyboardRecording.h"
-#include "PartRecord.h"
-#include "PatternGenerator.h"
-#include "RtttlConversion.h"
-#include "SoundSettings.h"
+#include "app/FormServices.h"
+#include "app/GridPicture.h"
+#include "chords/AccompanimentCompiler.h"
+#include "core/SoundSettings.h"
+#include "generators/PatternGenerator.h"
+#include "melody/KeyboardRecording.h"
+#include "melody/RtttlConversion.h"
+#include "project/Assembly.h"
+#include "project/PartRecord.h"
 #include "ui_MainForm.h"
 
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "MediaPlayerBar.h"
+#include "app/MediaPlayerBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,13 +1,13 @@
 // From the drawn rhythm and the keyboard recording to RTTTL-E, fragment by
 // fragment: the conversion, the fragment buffer and the octave buttons.
 
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "GridGeometry.h"
-#include "GridRuns.h"
-#include "OctaveShift.h"
-#include "PaneText.h"
-#include "RhythmText.h"
+#include "app/PaneText.h"
+#include "melody/GridGeometry.h"
+#include "melody/GridRuns.h"
+#include "melody/OctaveShift.h"
+#include "melody/RhythmText.h"
 
 namespace arvento::app {
 

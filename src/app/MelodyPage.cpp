@@ -1,11 +1,11 @@
 // The melody page "work": the single part as RTTTL-E text, played, saved
 // and read back.
 
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "MelodyCompiler.h"
-#include "PaneText.h"
-#include "ProjectNames.h"
+#include "app/PaneText.h"
+#include "melody/MelodyCompiler.h"
+#include "project/ProjectNames.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "PaneText.h"
+#include "app/PaneText.h"
 
 #include <QPlainTextEdit>
 

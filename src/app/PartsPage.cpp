@@ -2,13 +2,13 @@
 // becomes a bass, picking or drum part over the chord record reAcc2, or the
 // chords re-struck in the drawn rhythm on the chord page.
 
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "GridGeometry.h"
-#include "GridRuns.h"
-#include "PaneText.h"
-#include "PatternGenerator.h"
-#include "RhythmGenerator.h"
+#include "app/PaneText.h"
+#include "generators/PatternGenerator.h"
+#include "generators/RhythmGenerator.h"
+#include "melody/GridGeometry.h"
+#include "melody/GridRuns.h"
 
 namespace arvento::app {
 

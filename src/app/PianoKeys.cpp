@@ -1,6 +1,6 @@
-#include "PianoKeys.h"
+#include "app/PianoKeys.h"
 
-#include "KeyboardTables.h"
+#include "melody/KeyboardTables.h"
 
 #include <QKeyEvent>
 

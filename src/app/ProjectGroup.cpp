@@ -1,11 +1,11 @@
 // The project group and the project store: opening projects, part file
 // names and records, deleting files and starting over.
 
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "Error.h"
-#include "PaneText.h"
-#include "ProjectNames.h"
+#include "app/PaneText.h"
+#include "core/Error.h"
+#include "project/ProjectNames.h"
 
 namespace fs = std::filesystem;
 

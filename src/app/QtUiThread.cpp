@@ -1,6 +1,6 @@
-#include "QtUiThread.h"
+#include "app/QtUiThread.h"
 
-#include "SoundSystem.h"
+#include "player/SoundSystem.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

@@ -1,11 +1,11 @@
 // The settings group: instrument family and instrument, channel, voice,
 // tempo, volume and modulation, and the volume maximum.
 
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "Error.h"
-#include "InstrumentNames.h"
-#include "TMidiGen.h"
+#include "app/InstrumentNames.h"
+#include "core/Error.h"
+#include "player/TMidiGen.h"
 
 namespace arvento::app {
 

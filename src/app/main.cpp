@@ -1,11 +1,11 @@
 // arvento: the desktop program. Creates the sound system and the main window
 // and runs the event loop until the window closes.
 
-#include "Dialogs.h"
-#include "FormServices.h"
-#include "MainForm.h"
-#include "QtUiThread.h"
-#include "SoundSystem.h"
+#include "app/Dialogs.h"
+#include "app/FormServices.h"
+#include "app/MainForm.h"
+#include "app/QtUiThread.h"
+#include "player/SoundSystem.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "AccompanimentCompiler.h"
+#include "chords/AccompanimentCompiler.h"
 
-#include "PartFile.h"
+#include "midi/PartFile.h"
 
 namespace arvento::chords {
 

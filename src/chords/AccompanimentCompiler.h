@@ -5,7 +5,7 @@
 // becomes note events, every chord's tones started one stagger apart and
 // stopped together.
 
-#include "SoundSettings.h"
+#include "core/SoundSettings.h"
 
 #include <cstdint>
 #include <string>

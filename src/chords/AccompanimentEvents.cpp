@@ -1,10 +1,10 @@
-#include "AccompanimentCompiler.h"
-#include "ByteText.h"
-#include "ChordTables.h"
-#include "Digits.h"
-#include "Error.h"
-#include "LetterCase.h"
-#include "Quote.h"
+#include "chords/AccompanimentCompiler.h"
+#include "chords/ChordTables.h"
+#include "core/Digits.h"
+#include "core/Error.h"
+#include "core/LetterCase.h"
+#include "core/Quote.h"
+#include "midi/ByteText.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
-#include "ChordItem.h"
+#include "chords/ChordItem.h"
 
-#include "ChordVoicing.h"
+#include "chords/ChordVoicing.h"
 
 namespace arvento::chords {
 

@@ -1,9 +1,9 @@
-#include "AccompanimentCompiler.h"
-#include "ChordItem.h"
-#include "ChordSymbol.h"
-#include "Error.h"
-#include "LetterCase.h"
-#include "Quote.h"
+#include "chords/AccompanimentCompiler.h"
+#include "chords/ChordItem.h"
+#include "chords/ChordSymbol.h"
+#include "core/Error.h"
+#include "core/LetterCase.h"
+#include "core/Quote.h"
 
 #include <algorithm>
 

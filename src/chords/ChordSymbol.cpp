@@ -1,8 +1,8 @@
-#include "ChordSymbol.h"
+#include "chords/ChordSymbol.h"
 
-#include "ChordTables.h"
-#include "Error.h"
-#include "Quote.h"
+#include "chords/ChordTables.h"
+#include "core/Error.h"
+#include "core/Quote.h"
 
 #include <string_view>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "ChordVoicing.h"
+#include "chords/ChordVoicing.h"
 
-#include "ChordSymbol.h"
-#include "ChordTables.h"
-#include "Error.h"
-#include "LetterCase.h"
-#include "Quote.h"
+#include "chords/ChordSymbol.h"
+#include "chords/ChordTables.h"
+#include "core/Error.h"
+#include "core/LetterCase.h"
+#include "core/Quote.h"
 
 #include <algorithm>
 #include <deque>

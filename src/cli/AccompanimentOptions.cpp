@@ -1,4 +1,4 @@
-#include "AccompanimentOptions.h"
+#include "cli/AccompanimentOptions.h"
 
 namespace arvento::cli {
 

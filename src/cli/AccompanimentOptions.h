@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AccompanimentCompiler.h"
-#include "Args.h"
+#include "chords/AccompanimentCompiler.h"
+#include "cli/Args.h"
 
 #include <set>
 #include <string>

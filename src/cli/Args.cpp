@@ -1,6 +1,6 @@
-#include "Args.h"
+#include "cli/Args.h"
 
-#include "Quote.h"
+#include "core/Quote.h"
 
 #include <charconv>
 

@@ -1,8 +1,8 @@
-#include "AccompanimentOptions.h"
-#include "Assembly.h"
-#include "Commands.h"
-#include "Error.h"
-#include "Quote.h"
+#include "cli/AccompanimentOptions.h"
+#include "cli/Commands.h"
+#include "core/Error.h"
+#include "core/Quote.h"
+#include "project/Assembly.h"
 
 #include <charconv>
 #include <iostream>

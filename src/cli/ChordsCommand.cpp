@@ -1,7 +1,7 @@
-#include "AccompanimentCompiler.h"
-#include "AccompanimentOptions.h"
-#include "CliIo.h"
-#include "Commands.h"
+#include "chords/AccompanimentCompiler.h"
+#include "cli/AccompanimentOptions.h"
+#include "cli/CliIo.h"
+#include "cli/Commands.h"
 
 #include <iostream>
 

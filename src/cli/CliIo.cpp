@@ -1,9 +1,9 @@
-#include "CliIo.h"
+#include "cli/CliIo.h"
 
-#include "AtomicFile.h"
-#include "Error.h"
-#include "InputFile.h"
-#include "Quote.h"
+#include "core/Error.h"
+#include "core/Quote.h"
+#include "project/AtomicFile.h"
+#include "project/InputFile.h"
 
 #include <cerrno>
 #include <cstdio>

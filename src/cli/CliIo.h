@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Args.h"
-#include "SoundSettings.h"
+#include "cli/Args.h"
+#include "core/SoundSettings.h"
 
 #include <cstdint>
 #include <set>

@@ -1,12 +1,12 @@
-#include "CliIo.h"
-#include "Commands.h"
-#include "Digits.h"
-#include "Error.h"
-#include "KeyboardRecording.h"
-#include "PrintOutcome.h"
-#include "Quote.h"
-#include "RhythmText.h"
-#include "RtttlConversion.h"
+#include "cli/CliIo.h"
+#include "cli/Commands.h"
+#include "cli/PrintOutcome.h"
+#include "core/Digits.h"
+#include "core/Error.h"
+#include "core/Quote.h"
+#include "melody/KeyboardRecording.h"
+#include "melody/RhythmText.h"
+#include "melody/RtttlConversion.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,8 +1,8 @@
-#include "Args.h"
-#include "AtomicFile.h"
-#include "Commands.h"
-#include "InputFile.h"
-#include "SmfReader.h"
+#include "cli/Args.h"
+#include "cli/Commands.h"
+#include "midi/SmfReader.h"
+#include "project/AtomicFile.h"
+#include "project/InputFile.h"
 
 #include <iostream>
 

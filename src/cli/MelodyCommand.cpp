@@ -1,6 +1,6 @@
-#include "CliIo.h"
-#include "Commands.h"
-#include "MelodyCompiler.h"
+#include "cli/CliIo.h"
+#include "cli/Commands.h"
+#include "melody/MelodyCompiler.h"
 
 #include <iostream>
 

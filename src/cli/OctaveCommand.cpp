@@ -1,7 +1,7 @@
-#include "CliIo.h"
-#include "Commands.h"
-#include "OctaveShift.h"
-#include "PrintOutcome.h"
+#include "cli/CliIo.h"
+#include "cli/Commands.h"
+#include "cli/PrintOutcome.h"
+#include "melody/OctaveShift.h"
 
 namespace arvento::cli {
 

@@ -1,7 +1,7 @@
-#include "CliIo.h"
-#include "Commands.h"
-#include "PatternGenerator.h"
-#include "PrintOutcome.h"
+#include "cli/CliIo.h"
+#include "cli/Commands.h"
+#include "cli/PrintOutcome.h"
+#include "generators/PatternGenerator.h"
 
 namespace arvento::cli {
 

@@ -1,10 +1,10 @@
-#include "Args.h"
-#include "Commands.h"
-#include "Quote.h"
-#include "SoundSystem.h"
-#include "TMidiGen.h"
-#include "UiWorkQueue.h"
-#include "VirtualStreamOutput.h"
+#include "cli/Args.h"
+#include "cli/Commands.h"
+#include "core/Quote.h"
+#include "player/SoundSystem.h"
+#include "player/TMidiGen.h"
+#include "player/UiWorkQueue.h"
+#include "player/backends/VirtualStreamOutput.h"
 
 #include <cstdio>
 #include <iostream>

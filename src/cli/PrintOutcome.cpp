@@ -1,6 +1,6 @@
-#include "PrintOutcome.h"
+#include "cli/PrintOutcome.h"
 
-#include "Commands.h"
+#include "cli/Commands.h"
 
 #include <iostream>
 

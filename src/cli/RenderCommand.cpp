@@ -1,11 +1,11 @@
-#include "Args.h"
-#include "CliIo.h"
-#include "Commands.h"
-#include "Error.h"
-#include "InputFile.h"
-#include "OfflineRender.h"
-#include "Quote.h"
-#include "SoundFont.h"
+#include "cli/Args.h"
+#include "cli/CliIo.h"
+#include "cli/Commands.h"
+#include "core/Error.h"
+#include "core/Quote.h"
+#include "player/OfflineRender.h"
+#include "player/SoundFont.h"
+#include "project/InputFile.h"
 
 #include <filesystem>
 

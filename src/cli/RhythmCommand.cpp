@@ -1,7 +1,7 @@
-#include "CliIo.h"
-#include "Commands.h"
-#include "PrintOutcome.h"
-#include "RhythmGenerator.h"
+#include "cli/CliIo.h"
+#include "cli/Commands.h"
+#include "cli/PrintOutcome.h"
+#include "generators/RhythmGenerator.h"
 
 #include <algorithm>
 #include <sstream>

@@ -1,7 +1,7 @@
-#include "Args.h"
-#include "ChordSymbol.h"
-#include "Commands.h"
-#include "LetterCase.h"
+#include "chords/ChordSymbol.h"
+#include "cli/Args.h"
+#include "cli/Commands.h"
+#include "core/LetterCase.h"
 
 #include <iostream>
 

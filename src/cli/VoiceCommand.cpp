@@ -1,7 +1,7 @@
-#include "Args.h"
-#include "ChordItem.h"
-#include "ChordVoicing.h"
-#include "Commands.h"
+#include "chords/ChordItem.h"
+#include "chords/ChordVoicing.h"
+#include "cli/Args.h"
+#include "cli/Commands.h"
 
 #include <algorithm>
 #include <iostream>

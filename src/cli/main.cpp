@@ -1,10 +1,10 @@
 // arvento-cli: the batch front of Arvento. It compiles texts to part files,
 // voices chords, generates parts and assembles projects from the shell.
 
-#include "Args.h"
-#include "Commands.h"
-#include "Error.h"
-#include "Quote.h"
+#include "cli/Args.h"
+#include "cli/Commands.h"
+#include "core/Error.h"
+#include "core/Quote.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "CommaTokens.h"
+#include "core/CommaTokens.h"
 
 namespace arvento {
 

@@ -1,4 +1,4 @@
-#include "Digits.h"
+#include "core/Digits.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "Quote.h"
+#include "core/Quote.h"
 
 #include <cstdint>
 

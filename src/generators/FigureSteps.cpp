@@ -1,8 +1,8 @@
-#include "FigureSteps.h"
+#include "generators/FigureSteps.h"
 
-#include "Digits.h"
-#include "NoteValues.h"
-#include "Quote.h"
+#include "core/Digits.h"
+#include "core/NoteValues.h"
+#include "core/Quote.h"
 
 #include <algorithm>
 

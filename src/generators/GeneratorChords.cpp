@@ -1,9 +1,9 @@
-#include "GeneratorChords.h"
+#include "generators/GeneratorChords.h"
 
-#include "CommaTokens.h"
-#include "Digits.h"
-#include "FigureSteps.h"
-#include "Quote.h"
+#include "core/CommaTokens.h"
+#include "core/Digits.h"
+#include "core/Quote.h"
+#include "generators/FigureSteps.h"
 
 #include <algorithm>
 

@@ -1,14 +1,14 @@
-#include "PatternGenerator.h"
+#include "generators/PatternGenerator.h"
 
-#include "Digits.h"
-#include "Error.h"
-#include "FigureSteps.h"
-#include "GeneratorChords.h"
-#include "LetterCase.h"
-#include "MelodyCompiler.h"
-#include "NoteNames.h"
-#include "PatternLine.h"
-#include "Quote.h"
+#include "core/Digits.h"
+#include "core/Error.h"
+#include "core/LetterCase.h"
+#include "core/NoteNames.h"
+#include "core/Quote.h"
+#include "generators/FigureSteps.h"
+#include "generators/GeneratorChords.h"
+#include "generators/PatternLine.h"
+#include "melody/MelodyCompiler.h"
 
 #include <optional>
 

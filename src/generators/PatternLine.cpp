@@ -1,10 +1,10 @@
-#include "PatternLine.h"
+#include "generators/PatternLine.h"
 
-#include "CommaTokens.h"
-#include "Digits.h"
-#include "NoteNames.h"
-#include "NoteValues.h"
-#include "Quote.h"
+#include "core/CommaTokens.h"
+#include "core/Digits.h"
+#include "core/NoteNames.h"
+#include "core/NoteValues.h"
+#include "core/Quote.h"
 
 #include <string_view>
 

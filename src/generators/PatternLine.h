@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FigureSteps.h"
-#include "Outcome.h"
+#include "core/Outcome.h"
+#include "generators/FigureSteps.h"
 
 #include <string>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "RhythmGenerator.h"
+#include "generators/RhythmGenerator.h"
 
-#include "Digits.h"
-#include "Error.h"
-#include "FigureSteps.h"
-#include "GeneratorChords.h"
-#include "Quote.h"
+#include "core/Digits.h"
+#include "core/Error.h"
+#include "core/Quote.h"
+#include "generators/FigureSteps.h"
+#include "generators/GeneratorChords.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "GridRuns.h"
+#include "melody/GridRuns.h"
 
-#include "Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 

@@ -10,7 +10,7 @@
 // keys of a row come in text order (so by column) and are followed by the
 // end-of-row mark, a copy of the row's last key with "%" appended.
 
-#include "GridGeometry.h"
+#include "melody/GridGeometry.h"
 
 #include <functional>
 #include <string>

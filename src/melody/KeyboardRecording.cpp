@@ -1,6 +1,6 @@
-#include "KeyboardRecording.h"
+#include "melody/KeyboardRecording.h"
 
-#include "Error.h"
+#include "core/Error.h"
 
 #include <string>
 #include <utility>

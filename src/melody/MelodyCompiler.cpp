@@ -1,13 +1,13 @@
-#include "MelodyCompiler.h"
+#include "melody/MelodyCompiler.h"
 
-#include "ByteText.h"
-#include "CommaTokens.h"
-#include "Digits.h"
-#include "Error.h"
-#include "LetterCase.h"
-#include "NoteNames.h"
-#include "PartFile.h"
-#include "Quote.h"
+#include "core/CommaTokens.h"
+#include "core/Digits.h"
+#include "core/Error.h"
+#include "core/LetterCase.h"
+#include "core/NoteNames.h"
+#include "core/Quote.h"
+#include "midi/ByteText.h"
+#include "midi/PartFile.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "OctaveShift.h"
+#include "melody/OctaveShift.h"
 
-#include "Digits.h"
-#include "NoteNames.h"
-#include "Quote.h"
+#include "core/Digits.h"
+#include "core/NoteNames.h"
+#include "core/Quote.h"
 
 #include <optional>
 #include <utility>

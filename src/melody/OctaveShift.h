@@ -3,8 +3,8 @@
 // Moving the entered melody by whole octaves: the melody text when there is
 // one, otherwise the keyboard recording. A shift is done whole or not at all.
 
-#include "KeyboardRecording.h"
-#include "Outcome.h"
+#include "core/Outcome.h"
+#include "melody/KeyboardRecording.h"
 
 #include <string>
 #include <vector>

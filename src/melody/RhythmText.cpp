@@ -1,4 +1,4 @@
-#include "RhythmText.h"
+#include "melody/RhythmText.h"
 
 namespace arvento::melody {
 

@@ -1,9 +1,9 @@
-#include "RtttlConversion.h"
+#include "melody/RtttlConversion.h"
 
-#include "Digits.h"
-#include "Error.h"
-#include "NoteNames.h"
-#include "NoteValues.h"
+#include "core/Digits.h"
+#include "core/Error.h"
+#include "core/NoteNames.h"
+#include "core/NoteValues.h"
 
 #include <algorithm>
 #include <optional>

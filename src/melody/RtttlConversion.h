@@ -3,7 +3,7 @@
 // The drawn rhythm plus the keyboard recording as RTTTL-E: the k-th note of
 // the rhythm takes the k-th recorded pitch, rests stay rests.
 
-#include "Outcome.h"
+#include "core/Outcome.h"
 
 #include <cstddef>
 #include <string>

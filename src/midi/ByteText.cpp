@@ -1,7 +1,7 @@
-#include "ByteText.h"
+#include "midi/ByteText.h"
 
-#include "Error.h"
-#include "Quote.h"
+#include "core/Error.h"
+#include "core/Quote.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "PartFile.h"
+#include "midi/PartFile.h"
 
-#include "ByteText.h"
-#include "TrackText.h"
+#include "midi/ByteText.h"
+#include "midi/TrackText.h"
 
 namespace arvento::midi {
 

@@ -1,6 +1,6 @@
-#include "SmfReader.h"
+#include "midi/SmfReader.h"
 
-#include "Error.h"
+#include "core/Error.h"
 
 #include <sstream>
 

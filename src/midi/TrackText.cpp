@@ -1,6 +1,6 @@
-#include "TrackText.h"
+#include "midi/TrackText.h"
 
-#include "ByteText.h"
+#include "midi/ByteText.h"
 
 namespace arvento::midi {
 

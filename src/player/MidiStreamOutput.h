@@ -4,7 +4,7 @@
 // takes one buffer of timed short messages, plays it with its own timing and
 // reports back through four notifications.
 
-#include "MidiGenTypes.h"
+#include "player/MidiGenTypes.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "NoteString.h"
+#include "player/NoteString.h"
 
-#include "Digits.h"
-#include "Error.h"
-#include "LetterCase.h"
+#include "core/Digits.h"
+#include "core/Error.h"
+#include "core/LetterCase.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 // The live player's note text: a short list of timed notes, chords and
 // instrument changes on one line, such as "C5;50,0;E5,0;G5".
 
-#include "MidiGenTypes.h"
+#include "player/MidiGenTypes.h"
 
 #include <string_view>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "OfflineRender.h"
+#include "player/OfflineRender.h"
 
-#include "Error.h"
-#include "FluidFilePlayer.h"
-#include "SynthEngine.h"
+#include "core/Error.h"
+#include "player/backends/FluidFilePlayer.h"
+#include "player/backends/SynthEngine.h"
 
 #include <algorithm>
 #include <cmath>

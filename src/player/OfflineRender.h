@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WavFile.h"
+#include "player/WavFile.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "SoundFont.h"
+#include "player/SoundFont.h"
 
 #include <array>
 #include <cstdlib>

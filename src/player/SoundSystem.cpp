@@ -1,10 +1,10 @@
-#include "SoundSystem.h"
+#include "player/SoundSystem.h"
 
-#include "AlsaStreamOutput.h"
-#include "FluidFilePlayer.h"
-#include "FluidStreamOutput.h"
-#include "SoundFont.h"
-#include "SynthEngine.h"
+#include "player/SoundFont.h"
+#include "player/backends/AlsaStreamOutput.h"
+#include "player/backends/FluidFilePlayer.h"
+#include "player/backends/FluidStreamOutput.h"
+#include "player/backends/SynthEngine.h"
 
 #include <cstdlib>
 #include <string_view>

@@ -3,9 +3,9 @@
 // The program's sound: the built-in synthesizer, the MIDI stream output of
 // the live note player and the file players. The window owns one.
 
-#include "FilePlayer.h"
-#include "MidiStreamOutput.h"
-#include "UiThread.h"
+#include "player/FilePlayer.h"
+#include "player/MidiStreamOutput.h"
+#include "player/UiThread.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "StreamBuffer.h"
+#include "player/StreamBuffer.h"
 
 namespace arvento::player {
 

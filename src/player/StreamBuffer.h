@@ -4,7 +4,7 @@
 // properties and the request's note list: a prologue of controller settings,
 // then the notes as timed short messages.
 
-#include "MidiGenTypes.h"
+#include "player/MidiGenTypes.h"
 
 #include <cstdint>
 #include <span>

@@ -1,8 +1,8 @@
-#include "TMidiGen.h"
+#include "player/TMidiGen.h"
 
-#include "Error.h"
-#include "NoteString.h"
-#include "StreamBuffer.h"
+#include "core/Error.h"
+#include "player/NoteString.h"
+#include "player/StreamBuffer.h"
 
 #include <thread>
 

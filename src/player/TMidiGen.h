@@ -3,9 +3,9 @@
 // TMidiGen, the live note player: sounds one note or a short note text at
 // once on a MIDI stream output, without writing any file.
 
-#include "MidiGenTypes.h"
-#include "MidiStreamOutput.h"
-#include "UiThread.h"
+#include "player/MidiGenTypes.h"
+#include "player/MidiStreamOutput.h"
+#include "player/UiThread.h"
 
 #include <chrono>
 #include <cstdint>

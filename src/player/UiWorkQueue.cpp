@@ -1,4 +1,4 @@
-#include "UiWorkQueue.h"
+#include "player/UiWorkQueue.h"
 
 namespace arvento::player {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UiThread.h"
+#include "player/UiThread.h"
 
 #include <deque>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "WavFile.h"
+#include "player/WavFile.h"
 
 #include <algorithm>
 #include <cmath>

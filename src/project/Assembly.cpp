@@ -1,10 +1,10 @@
-#include "Assembly.h"
+#include "project/Assembly.h"
 
-#include "AtomicFile.h"
-#include "Error.h"
-#include "MelodyCompiler.h"
-#include "PartFiles.h"
-#include "ProjectNames.h"
+#include "core/Error.h"
+#include "melody/MelodyCompiler.h"
+#include "project/AtomicFile.h"
+#include "project/PartFiles.h"
+#include "project/ProjectNames.h"
 
 #include <algorithm>
 

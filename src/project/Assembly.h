@@ -4,8 +4,8 @@
 // channel's level as velocity, then all part files joined into one
 // multi-track file named after the project.
 
-#include "AccompanimentCompiler.h"
-#include "PartRecord.h"
+#include "chords/AccompanimentCompiler.h"
+#include "project/PartRecord.h"
 
 #include <array>
 #include <filesystem>

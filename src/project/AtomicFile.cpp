@@ -1,6 +1,6 @@
-#include "AtomicFile.h"
+#include "project/AtomicFile.h"
 
-#include "Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "Cp1251.h"
+#include "project/Cp1251.h"
 
 #include <array>
 #include <cstdint>

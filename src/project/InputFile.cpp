@@ -1,7 +1,7 @@
-#include "InputFile.h"
+#include "project/InputFile.h"
 
-#include "Error.h"
-#include "Quote.h"
+#include "core/Error.h"
+#include "core/Quote.h"
 
 namespace arvento::project {
 

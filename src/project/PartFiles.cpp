@@ -1,10 +1,10 @@
-#include "PartFiles.h"
+#include "project/PartFiles.h"
 
-#include "Error.h"
-#include "LetterCase.h"
-#include "PartFile.h"
-#include "Quote.h"
-#include "SmfReader.h"
+#include "core/Error.h"
+#include "core/LetterCase.h"
+#include "core/Quote.h"
+#include "midi/PartFile.h"
+#include "midi/SmfReader.h"
 
 #include <algorithm>
 

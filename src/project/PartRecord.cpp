@@ -1,11 +1,11 @@
-#include "PartRecord.h"
+#include "project/PartRecord.h"
 
-#include "AtomicFile.h"
-#include "Cp1251.h"
-#include "Error.h"
-#include "InputFile.h"
-#include "Quote.h"
-#include "SoundSettings.h"
+#include "core/Error.h"
+#include "core/Quote.h"
+#include "core/SoundSettings.h"
+#include "project/AtomicFile.h"
+#include "project/Cp1251.h"
+#include "project/InputFile.h"
 
 #include <charconv>
 #include <sstream>

@@ -1,7 +1,7 @@
-#include "ProjectNames.h"
+#include "project/ProjectNames.h"
 
-#include "Error.h"
-#include "Quote.h"
+#include "core/Error.h"
+#include "core/Quote.h"
 
 namespace arvento::project {
 

@@ -4,8 +4,8 @@
 
 #include "FormFixture.h"
 
-#include "OfflineRender.h"
-#include "SoundFont.h"
+#include "player/OfflineRender.h"
+#include "player/SoundFont.h"
 
 #include <QListWidget>
 #include <QTest>

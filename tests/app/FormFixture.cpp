@@ -1,6 +1,6 @@
 #include "FormFixture.h"
 
-#include "QtUiThread.h"
+#include "app/QtUiThread.h"
 
 #include <QListWidget>
 #include <QTest>

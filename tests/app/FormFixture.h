@@ -1,11 +1,11 @@
 #pragma once
 
-#include "MainForm.h"
-#include "QtUiThread.h"
 #include "RecordingFilePlayer.h"
 #include "ScriptedDialogs.h"
 #include "TestSupport.h"
-#include "VirtualStreamOutput.h"
+#include "app/MainForm.h"
+#include "app/QtUiThread.h"
+#include "player/backends/VirtualStreamOutput.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

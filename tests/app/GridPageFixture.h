@@ -4,7 +4,7 @@
 // button, drags on the melody grid, and what the live player sounded.
 
 #include "FormFixture.h"
-#include "GridCanvas.h"
+#include "app/GridCanvas.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -4,8 +4,8 @@
 
 #include "GridPageFixture.h"
 
-#include "KeyboardRecording.h"
-#include "TMidiGen.h"
+#include "melody/KeyboardRecording.h"
+#include "player/TMidiGen.h"
 
 namespace arvento::test {
 namespace {

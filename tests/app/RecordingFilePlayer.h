@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FilePlayer.h"
+#include "player/FilePlayer.h"
 
 #include <string>
 #include <vector>

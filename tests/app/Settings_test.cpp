@@ -3,8 +3,8 @@
 
 #include "FormFixture.h"
 
-#include "InstrumentNames.h"
-#include "TMidiGen.h"
+#include "app/InstrumentNames.h"
+#include "player/TMidiGen.h"
 
 #include <QApplication>
 #include <QTest>

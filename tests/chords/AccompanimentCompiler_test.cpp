@@ -1,6 +1,6 @@
-#include "AccompanimentCompiler.h"
-#include "Error.h"
 #include "TestSupport.h"
+#include "chords/AccompanimentCompiler.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Hearing an accompaniment: a compiled chord rendered through the
 // synthesizer, its loudness followed in 5 ms steps.
 
-#include "AccompanimentCompiler.h"
-#include "OfflineRender.h"
-#include "SoundFont.h"
 #include "TestSupport.h"
+#include "chords/AccompanimentCompiler.h"
+#include "player/OfflineRender.h"
+#include "player/SoundFont.h"
 
 #include <gtest/gtest.h>
 

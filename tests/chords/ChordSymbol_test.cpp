@@ -1,6 +1,6 @@
-#include "ChordSymbol.h"
-#include "ChordTables.h"
-#include "Error.h"
+#include "chords/ChordSymbol.h"
+#include "chords/ChordTables.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ChordTables.h"
-#include "ChordVoicing.h"
-#include "Error.h"
+#include "chords/ChordTables.h"
+#include "chords/ChordVoicing.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 

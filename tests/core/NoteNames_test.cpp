@@ -1,5 +1,5 @@
-#include "NoteNames.h"
-#include "NoteValues.h"
+#include "core/NoteNames.h"
+#include "core/NoteValues.h"
 
 #include <gtest/gtest.h>
 

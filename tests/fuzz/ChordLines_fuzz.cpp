@@ -4,10 +4,10 @@
 // the text either is refused with arvento::Error or becomes a part file that
 // reads back.
 
-#include "AccompanimentCompiler.h"
-#include "Error.h"
 #include "FuzzInput.h"
 #include "PartFileCheck.h"
+#include "chords/AccompanimentCompiler.h"
+#include "core/Error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace arvento;

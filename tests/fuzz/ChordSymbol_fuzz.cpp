@@ -2,10 +2,10 @@
 // The piano note list of a symbol written with an upper-case root is its
 // tone names, each followed by "-".
 
-#include "ChordSymbol.h"
-#include "ChordVoicing.h"
-#include "Error.h"
 #include "FuzzInput.h"
+#include "chords/ChordSymbol.h"
+#include "chords/ChordVoicing.h"
+#include "core/Error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace arvento;

@@ -7,11 +7,11 @@
 // form the grid writes, they compile to one note-on and one note-off per
 // converted note.
 
-#include "Error.h"
 #include "FuzzInput.h"
-#include "MelodyCompiler.h"
-#include "RhythmText.h"
-#include "RtttlConversion.h"
+#include "core/Error.h"
+#include "melody/MelodyCompiler.h"
+#include "melody/RhythmText.h"
+#include "melody/RtttlConversion.h"
 
 #include <algorithm>
 #include <optional>

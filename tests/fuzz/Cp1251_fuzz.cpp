@@ -2,8 +2,8 @@
 // bytes back, the one unassigned byte 98 as "?"; encoding any text gives
 // bytes that decode and encode to themselves.
 
-#include "Cp1251.h"
 #include "FuzzInput.h"
+#include "project/Cp1251.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // The RTTTL-E melody compiler: any text either is refused with
 // arvento::Error or becomes a part file that reads back.
 
-#include "Error.h"
 #include "FuzzInput.h"
-#include "MelodyCompiler.h"
 #include "PartFileCheck.h"
+#include "core/Error.h"
+#include "melody/MelodyCompiler.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace arvento;

@@ -4,7 +4,7 @@
 // program changes first at equal times and one note-off per note-on.
 
 #include "FuzzInput.h"
-#include "NoteString.h"
+#include "player/NoteString.h"
 
 #include <algorithm>
 

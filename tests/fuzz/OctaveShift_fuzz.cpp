@@ -4,7 +4,7 @@
 // can be undone, and shifting again after undoing it gives the same lines.
 
 #include "FuzzInput.h"
-#include "OctaveShift.h"
+#include "melody/OctaveShift.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace arvento;

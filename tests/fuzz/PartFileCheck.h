@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FuzzInput.h"
-#include "SmfReader.h"
+#include "midi/SmfReader.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // a record, and what the program writes for that record reads back to a
 // record it writes with the same bytes.
 
-#include "Error.h"
 #include "FuzzInput.h"
-#include "PartRecord.h"
+#include "core/Error.h"
+#include "project/PartRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace arvento;

@@ -4,12 +4,12 @@
 // the chord record. A generated part has one line per chord item, and when
 // the figure compiles and can move an octave either way, so do its lines.
 
-#include "Error.h"
 #include "FuzzInput.h"
-#include "GeneratorChords.h"
-#include "MelodyCompiler.h"
-#include "OctaveShift.h"
-#include "PatternGenerator.h"
+#include "core/Error.h"
+#include "generators/GeneratorChords.h"
+#include "generators/PatternGenerator.h"
+#include "melody/MelodyCompiler.h"
+#include "melody/OctaveShift.h"
 
 #include <optional>
 

@@ -5,11 +5,11 @@
 // chord item, and when the record compiles as an accompaniment with every
 // item voiced, so do the lines.
 
-#include "AccompanimentCompiler.h"
-#include "Error.h"
 #include "FuzzInput.h"
-#include "GeneratorChords.h"
-#include "RhythmGenerator.h"
+#include "chords/AccompanimentCompiler.h"
+#include "core/Error.h"
+#include "generators/GeneratorChords.h"
+#include "generators/RhythmGenerator.h"
 
 #include <optional>
 #include <sstream>

@@ -3,9 +3,9 @@
 // with its end-of-track event, channel events with their data bytes, and a
 // dump of one line per header, track and event.
 
-#include "Error.h"
 #include "FuzzInput.h"
-#include "SmfReader.h"
+#include "core/Error.h"
+#include "midi/SmfReader.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "MelodyCompiler.h"
-#include "PatternGenerator.h"
 #include "TestSupport.h"
+#include "generators/PatternGenerator.h"
+#include "melody/MelodyCompiler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Error.h"
-#include "GridRuns.h"
-#include "RhythmGenerator.h"
+#include "core/Error.h"
+#include "generators/RhythmGenerator.h"
+#include "melody/GridRuns.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // line one sample per pixel, so the run collection can be tested on the
 // readings it will get.
 
-#include "GridGeometry.h"
-#include "GridPicture.h"
-#include "GridRuns.h"
+#include "app/GridPicture.h"
+#include "melody/GridGeometry.h"
+#include "melody/GridRuns.h"
 
 #include <map>
 #include <stdexcept>

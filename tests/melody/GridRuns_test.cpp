@@ -1,7 +1,7 @@
-#include "Error.h"
 #include "GridModel.h"
-#include "GridRuns.h"
-#include "RhythmText.h"
+#include "core/Error.h"
+#include "melody/GridRuns.h"
+#include "melody/RhythmText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Error.h"
-#include "KeyboardRecording.h"
-#include "KeyboardTables.h"
+#include "core/Error.h"
+#include "melody/KeyboardRecording.h"
+#include "melody/KeyboardTables.h"
 
 #include <gtest/gtest.h>
 

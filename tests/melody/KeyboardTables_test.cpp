@@ -1,4 +1,4 @@
-#include "KeyboardTables.h"
+#include "melody/KeyboardTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "Error.h"
-#include "MelodyCompiler.h"
-#include "PartFile.h"
 #include "TestSupport.h"
+#include "core/Error.h"
+#include "melody/MelodyCompiler.h"
+#include "midi/PartFile.h"
 
 #include <gtest/gtest.h>
 

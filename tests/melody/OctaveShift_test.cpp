@@ -1,4 +1,4 @@
-#include "OctaveShift.h"
+#include "melody/OctaveShift.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "Error.h"
 #include "GridModel.h"
-#include "MelodyCompiler.h"
-#include "RhythmText.h"
-#include "RtttlConversion.h"
+#include "core/Error.h"
+#include "melody/MelodyCompiler.h"
+#include "melody/RhythmText.h"
+#include "melody/RtttlConversion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ByteText.h"
-#include "Error.h"
+#include "core/Error.h"
+#include "midi/ByteText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ByteText.h"
-#include "PartFile.h"
-#include "SmfReader.h"
 #include "TestSupport.h"
-#include "TrackText.h"
+#include "midi/ByteText.h"
+#include "midi/PartFile.h"
+#include "midi/SmfReader.h"
+#include "midi/TrackText.h"
 
 #include <gtest/gtest.h>
 

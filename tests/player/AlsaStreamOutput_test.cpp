@@ -1,7 +1,7 @@
-#include "AlsaStreamOutput.h"
 #include "SoundCheck.h"
-#include "SoundSystem.h"
-#include "TMidiGen.h"
+#include "player/SoundSystem.h"
+#include "player/TMidiGen.h"
+#include "player/backends/AlsaStreamOutput.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "Error.h"
-#include "FluidFilePlayer.h"
 #include "SoundCheck.h"
 #include "TestSupport.h"
+#include "core/Error.h"
+#include "player/backends/FluidFilePlayer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "FluidStreamOutput.h"
 #include "SoundCheck.h"
-#include "TMidiGen.h"
+#include "player/TMidiGen.h"
+#include "player/backends/FluidStreamOutput.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Error.h"
-#include "NoteString.h"
+#include "core/Error.h"
+#include "player/NoteString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "Error.h"
-#include "OfflineRender.h"
 #include "SoundCheck.h"
-#include "SoundFont.h"
 #include "TestSupport.h"
+#include "core/Error.h"
+#include "player/OfflineRender.h"
+#include "player/SoundFont.h"
 
 #include <gtest/gtest.h>
 

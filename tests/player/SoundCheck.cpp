@@ -1,8 +1,8 @@
 #include "SoundCheck.h"
 
-#include "PartFile.h"
-#include "SoundFont.h"
 #include "TestSupport.h"
+#include "midi/PartFile.h"
+#include "player/SoundFont.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // Listening helpers for the sound tests: loudness of rendered sound, a
 // manually rendered synthesizer and a short two-note file.
 
-#include "SynthEngine.h"
-#include "UiWorkQueue.h"
+#include "player/UiWorkQueue.h"
+#include "player/backends/SynthEngine.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "SoundCheck.h"
-#include "SoundFont.h"
-#include "SoundSystem.h"
-#include "TMidiGen.h"
 #include "TestSupport.h"
+#include "player/SoundFont.h"
+#include "player/SoundSystem.h"
+#include "player/TMidiGen.h"
 
 #include <gtest/gtest.h>
 

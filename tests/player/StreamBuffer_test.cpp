@@ -1,8 +1,8 @@
-#include "StreamBuffer.h"
-#include "TMidiGen.h"
 #include "TestSupport.h"
-#include "UiWorkQueue.h"
-#include "VirtualStreamOutput.h"
+#include "player/StreamBuffer.h"
+#include "player/TMidiGen.h"
+#include "player/UiWorkQueue.h"
+#include "player/backends/VirtualStreamOutput.h"
 
 #include <gtest/gtest.h>
 

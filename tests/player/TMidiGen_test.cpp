@@ -1,7 +1,7 @@
-#include "Error.h"
-#include "TMidiGen.h"
-#include "UiWorkQueue.h"
-#include "VirtualStreamOutput.h"
+#include "core/Error.h"
+#include "player/TMidiGen.h"
+#include "player/UiWorkQueue.h"
+#include "player/backends/VirtualStreamOutput.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "Assembly.h"
-#include "AtomicFile.h"
-#include "Error.h"
-#include "MelodyCompiler.h"
-#include "ProjectNames.h"
-#include "SmfReader.h"
 #include "TestSupport.h"
+#include "core/Error.h"
+#include "melody/MelodyCompiler.h"
+#include "midi/SmfReader.h"
+#include "project/Assembly.h"
+#include "project/AtomicFile.h"
+#include "project/ProjectNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "Error.h"
-#include "MelodyCompiler.h"
-#include "PartFiles.h"
-#include "SmfReader.h"
 #include "TestSupport.h"
+#include "core/Error.h"
+#include "melody/MelodyCompiler.h"
+#include "midi/SmfReader.h"
+#include "project/PartFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "AtomicFile.h"
-#include "Cp1251.h"
-#include "Error.h"
-#include "PartRecord.h"
-#include "ProjectNames.h"
 #include "TestSupport.h"
+#include "core/Error.h"
+#include "project/AtomicFile.h"
+#include "project/Cp1251.h"
+#include "project/PartRecord.h"
+#include "project/ProjectNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "AlsaQuiet.h"
+#include "player/backends/AlsaQuiet.h"
 
 #include <alsa/asoundlib.h>
 

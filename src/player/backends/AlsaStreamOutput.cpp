@@ -1,6 +1,6 @@
-#include "AlsaStreamOutput.h"
+#include "player/backends/AlsaStreamOutput.h"
 
-#include "AlsaQuiet.h"
+#include "player/backends/AlsaQuiet.h"
 
 #include <alsa/asoundlib.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClockedStreamOutput.h"
+#include "player/backends/ClockedStreamOutput.h"
 
 #include <chrono>
 #include <condition_variable>

@@ -1,4 +1,4 @@
-#include "ClockedStreamOutput.h"
+#include "player/backends/ClockedStreamOutput.h"
 
 namespace arvento::player {
 

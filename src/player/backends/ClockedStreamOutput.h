@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MidiStreamOutput.h"
-#include "StreamSchedule.h"
-#include "UiThread.h"
+#include "player/MidiStreamOutput.h"
+#include "player/UiThread.h"
+#include "player/backends/StreamSchedule.h"
 
 #include <chrono>
 #include <mutex>

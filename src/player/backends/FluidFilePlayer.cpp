@@ -1,8 +1,8 @@
-#include "FluidFilePlayer.h"
+#include "player/backends/FluidFilePlayer.h"
 
-#include "Error.h"
-#include "SmfReader.h"
-#include "SynthCore.h"
+#include "core/Error.h"
+#include "midi/SmfReader.h"
+#include "player/backends/SynthCore.h"
 
 #include <fstream>
 #include <iterator>

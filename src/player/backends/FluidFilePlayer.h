@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FilePlayer.h"
-#include "SynthEngine.h"
+#include "player/FilePlayer.h"
+#include "player/backends/SynthEngine.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "FluidStreamOutput.h"
+#include "player/backends/FluidStreamOutput.h"
 
 namespace arvento::player {
 

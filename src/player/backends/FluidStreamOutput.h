@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClockedStreamOutput.h"
-#include "SynthEngine.h"
+#include "player/backends/ClockedStreamOutput.h"
+#include "player/backends/SynthEngine.h"
 
 #include <memory>
 

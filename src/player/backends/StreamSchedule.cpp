@@ -1,4 +1,4 @@
-#include "StreamSchedule.h"
+#include "player/backends/StreamSchedule.h"
 
 namespace arvento::player {
 

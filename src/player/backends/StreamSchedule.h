@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MidiGenTypes.h"
+#include "player/MidiGenTypes.h"
 
 #include <chrono>
 #include <cstdint>

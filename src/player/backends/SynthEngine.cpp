@@ -1,8 +1,8 @@
-#include "SynthEngine.h"
+#include "player/backends/SynthEngine.h"
 
-#include "AlsaQuiet.h"
-#include "Error.h"
-#include "SynthCore.h"
+#include "core/Error.h"
+#include "player/backends/AlsaQuiet.h"
+#include "player/backends/SynthCore.h"
 
 #include <algorithm>
 #include <array>

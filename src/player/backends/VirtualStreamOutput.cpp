@@ -1,4 +1,4 @@
-#include "VirtualStreamOutput.h"
+#include "player/backends/VirtualStreamOutput.h"
 
 namespace arvento::player {
 

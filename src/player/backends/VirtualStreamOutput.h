@@ -5,7 +5,7 @@
 // notification, and can be told to fail an operation or to stop answering:
 // the live player's life cycle can be followed step by step with it.
 
-#include "ClockedStreamOutput.h"
+#include "player/backends/ClockedStreamOutput.h"
 
 #include <chrono>
 #include <set>
