@@ -28,8 +28,12 @@ extern const Command kTonesCommand;
 extern const Command kVoiceCommand;
 extern const Command kConvertCommand;
 extern const Command kOctaveCommand;
+// The sound commands run in arvento-cli-sound, which links the synthesizer;
+// arvento-cli holds stand-ins with the same help that start it.
 extern const Command kPlayCommand;
 extern const Command kRenderCommand;
+extern const Command kPlayInSoundProgram;
+extern const Command kRenderInSoundProgram;
 extern const Command kAssembleCommand;
 
 } // namespace arvento::cli

@@ -1,5 +1,6 @@
 #include "cli/Args.h"
 #include "cli/Commands.h"
+#include "cli/SoundCommandHelp.h"
 #include "core/Quote.h"
 #include "player/SoundSystem.h"
 #include "player/TMidiGen.h"
@@ -104,31 +105,8 @@ int RunPlay(const std::vector<std::string>& arguments) {
   return kExitOk;
 }
 
-const char* const kHelp = "Usage: arvento-cli play [OPTIONS] (--note N | --text TEXT) [--dry-run]\n"
-                          "Sounds one note (0..127) or a note text such as \"C5;50,0;E5,0;G5\" at once on\n"
-                          "the live player's output, and waits until it has played.\n\n"
-                          "Options (the player's properties and their defaults):\n"
-                          "  --volume N        0..100, default 100\n"
-                          "  --pan N           -100..100, default 0\n"
-                          "  --reverb N        0..100, default 0\n"
-                          "  --chorus N        0..100, default 0\n"
-                          "  --sustain         hold the sustain pedal\n"
-                          "  --modulation N    0..100, default 0\n"
-                          "  --pitch-bend N    -120..120 tenths of a semitone, default 0\n"
-                          "  --pb-delay N      0..100 percent of the note before the bend, default 0\n"
-                          "  --pb-duration N   0..100 percent of the rest over which it bends, default 100\n"
-                          "  --duration N      ticks of a single note (100 a second), default 50\n"
-                          "  --octave N        0..10, the octave of note names without one, default 4\n"
-                          "  --instrument N    0..127 a General MIDI program, 128..174 a percussion key,\n"
-                          "                    or its name such as mgAccordion; default 0\n"
-                          "  --channel N       0..15 (9 is the percussion channel), default 0\n"
-                          "  --loops N         passes of the request, 0 repeats for ever; default 1\n"
-                          "  --dry-run         play nothing; print the stream buffer that would be\n"
-                          "                    submitted, one event a line: delta, event word in hex\n"
-                          "Exit status 1 when the player refuses the request (no output, no note).\n";
-
 } // namespace
 
-const Command kPlayCommand = {"play", "sound a note or a note text on the live player", kHelp, RunPlay};
+const Command kPlayCommand = {"play", kPlaySummary, kPlayHelp, RunPlay};
 
 } // namespace arvento::cli

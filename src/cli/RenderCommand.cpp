@@ -1,6 +1,7 @@
 #include "cli/Args.h"
 #include "cli/CliIo.h"
 #include "cli/Commands.h"
+#include "cli/SoundCommandHelp.h"
 #include "core/Error.h"
 #include "core/Quote.h"
 #include "player/OfflineRender.h"
@@ -34,16 +35,6 @@ int RunRender(const std::vector<std::string>& arguments) {
 }
 } // namespace
 
-const Command kRenderCommand = {
-    "render", "render a MIDI file to a WAV file through the synthesizer",
-    "Usage: arvento-cli render FILE.mid -o OUT.wav [--soundfont PATH]\n"
-    "Plays FILE.mid through the built-in synthesizer without an audio device and\n"
-    "writes the sound as a 16-bit stereo WAV file at 44.1 kHz, up to the moment\n"
-    "the last note has died away.\n\n"
-    "Options:\n"
-    "  -o OUT.wav          the WAV file to write (\"-\" for standard output)\n"
-    "  --soundfont PATH    the General MIDI SoundFont; by default ARVENTO_SOUNDFONT,\n"
-    "                      else FluidR3_GM.sf2 or TimGM6mb.sf2 from /usr/share/sounds/sf2\n",
-    RunRender};
+const Command kRenderCommand = {"render", kRenderSummary, kRenderHelp, RunRender};
 
 } // namespace arvento::cli

@@ -1,0 +1,78 @@
+#include "cli/CommandLine.h"
+
+#include "cli/Args.h"
+#include "core/Error.h"
+#include "core/Quote.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
+namespace arvento::cli {
+
+namespace {
+
+void PrintHelp(const std::vector<const Command*>& commands) {
+  std::cout << "Usage: arvento-cli COMMAND [OPTIONS] ...\n"
+               "Arranges polyphonic telephone melodies from the shell.\n\nCommands:\n";
+  for (const Command* command : commands)
+    std::cout << "  " << command->name
+              << std::string(10 - std::min<std::size_t>(9, std::string(command->name).size()), ' ')
+              << command->summary << "\n";
+  std::cout << "\nRun \"arvento-cli COMMAND --help\" for the options of one command.\n";
+}
+
+// Runs the command named first; every failure ends as a message on standard
+// error and a non-zero exit status, never as an abort.
+int Run(const std::vector<const Command*>& commands, std::vector<std::string> arguments) {
+  if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
+    PrintHelp(commands);
+    return arguments.empty() ? kExitBadInput : kExitOk;
+  }
+  const std::string name = arguments[0];
+  arguments.erase(arguments.begin());
+  for (const Command* command : commands) {
+    if (name != command->name)
+      continue;
+    for (const std::string& argument : arguments) {
+      if (argument == "--help" || argument == "-h") {
+        std::cout << command->help;
+        return kExitOk;
+      }
+    }
+    try {
+      return command->run(arguments);
+    } catch (const UsageError& error) {
+      std::cerr << "arvento-cli " << name << ": " << error.what() << "\n"
+                << "Run \"arvento-cli " << name << " --help\" for usage.\n";
+    } catch (const arvento::Error& error) {
+      std::cerr << "arvento-cli " << name << ": " << error.what() << "\n";
+    } catch (const std::exception& error) {
+      // Failures of the library (a file system error, memory exhausted) carry
+      // no line or token of the input; their own text is all there is.
+      std::cerr << "arvento-cli " << name << ": " << error.what() << "\n";
+    }
+    return kExitBadInput;
+  }
+  std::cerr << "arvento-cli: unknown command " << arvento::Quoted(name) << "\n";
+  PrintHelp(commands);
+  return kExitBadInput;
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<const Command*>& commands, int argc, char** argv) {
+  const int status = Run(commands, std::vector<std::string>(argv + 1, argv + argc));
+  // Output that did not reach its file (a full disk, a closed standard
+  // output) is a failure the caller must see, as with any standard tool.
+  errno = 0;
+  if (!std::cout.flush()) {
+    std::cerr << "arvento-cli: не удалось записать стандартный вывод"
+              << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << "\n";
+    return kExitBadInput;
+  }
+  return status;
+}
+
+} // namespace arvento::cli

@@ -1,0 +1,44 @@
+#pragma once
+
+// Summary and help of the sound commands. arvento-cli lists them and shows
+// their help itself; arvento-cli-sound, which links the synthesizer, runs them.
+
+namespace arvento::cli {
+
+inline constexpr const char* kPlaySummary = "sound a note or a note text on the live player";
+inline constexpr const char* kPlayHelp =
+    "Usage: arvento-cli play [OPTIONS] (--note N | --text TEXT) [--dry-run]\n"
+    "Sounds one note (0..127) or a note text such as \"C5;50,0;E5,0;G5\" at once on\n"
+    "the live player's output, and waits until it has played.\n\n"
+    "Options (the player's properties and their defaults):\n"
+    "  --volume N        0..100, default 100\n"
+    "  --pan N           -100..100, default 0\n"
+    "  --reverb N        0..100, default 0\n"
+    "  --chorus N        0..100, default 0\n"
+    "  --sustain         hold the sustain pedal\n"
+    "  --modulation N    0..100, default 0\n"
+    "  --pitch-bend N    -120..120 tenths of a semitone, default 0\n"
+    "  --pb-delay N      0..100 percent of the note before the bend, default 0\n"
+    "  --pb-duration N   0..100 percent of the rest over which it bends, default 100\n"
+    "  --duration N      ticks of a single note (100 a second), default 50\n"
+    "  --octave N        0..10, the octave of note names without one, default 4\n"
+    "  --instrument N    0..127 a General MIDI program, 128..174 a percussion key,\n"
+    "                    or its name such as mgAccordion; default 0\n"
+    "  --channel N       0..15 (9 is the percussion channel), default 0\n"
+    "  --loops N         passes of the request, 0 repeats for ever; default 1\n"
+    "  --dry-run         play nothing; print the stream buffer that would be\n"
+    "                    submitted, one event a line: delta, event word in hex\n"
+    "Exit status 1 when the player refuses the request (no output, no note).\n";
+
+inline constexpr const char* kRenderSummary = "render a MIDI file to a WAV file through the synthesizer";
+inline constexpr const char* kRenderHelp =
+    "Usage: arvento-cli render FILE.mid -o OUT.wav [--soundfont PATH]\n"
+    "Plays FILE.mid through the built-in synthesizer without an audio device and\n"
+    "writes the sound as a 16-bit stereo WAV file at 44.1 kHz, up to the moment\n"
+    "the last note has died away.\n\n"
+    "Options:\n"
+    "  -o OUT.wav          the WAV file to write (\"-\" for standard output)\n"
+    "  --soundfont PATH    the General MIDI SoundFont; by default ARVENTO_SOUNDFONT,\n"
+    "                      else FluidR3_GM.sf2 or TimGM6mb.sf2 from /usr/share/sounds/sf2\n";
+
+} // namespace arvento::cli
