@@ -7,7 +7,7 @@
 
 namespace arvento::app {
 
-TAboutBox::TAboutBox(const QString& soundDescription, QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName("TAboutBox");
   setWindowTitle("О программе");
   auto* layout = new QVBoxLayout(this);
@@ -28,10 +28,10 @@ TAboutBox::TAboutBox(const QString& soundDescription, QWidget* parent) : QDialog
   what->setObjectName("laPurpose");
   what->setWordWrap(true);
 
-  auto* sound = new QLabel(soundDescription, this);
-  sound->setObjectName("laSound");
-  sound->setWordWrap(true);
-  sound->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  laSound = new QLabel(this);
+  laSound->setObjectName("laSound");
+  laSound->setWordWrap(true);
+  laSound->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton("OK", QDialogButtonBox::AcceptRole);
@@ -39,10 +39,14 @@ TAboutBox::TAboutBox(const QString& soundDescription, QWidget* parent) : QDialog
 
   layout->addWidget(name);
   layout->addWidget(what);
-  layout->addWidget(sound);
+  layout->addWidget(laSound);
   layout->addStretch(1);
   layout->addWidget(buttons);
   setFixedWidth(420);
+}
+
+void TAboutBox::SetSoundDescription(const QString& description) {
+  laSound->setText(description);
 }
 
 } // namespace arvento::app

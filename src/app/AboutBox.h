@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 
 namespace arvento::app {
 
@@ -10,7 +11,11 @@ class TAboutBox : public QDialog {
   Q_OBJECT
 
 public:
-  TAboutBox(const QString& soundDescription, QWidget* parent = nullptr);
+  explicit TAboutBox(QWidget* parent = nullptr);
+  void SetSoundDescription(const QString& description);
+
+private:
+  QLabel* laSound;
 };
 
 } // namespace arvento::app

@@ -29,9 +29,10 @@ struct FormServices {
   const player::UiThread& uiThread;
   // The directory the projects live in: the current directory at start.
   std::filesystem::path startDirectory;
-  // False when there is no audio device: the status bar then says so.
-  bool soundOn = true;
-  // The synthesizer and SoundFont in use, for the about box.
+  // The sound's state when the window opens: the status bar's word on it
+  // (empty when nothing need be said) and, for the about box, the
+  // synthesizer and SoundFont in use.
+  QString soundStatus;
   QString soundDescription;
 };
 

@@ -54,7 +54,7 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
   stb->addWidget(stbText, 1);
   stbSound = new QLabel(stb);
   stbSound->setObjectName("stbSound");
-  stbSound->setText(services.soundOn ? QString() : "Звук выключен: нет устройства вывода звука");
+  stbSound->setText(services.soundStatus);
   stb->addPermanentWidget(stbSound);
 
   SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
@@ -88,7 +88,8 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
   MidiGen1->SetOctave(kLiveOctave);
   MidiGen1->SetInstrument(player::mgAccordion);
 
-  aboutBox = new TAboutBox(services.soundDescription, this);
+  aboutBox = new TAboutBox(this);
+  aboutBox->SetSoundDescription(services.soundDescription);
 
   for (const std::string_view family : kFamilyNames)
     cbFamily->addItem(QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size())));
@@ -107,6 +108,11 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
 // still exist; left to the member order it would go after them.
 TMainForm2::~TMainForm2() {
   MidiGen1.reset();
+}
+
+void TMainForm2::ShowSound(const QString& status, const QString& description) {
+  stbSound->setText(status);
+  aboutBox->SetSoundDescription(description);
 }
 
 void TMainForm2::showEvent(QShowEvent* event) {

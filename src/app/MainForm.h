@@ -45,6 +45,10 @@ public:
   explicit TMainForm2(const FormServices& services, QWidget* parent = nullptr);
   ~TMainForm2() override;
 
+  // The sound's state in the status bar and the about box: the program calls
+  // it again once the SoundFont has loaded in the background.
+  void ShowSound(const QString& status, const QString& description);
+
   // What the window keeps beside its controls, for checks from outside.
   // The live note player as the settings left it.
   const player::TMidiGen& LivePlayer() const { return *MidiGen1; }

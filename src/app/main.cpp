@@ -1,10 +1,11 @@
-// arvento: the desktop program. Creates the sound system and the main window
-// and runs the event loop until the window closes.
+// arvento: the desktop program. Shows the main window at once, loads the
+// sound behind it, and runs the event loop until the window closes.
 
 #include "app/Dialogs.h"
 #include "app/FormServices.h"
 #include "app/MainForm.h"
 #include "app/QtUiThread.h"
+#include "app/SoundStatus.h"
 #include "player/SoundSystem.h"
 
 #include <QApplication>
@@ -16,7 +17,14 @@ int main(int argc, char** argv) {
   QApplication::setStyle("Fusion");
 
   const arvento::player::UiThread uiThread = arvento::app::QtUiThread();
-  const std::unique_ptr<arvento::player::SoundSystem> sound = arvento::player::SoundSystem::Create(uiThread);
+  // The form is made after the sound system and goes before it; the sound
+  // tells it when the SoundFont has loaded, from the event loop.
+  arvento::app::TMainForm2* shown = nullptr;
+  const std::unique_ptr<arvento::player::SoundSystem> sound =
+      arvento::player::SoundSystem::CreateLoading(uiThread, [&shown, &sound] {
+        if (shown != nullptr)
+          shown->ShowSound(arvento::app::SoundStatus(*sound), QString::fromStdString(sound->Description()));
+      });
   arvento::app::MessageBoxDialogs dialogs;
   const arvento::app::FormServices services{
       .dialogs = dialogs,
@@ -24,10 +32,13 @@ int main(int argc, char** argv) {
       .midiOutput = sound->StreamOutput(),
       .uiThread = uiThread,
       .startDirectory = std::filesystem::current_path(),
-      .soundOn = sound->Available(),
-      .soundDescription = QString::fromStdString(sound->Description()),
+      .soundStatus = arvento::app::SoundLoadingStatus(sound->SoundFont()),
+      .soundDescription = arvento::app::SoundLoadingStatus(sound->SoundFont()),
   };
   arvento::app::TMainForm2 form(services);
+  shown = &form;
   form.show();
-  return application.exec();
+  const int status = application.exec();
+  shown = nullptr;
+  return status;
 }

@@ -12,8 +12,24 @@
 namespace arvento::player {
 
 std::unique_ptr<SoundSystem> SoundSystem::Create(UiThread ui) {
+  std::unique_ptr<SoundSystem> system = CreateUnloaded(std::move(ui));
+  system->engine_->LoadSoundFont();
+  return system;
+}
+
+std::unique_ptr<SoundSystem> SoundSystem::CreateLoading(UiThread ui, std::function<void()> loaded) {
+  std::unique_ptr<SoundSystem> system = CreateUnloaded(ui);
+  system->loader_ = std::thread([engine = system->engine_, ui = std::move(ui), loaded = std::move(loaded)] {
+    engine->LoadSoundFont();
+    ui.post(loaded);
+  });
+  return system;
+}
+
+std::unique_ptr<SoundSystem> SoundSystem::CreateUnloaded(UiThread ui) {
   std::unique_ptr<SoundSystem> system(new SoundSystem());
-  system->engine_ = SynthEngine::Create(FindSoundFont(), SynthEngine::Audio::Device);
+  system->soundFont_ = FindSoundFont();
+  system->engine_ = SynthEngine::CreateUnloaded(system->soundFont_, SynthEngine::Audio::Device);
   const char* output = std::getenv("ARVENTO_MIDI_OUTPUT");
   system->alsaOutput_ = output != nullptr && std::string_view(output) == "alsa";
   if (system->alsaOutput_)
@@ -23,10 +39,22 @@ std::unique_ptr<SoundSystem> SoundSystem::Create(UiThread ui) {
   return system;
 }
 
-SoundSystem::~SoundSystem() = default;
+// A SoundFont still loading is waited for: the loader uses the engine.
+SoundSystem::~SoundSystem() {
+  if (loader_.joinable())
+    loader_.join();
+}
 
 bool SoundSystem::Available() const {
   return engine_->HasOutput();
+}
+
+std::string SoundSystem::SoundFont() const {
+  return soundFont_;
+}
+
+bool SoundSystem::SoundFontLoaded() const {
+  return engine_->HasSoundFont();
 }
 
 std::string SoundSystem::Description() const {

@@ -7,8 +7,10 @@
 #include "player/MidiStreamOutput.h"
 #include "player/UiThread.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace arvento::player {
 
@@ -21,6 +23,10 @@ public:
   // sequencer when ARVENTO_MIDI_OUTPUT is "alsa". Without an audio device
   // everything is still made; it just makes no sound.
   static std::unique_ptr<SoundSystem> Create(UiThread ui);
+  // The same, but returns at once and loads the SoundFont and opens the audio
+  // device on a thread of its own, so that the window shows first. Until then
+  // nothing sounds and nothing waits; loaded runs on the UI thread after it.
+  static std::unique_ptr<SoundSystem> CreateLoading(UiThread ui, std::function<void()> loaded);
   // Players made from this system and users of StreamOutput go first.
   ~SoundSystem();
   SoundSystem(const SoundSystem&) = delete;
@@ -28,6 +34,10 @@ public:
 
   // Whether the synthesizer is heard: its SoundFont loaded and an audio device open.
   bool Available() const;
+  // The SoundFont file in use, empty when none was found, and whether it
+  // loaded; both settled once loading has ended.
+  std::string SoundFont() const;
+  bool SoundFontLoaded() const;
   // The synthesizer, the SoundFont and the outputs in use, for the about box.
   std::string Description() const;
   // The output for TMidiGen.
@@ -38,7 +48,11 @@ public:
 private:
   SoundSystem() = default;
 
+  static std::unique_ptr<SoundSystem> CreateUnloaded(UiThread ui);
+
   std::shared_ptr<SynthEngine> engine_;
+  std::string soundFont_;
+  std::thread loader_;
   std::unique_ptr<MidiStreamOutput> output_;
   bool alsaOutput_ = false;
 };

@@ -16,7 +16,7 @@ void FormTest::Start(bool soundOn) {
       .midiOutput = midiOutput,
       .uiThread = uiThread,
       .startDirectory = dir.path(),
-      .soundOn = soundOn,
+      .soundStatus = soundOn ? QString() : "Звук выключен: нет устройства вывода звука",
       .soundDescription = "FluidSynth, TimGM6mb.sf2",
   };
   form = std::make_unique<app::TMainForm2>(services);

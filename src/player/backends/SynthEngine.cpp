@@ -111,6 +111,12 @@ SynthEngine::~SynthEngine() {
 }
 
 std::shared_ptr<SynthEngine> SynthEngine::Create(const std::string& soundFont, Audio audio) {
+  std::shared_ptr<SynthEngine> engine = CreateUnloaded(soundFont, audio);
+  engine->LoadSoundFont();
+  return engine;
+}
+
+std::shared_ptr<SynthEngine> SynthEngine::CreateUnloaded(const std::string& soundFont, Audio audio) {
   InstallLogging();
   std::shared_ptr<SynthEngine> engine(new SynthEngine(std::make_unique<SynthCore>()));
   SynthCore& core = *engine->core_;
@@ -124,26 +130,33 @@ std::shared_ptr<SynthEngine> SynthEngine::Create(const std::string& soundFont, A
   fluid_settings_setnum(core.settings, "synth.sample-rate", kSampleRate);
   fluid_settings_setint(core.settings, "audio.period-size", kPeriodFrames);
   fluid_settings_setint(core.settings, "audio.periods", kPeriods);
+  // A large SoundFont (FluidR3_GM holds 148 MB of samples) is not held in
+  // memory whole: a preset's samples are read when a channel selects it.
+  fluid_settings_setint(core.settings, "synth.dynamic-sample-loading", 1);
   core.synth = new_fluid_synth(core.settings);
   if (core.synth == nullptr)
     throw Error("FluidSynth could not create a synthesizer: " + TakeLoggedError());
+  return engine;
+}
 
-  if (soundFont.empty()) {
+void SynthEngine::LoadSoundFont() {
+  SynthCore& core = *core_;
+  if (core.soundFont.empty()) {
     core.problem = "no General MIDI SoundFont found";
-    return engine;
+    return;
   }
-  if (fluid_synth_sfload(core.synth, soundFont.c_str(), 1) == FLUID_FAILED) {
-    core.problem = "the SoundFont " + soundFont + " could not be loaded (" + TakeLoggedError() + ")";
-    return engine;
+  if (fluid_synth_sfload(core.synth, core.soundFont.c_str(), 1) == FLUID_FAILED) {
+    core.problem = "the SoundFont " + core.soundFont + " could not be loaded (" + TakeLoggedError() + ")";
+    return;
   }
   core.soundFontLoaded = true;
   if (!core.manual)
     OpenAudioDevice(core);
-  return engine;
+  core.ready = core.manual || core.driver != nullptr;
 }
 
 bool SynthEngine::HasOutput() const {
-  return core_->soundFontLoaded && (core_->manual || core_->driver != nullptr);
+  return core_->ready;
 }
 
 bool SynthEngine::HasSoundFont() const {

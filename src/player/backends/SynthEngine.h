@@ -26,11 +26,20 @@ public:
   // SoundFont that does not load, or a missing audio device, leaves an engine
   // without output that says why in Description.
   static std::shared_ptr<SynthEngine> Create(const std::string& soundFont, Audio audio);
+  // The synthesizer without its SoundFont and output: it makes no sound until
+  // LoadSoundFont has run.
+  static std::shared_ptr<SynthEngine> CreateUnloaded(const std::string& soundFont, Audio audio);
+  // Reads the SoundFont's presets (their samples are read when a channel
+  // first selects them) and, for a device engine, opens the audio device.
+  // Takes a while for a large SoundFont, so the window runs it on a thread of
+  // its own; call it once, and read Description only after it has returned.
+  void LoadSoundFont();
   ~SynthEngine();
   SynthEngine(const SynthEngine&) = delete;
   SynthEngine& operator=(const SynthEngine&) = delete;
 
-  // Sound is made: the SoundFont loaded and a device plays it, or the caller renders it.
+  // Sound is made: the SoundFont loaded and a device plays it, or the caller
+  // renders it. May be asked from any thread, also while the SoundFont loads.
   bool HasOutput() const;
   bool HasSoundFont() const;
   // The synthesizer, the SoundFont and where the sound goes, for a person.
