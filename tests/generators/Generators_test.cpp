@@ -65,8 +65,7 @@ struct RhythmCase {
 
 TEST(PatternGenerator, TheFigureMovesToEveryRoot) {
   std::vector<PatternCase> cases = {
-      // Moving up onto pitch class 12 or past it carries into the next octave, up to c11; moving down
-      // past c borrows from the octave below.
+      // Onto pitch class 12 or past it a note carries into the next octave, up to c11; below c it borrows.
       {{"4(B), 4(H)"}, "8b5, 8a#10, ", "1*8c6, 1*8b10, |1*8c#6, 1*8c11, "},
       {{"4(H)"}, "8h5, 8a#5, ", "1*8c#6, 1*8c6, "},
       {{"4(Cm)"}, "8g#6, 8c6, ", "1*8b5, 1*8d#5, "},
@@ -182,6 +181,7 @@ TEST(RhythmGenerator, StrokesAndRestsOfEveryChord) {
       {{"101,32p", "101,32p%"}, {"4(Am)"}, "Не вижу ритма: на сетке нет ни одного штриха."},
       {{"101,2", "103,30p", "103,30p%"}, {"4(Am)"}, "Все шаги ритма короче шестнадцатой", 8, "32"},
       {kRowKeys, {"4(Am)"}, "Недопустимая длина ноты в поле \"Дл.ноты\": \"7\".", 8, "7"},
+      {kRowKeys, {"4(Am), 2(C)", "4(Am), 0(C)"}, "Аккорд \"0(C)\" в строке 2 записи аккордов"},
   };
   for (const RhythmCase& c : refusals)
     EXPECT_EQ(c.Generated().rfind(c.lines, 0), 0u) << c.Generated();

