@@ -5,6 +5,7 @@
 
 #include "app/PaneText.h"
 #include "core/Error.h"
+#include "core/Outcome.h"
 #include "project/Assembly.h"
 #include "project/ProjectNames.h"
 
@@ -54,17 +55,17 @@ void TMainForm2::bbSobrClick() {
     player->Close();
     player->SetFileName({});
   }
-  const project::AssemblyResult result =
-      project::AssembleProject(projectDir, auditionDir, projectTitle, settings);
   // Files left out of the assembly are told in the status bar with the
   // chord items the compile skipped.
-  std::vector<std::string> notices = result.leftOut;
-  notices.insert(notices.end(), result.skipped.begin(), result.skipped.end());
+  std::vector<std::string> notices;
+  const Outcome<project::AssemblyResult> assembly =
+      project::AssembleProject(projectDir, auditionDir, projectTitle, settings, &notices);
   ShowCompileNotices(notices);
-  if (!result.notice.empty()) {
-    dialogs.Inform(QString::fromStdString(result.notice));
+  if (assembly.Refused()) {
+    dialogs.Inform(QString::fromStdString(assembly.RefusalText()));
     return;
   }
+  const project::AssemblyResult& result = assembly.Result();
   autoPlay = false;
   ShowAssembledParts(result.parts);
   UpdateFileLists();

@@ -1,6 +1,7 @@
 #include "chords/AccompanimentCompiler.h"
 #include "chords/ChordTables.h"
 #include "core/Digits.h"
+#include "core/DurationHead.h"
 #include "core/Error.h"
 #include "core/LetterCase.h"
 #include "core/Quote.h"
@@ -17,6 +18,12 @@ namespace {
 
 // The largest time a variable-length quantity of four bytes holds.
 constexpr long long kMaxTicks = 0x0FFFFFFF;
+
+// An entry's factor ends at its first '*'; all after it is the tones.
+constexpr HeadForm kEntryHead{FactorStar::First, LengthSpan::All};
+// A tone has no factor of its own; its length is one character or two
+// digits, and its dot may stand anywhere after it.
+constexpr HeadForm kToneHead{FactorStar::None, LengthSpan::OneOrTwo, DotPlace::Anywhere};
 
 // Turns the entries of the expanded chord list into events, keeping the rest
 // that is still to be spent from one entry to the next.
@@ -42,13 +49,11 @@ public:
     }
     // The expansion writes every item's repeat factor, "1*" when it has none.
     // One that is not a number, or is 0, would give notes without length.
-    const std::size_t star = entry.find('*');
-    const std::optional<long long> factor =
-        star == std::string::npos ? std::nullopt
-                                  : DigitsValue(std::string_view(entry).substr(0, star), INT_MAX);
+    const DurationHead head = ReadDurationHead(entry, kEntryHead);
+    const std::optional<long long> factor = head.factor ? DigitsValue(*head.factor, INT_MAX) : std::nullopt;
     if (!factor || *factor == 0)
       Fail("множитель повтора перед \"*\" должен быть числом от 1 до " + std::to_string(INT_MAX));
-    entry.erase(0, star + 1);
+    entry = std::string(head.length);
     if (entry.empty())
       Fail("нет нот после множителя");
 
@@ -78,16 +83,13 @@ private:
   void WriteTone(std::string_view written, bool first, long long factor, long long stagger, long long tones) {
     if (written.empty())
       Fail("пустая нота");
-    std::string token(written);
-    const std::size_t durationSize = token.size() > 1 && IsDigit(token[1]) ? 2 : 1;
-    const long long denominator =
-        DigitsValue(std::string_view(token).substr(0, durationSize), 99).value_or(0);
-    token.erase(0, durationSize);
+    const DurationHead head = ReadDurationHead(written, kToneHead);
+    // Every length of one or two digits is timed; 0 and those beyond 32 take no time.
+    const long long denominator = DigitsValue(head.length, 99).value_or(0);
     long long t = denominator == 0 ? 0 : 32 / denominator;
-    if (const std::size_t dot = token.find('.'); dot != std::string::npos) {
-      token.erase(dot, 1);
+    if (head.dotted)
       t += t / 2;
-    }
+    const std::string& token = head.rest;
     long long length = t * 6 * factor;
     if (length > kMaxTicks)
       Fail("слишком длинный аккорд");

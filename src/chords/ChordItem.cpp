@@ -1,8 +1,15 @@
 #include "chords/ChordItem.h"
 
 #include "chords/ChordVoicing.h"
+#include "core/DurationHead.h"
 
 namespace arvento::chords {
+
+namespace {
+// The factor ends at the first '*'; the duration after it keeps its dot as
+// written, for the voicing to pass on, and is cut at the "(" below.
+constexpr HeadForm kItemHead{FactorStar::First, LengthSpan::All};
+} // namespace
 
 ChordItemParts SplitChordItem(std::string item) {
   ChordItemParts parts;
@@ -12,12 +19,9 @@ ChordItemParts SplitChordItem(std::string item) {
     if (parts.stagger.front() == 'A' || parts.stagger.front() == 'a')
       parts.stagger.erase(0, 1);
   }
-  if (const std::size_t star = item.find('*'); star != std::string::npos) {
-    parts.multiplier = item.substr(0, star + 1);
-    item.erase(0, star + 1);
-  } else {
-    parts.multiplier = "1*";
-  }
+  const DurationHead head = ReadDurationHead(item, kItemHead);
+  parts.multiplier = head.factor ? std::string(*head.factor) + "*" : "1*";
+  item = std::string(head.length);
   if (const std::size_t open = item.find('('); open != std::string::npos) {
     parts.duration = item.substr(0, open);
     item.erase(0, open + 1);

@@ -1,5 +1,6 @@
 #include "cli/AccompanimentOptions.h"
 #include "cli/Commands.h"
+#include "cli/PrintOutcome.h"
 #include "core/Error.h"
 #include "core/Quote.h"
 #include "project/Assembly.h"
@@ -22,6 +23,13 @@ int Number(const std::string& text, int lo, int hi, const std::string& level) {
   if (error != std::errc() || end != text.data() + text.size() || value < lo || value > hi)
     throw UsageError("option --level takes CH=N with CH 1..16 and N 0..127, not " + Quoted(level));
   return value;
+}
+
+// The path of the assembled file is the command's one line of output.
+Outcome<std::vector<std::string>> AssembledFileLine(const Outcome<project::AssemblyResult>& assembly) {
+  if (assembly.Refused())
+    return Refusal(assembly.RefusalText());
+  return std::vector<std::string>{assembly.Result().assembledFile.string()};
 }
 
 int RunAssemble(const std::vector<std::string>& arguments) {
@@ -54,18 +62,12 @@ int RunAssemble(const std::vector<std::string>& arguments) {
     settings.levels[static_cast<std::size_t>(channel - 1)] = Number(level.substr(equals + 1), 0, 127, level);
   }
 
-  const project::AssemblyResult result =
-      project::AssembleProject(projectDir, projectDir.parent_path() / "tmp", title, settings);
-  for (const std::string& leftOut : result.leftOut)
-    std::cerr << "arvento-cli assemble: " << leftOut << "\n";
-  for (const std::string& skipped : result.skipped)
-    std::cerr << "arvento-cli assemble: " << skipped << "\n";
-  if (!result.notice.empty()) {
-    std::cerr << result.notice << "\n";
-    return kExitRefused;
-  }
-  std::cout << result.assembledFile.string() << "\n";
-  return kExitOk;
+  std::vector<std::string> notices;
+  const Outcome<project::AssemblyResult> assembly =
+      project::AssembleProject(projectDir, projectDir.parent_path() / "tmp", title, settings, &notices);
+  for (const std::string& notice : notices)
+    std::cerr << "arvento-cli assemble: " << notice << "\n";
+  return PrintOutcome(AssembledFileLine(assembly));
 }
 
 std::string Help() {

@@ -2,6 +2,7 @@
 
 #include "core/CommaTokens.h"
 #include "core/Digits.h"
+#include "core/DurationHead.h"
 #include "core/Quote.h"
 #include "generators/FigureSteps.h"
 
@@ -18,41 +19,38 @@ std::string Place(const TimedChord& item) {
   return "в строке " + std::to_string(item.line) + " записи аккордов";
 }
 
+// A chord item's factor counts only straight after its leading digits, and
+// its dot only straight after the length, where the "(" would stand.
+constexpr HeadForm kItemHead{FactorStar::AfterDigits, LengthSpan::Digits, DotPlace::Next};
+
 // The reason item.text cannot be used, or empty when it is read into the other fields.
 std::string ParseItem(TimedChord& item) {
-  const std::string& text = item.text;
-  std::size_t at = LeadingDigits(text);
-  std::string lengthText = text.substr(0, at); // or the count, when "*" follows
+  const DurationHead head = ReadDurationHead(item.text, kItemHead);
   long long count = 1;
-  if (at < text.size() && text[at] == '*') {
-    if (lengthText.empty())
+  if (head.factor) {
+    if (head.factor->empty())
       return "перед \"*\" должно стоять число повторов";
-    const std::optional<long long> written = DigitsValue(lengthText, kLargestCount);
+    const std::optional<long long> written = DigitsValue(*head.factor, kLargestCount);
     if (!written)
       return "слишком длинный аккорд";
     count = *written;
-    const std::size_t digits = LeadingDigits(std::string_view(text).substr(at + 1));
-    lengthText = text.substr(at + 1, digits);
-    at += 1 + digits;
   }
-  if (lengthText.empty())
+  if (head.length.empty())
     return "нет длительности";
-  const std::optional<long long> length = DigitsValue(lengthText, kLargestCount);
+  const std::optional<long long> length = DigitsValue(head.length, kLargestCount);
   if (!length)
-    return "длительность " + Quoted(lengthText) + " слишком велика";
+    return "длительность " + Quoted(head.length) + " слишком велика";
   if (*length == 0)
     return "длительность не может быть 0";
-  const bool dotted = at < text.size() && text[at] == '.';
-  if (dotted)
-    ++at;
-  if (at >= text.size() || text[at] != '(')
+  const std::string& bracketed = head.rest;
+  if (bracketed.empty() || bracketed.front() != '(')
     return "после длительности должна стоять скобка \"(\"";
-  const std::size_t close = text.find(')', at + 1);
+  const std::size_t close = bracketed.find(')', 1);
   if (close == std::string::npos)
     return "нет закрывающей скобки \")\"";
-  item.symbol = text.substr(at + 1, close - at - 1);
+  item.symbol = bracketed.substr(1, close - 1);
   long long sixteenths = 16 / *length;
-  if (dotted)
+  if (head.dotted)
     sixteenths += sixteenths / 2;
   item.sixteenths = sixteenths * count;
   if (item.sixteenths > kLongestChord)

@@ -2,6 +2,7 @@
 
 #include "core/CommaTokens.h"
 #include "core/Digits.h"
+#include "core/DurationHead.h"
 #include "core/NoteNames.h"
 #include "core/NoteValues.h"
 #include "core/Quote.h"
@@ -16,6 +17,9 @@ constexpr std::size_t kMostSteps = 32;
 // A step's name starts at the first of these; everything before it is its duration.
 constexpr std::string_view kNameStarts = "abcdefghp";
 constexpr std::string_view kDigits = "0123456789";
+// The duration is cut before the name and holds no dot, so all that follows
+// the first '*' is its length.
+constexpr HeadForm kStepHead{FactorStar::First, LengthSpan::All};
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -50,24 +54,23 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
   if (step.name == "h")
     step.name = "b";
 
-  const std::size_t star = step.duration.find('*');
-  const std::string lengthText = star == std::string::npos ? step.duration : step.duration.substr(star + 1);
-  if (star != std::string::npos) {
-    const std::string factorText = step.duration.substr(0, star);
-    if (!AllDigits(factorText))
+  const DurationHead head = ReadDurationHead(step.duration, kStepHead);
+  if (head.factor) {
+    if (!AllDigits(*head.factor))
       return "перед \"*\" должно стоять число повторов";
-    const std::optional<long long> factor = DigitsValue(factorText, kLargestCount);
+    const std::optional<long long> factor = DigitsValue(*head.factor, kLargestCount);
     if (!factor)
       return "слишком большое число повторов";
     if (*factor == 0)
       return "число повторов не может быть 0";
     step.factor = *factor;
   }
-  if (lengthText.empty())
+  if (head.length.empty())
     return "нет длительности";
-  if (!IsNoteLength(lengthText))
-    return "длительность " + Quoted(lengthText) + " недопустима: пишется 1, 2, 4, 8, 16 или 32";
-  step.length = *DigitsValue(lengthText, kLargestCount);
+  const std::optional<int> length = NoteLengthValue(std::string(head.length));
+  if (!length)
+    return "длительность " + Quoted(head.length) + " недопустима: пишется 1, 2, 4, 8, 16 или 32";
+  step.length = *length;
   if (NoteTicks(step.length, false, step.factor) > kLongestTicks)
     return "слишком длинный шаг";
 

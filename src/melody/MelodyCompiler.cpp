@@ -2,9 +2,11 @@
 
 #include "core/CommaTokens.h"
 #include "core/Digits.h"
+#include "core/DurationHead.h"
 #include "core/Error.h"
 #include "core/LetterCase.h"
 #include "core/NoteNames.h"
+#include "core/NoteValues.h"
 #include "core/Quote.h"
 #include "midi/ByteText.h"
 #include "midi/PartFile.h"
@@ -19,6 +21,10 @@ namespace {
 
 // Numbers past this are held at it: any larger factor or octave is out of range all the same.
 constexpr long long kNumberCeiling = 1'000'000'000;
+
+// The factor ends at the first '*'; the length is one character or two
+// digits, and its dot may stand anywhere in the rest of the token.
+constexpr HeadForm kTokenHead{FactorStar::First, LengthSpan::OneOrTwo, DotPlace::Anywhere};
 
 // The whole text as a number; nullopt unless it is all digits.
 std::optional<long long> WholeNumber(std::string_view text) {
@@ -42,48 +48,42 @@ public:
   void Compile(std::string_view token, std::size_t lineNumber) {
     lineNumber_ = lineNumber;
     token_ = token;
-    std::string_view rest = token;
+    const DurationHead head = ReadDurationHead(token, kTokenHead);
 
     long long factor = 1;
-    if (const std::size_t star = rest.find('*'); star != std::string_view::npos) {
-      const std::optional<long long> written = WholeNumber(rest.substr(0, star));
+    if (head.factor) {
+      const std::optional<long long> written = WholeNumber(*head.factor);
       if (!written)
         Fail("множитель повтора не число");
       factor = *written;
-      rest.remove_prefix(star + 1);
     }
 
-    if (rest.size() < 2)
+    // A length and a name follow the factor, two characters at least.
+    if (token.size() - (head.factor ? head.factor->size() + 1 : 0) < 2)
       Fail("слишком короткий элемент");
-    const std::size_t lengthSize = IsDigit(rest[1]) ? 2 : 1;
-    const long long length = WholeNumber(rest.substr(0, lengthSize)).value_or(0);
+    // Not the note lengths of the notation: "04" is a quarter here.
+    const long long length = WholeNumber(head.length).value_or(0);
     if (length == 0)
       Fail("длительность не число");
     if (32 % length != 0 || length > 32)
       Fail("длительность может быть 1, 2, 4, 8, 16 или 32");
-    rest.remove_prefix(lengthSize);
 
-    long long t = 32 / length;
-    std::string withoutDot(rest);
-    if (const std::size_t dot = withoutDot.find('.'); dot != std::string::npos) {
-      withoutDot.erase(dot, 1);
-      t += t / 2;
-    }
-    const long long ticks = t * 6 * factor;
-    if (ticks > 0x0FFFFFFF)
+    const long long ticks = NoteTicks(length, head.dotted, factor);
+    if (ticks > kLongestTicks)
       Fail("слишком длинная нота");
 
-    if (withoutDot.find('p') != std::string::npos) {
+    const std::string& tail = head.rest;
+    if (tail.find('p') != std::string::npos) {
       pendingRest_ += ticks;
-      if (pendingRest_ > 0x0FFFFFFF)
+      if (pendingRest_ > kLongestTicks)
         Fail("слишком длинная пауза");
       return;
     }
 
-    const std::size_t nameSize = withoutDot.find('#') != std::string::npos ? 2 : 1;
-    if (withoutDot.size() < nameSize)
+    const std::size_t nameSize = tail.find('#') != std::string::npos ? 2 : 1;
+    if (tail.size() < nameSize)
       Fail("нет названия ноты");
-    const std::string name = withoutDot.substr(0, nameSize);
+    const std::string name = tail.substr(0, nameSize);
     // "P" is a note that takes no time.
     if (name == "P")
       return;
@@ -92,7 +92,7 @@ public:
       Fail("неизвестная нота " + Escaped(ShownName(name)));
 
     const std::optional<long long> octave =
-        LeadingNumber(std::string_view(withoutDot).substr(nameSize), kNumberCeiling);
+        LeadingNumber(std::string_view(tail).substr(nameSize), kNumberCeiling);
     if (!octave)
       Fail("нет октавы");
     const long long note = index + (*octave - 1) * 12;

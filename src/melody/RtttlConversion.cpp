@@ -1,6 +1,7 @@
 #include "melody/RtttlConversion.h"
 
 #include "core/Digits.h"
+#include "core/DurationHead.h"
 #include "core/Error.h"
 #include "core/NoteNames.h"
 #include "core/NoteValues.h"
@@ -32,15 +33,9 @@ int LeadingValue(std::string_view text) {
   return static_cast<int>(LeadingNumber(text, kLongestTicks + 1).value_or(0));
 }
 
-// Splits off an "F*" repeat factor; 1 without one.
-int TakeFactor(std::string& text) {
-  const std::size_t star = text.find('*');
-  if (star == std::string::npos)
-    return 1;
-  const int factor = LeadingValue(std::string_view(text).substr(0, star));
-  text.erase(0, star + 1);
-  return factor;
-}
+// A rhythm token, its dot taken out first: the factor ends at the first
+// '*' and all after it is the length, with a rest's "p" still in it.
+constexpr HeadForm kRhythmHead{FactorStar::First, LengthSpan::All};
 
 // The token as a slot without its pitch; nullopt when its length is not 1,
 // 2, 4, 8, 16 or 32, or its factor is not 1 or more. A note's dot stands at
@@ -58,12 +53,14 @@ std::optional<MelodySlot> ReadToken(std::string text) {
     text.pop_back();
     slot.dotted = true;
   }
-  slot.factor = TakeFactor(text);
-  if (const std::size_t p = text.find('p'); p != std::string::npos)
-    text.erase(p, 1);
-  if (!IsNoteLength(text) || slot.factor < 1)
+  const DurationHead head = ReadDurationHead(text, kRhythmHead);
+  slot.factor = head.factor ? LeadingValue(*head.factor) : 1;
+  std::string length(head.length);
+  if (const std::size_t p = length.find('p'); p != std::string::npos)
+    length.erase(p, 1);
+  if (!IsNoteLength(length) || slot.factor < 1)
     return std::nullopt;
-  slot.length = std::stoi(text);
+  slot.length = std::stoi(length);
   return slot;
 }
 

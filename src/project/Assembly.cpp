@@ -72,14 +72,13 @@ std::array<int, 16> LevelsFromParts(const std::vector<ProjectPart>& parts) {
   return levels;
 }
 
-AssemblyResult AssembleProject(const fs::path& projectDir, const fs::path& auditionDir,
-                               const std::string& title, const AssemblySettings& settings) {
+Outcome<AssemblyResult> AssembleProject(const fs::path& projectDir, const fs::path& auditionDir,
+                                        const std::string& title, const AssemblySettings& settings,
+                                        std::vector<std::string>* notices) {
+  const std::vector<ProjectPart> parts = ReadProjectParts(projectDir, title, notices);
+  if (parts.empty())
+    return Refusal(kNoPartsNotice);
   AssemblyResult result;
-  const std::vector<ProjectPart> parts = ReadProjectParts(projectDir, title, &result.leftOut);
-  if (parts.empty()) {
-    result.notice = kNoPartsNotice;
-    return result;
-  }
 
   // The old part files are not read: every part is rebuilt from its record.
   std::vector<std::vector<std::uint8_t>> partFiles;
@@ -96,8 +95,10 @@ AssemblyResult AssembleProject(const fs::path& projectDir, const fs::path& audit
         chords::AccompanimentResult details;
         partFiles.push_back(
             chords::CompileAccompaniment(record.chordLines, settings.accompaniment, sound, &details));
-        for (const std::string& skipped : details.skipped)
-          result.skipped.push_back(part.fileName + ": " + skipped);
+        if (notices) {
+          for (const std::string& skipped : details.skipped)
+            notices->push_back(part.fileName + ": " + skipped);
+        }
       }
     } catch (const Error& error) {
       throw Error("Партия " + part.fileName + ": " + error.what());

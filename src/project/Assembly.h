@@ -5,6 +5,7 @@
 // multi-track file named after the project.
 
 #include "chords/AccompanimentCompiler.h"
+#include "core/Outcome.h"
 #include "project/PartRecord.h"
 
 #include <array>
@@ -14,7 +15,7 @@
 
 namespace arvento::project {
 
-// Told to the user, not reported as an error: there is nothing to assemble.
+// The refusal of a project without parts: there is nothing to assemble.
 inline const std::string kNoPartsNotice =
     "В проекте нет ни одной партии. Сохраните хотя бы одну партию и повторите сборку.";
 
@@ -43,20 +44,20 @@ struct AssemblySettings {
 };
 
 struct AssemblyResult {
-  std::string notice; // non-empty when nothing was assembled (kNoPartsNotice)
   std::filesystem::path assembledFile;
-  std::vector<ProjectPart> parts;   // as rewritten, in list order
-  std::vector<std::string> leftOut; // files of more than two tracks that are not parts
-  std::vector<std::string> skipped; // chord items that the accompaniment compile skipped
+  std::vector<ProjectPart> parts; // as rewritten, in list order
 };
 
 // Reads every record, recompiles every part from its record in memory, and
 // only then rewrites the part files, their records, the audition copies of
 // the chord parts and the assembled file, all under temporary names first.
 // A failure before the renames leaves the project as it was, old assembled
-// file included.
-AssemblyResult AssembleProject(const std::filesystem::path& projectDir,
-                               const std::filesystem::path& auditionDir, const std::string& title,
-                               const AssemblySettings& settings);
+// file included. Refuses with kNoPartsNotice when the project has no part.
+// The files left out of the assembly, then the chord items that the
+// accompaniment compile skipped, are added to notices, refused or not.
+Outcome<AssemblyResult> AssembleProject(const std::filesystem::path& projectDir,
+                                        const std::filesystem::path& auditionDir, const std::string& title,
+                                        const AssemblySettings& settings,
+                                        std::vector<std::string>* notices = nullptr);
 
 } // namespace arvento::project
