@@ -57,7 +57,7 @@ TEST_F(AssemblyTest, JoinsEveryPartInFileNameOrderWithItsChannelLevel) {
   settings.levels = {0, 200};
   settings.volumeMax = 127;
   settings.tempo = 90;
-  const AssemblyResult result = AssembleProject(song, audition, "song", settings);
+  const AssemblyResult result = AssembleProject(song, audition, "song", settings).Result();
   ASSERT_EQ(result.assembledFile, song / "song.mid");
   EXPECT_EQ(ReadPartRecord(song / "ch2v1a.txt").volume, 127);
   EXPECT_EQ(ReadFileBytes(audition / "ch2v1a.mid"), ReadFileBytes(song / "ch2v1a.mid"));
@@ -93,7 +93,7 @@ TEST_F(AssemblyTest, ProblemsAreFoundBeforeAnythingIsRewritten) {
   EXPECT_EQ(ReadFileBytes(song / "song.mid"), assembled);
   EXPECT_EQ(test::ReadText(song / "ch1v1m.txt"), melodyRecord);
   test::TempDir empty;
-  EXPECT_EQ(AssembleProject(empty.path(), audition, "x", settings).notice, kNoPartsNotice);
+  EXPECT_EQ(AssembleProject(empty.path(), audition, "x", settings).RefusalText(), kNoPartsNotice);
   EXPECT_TRUE(fs::is_empty(empty.path()));
 }
 
@@ -101,14 +101,16 @@ TEST_F(AssemblyTest, ARenamedProjectLeavesItsOldAssembledFileAloneAndTmpIsItsOwn
   AssembleProject(song, audition, "song", Settings(song));
   fs::rename(song, base.path() / "song.v2");
   const fs::path dotted = base.path() / "song.v2";
-  const AssemblyResult result = AssembleProject(dotted, audition, "song.v2", Settings(dotted));
-  EXPECT_EQ(result.leftOut,
-            Lines{"Файл song.mid не вошел в сборку: в нем больше двух дорожек, это не партия."});
+  Lines leftOut;
+  ASSERT_FALSE(AssembleProject(dotted, audition, "song.v2", Settings(dotted), &leftOut).Refused());
+  EXPECT_EQ(leftOut, Lines{"Файл song.mid не вошел в сборку: в нем больше двух дорожек, это не партия."});
   EXPECT_EQ(test::MidiCsvNotes(dotted / "song.v2.mid").size(), 4u + 4 * 12);
-  EXPECT_EQ(AssembleProject(dotted, audition, "song.v2", Settings(dotted)).leftOut, result.leftOut);
+  Lines again;
+  AssembleProject(dotted, audition, "song.v2", Settings(dotted), &again);
+  EXPECT_EQ(again, leftOut);
   fs::remove_all(audition);
   fs::rename(dotted, audition);
-  EXPECT_EQ(AssembleProject(audition, audition, "tmp", Settings(audition)).parts.size(), 2u);
+  EXPECT_EQ(AssembleProject(audition, audition, "tmp", Settings(audition)).Result().parts.size(), 2u);
   EXPECT_EQ(test::MidiCsvNotes(audition / "tmp.mid").size(), 4u + 4 * 12);
 }
 
