@@ -1,0 +1,401 @@
+// The live note player: its note text, its stream buffers and its requests on an output whose clock the
+// test turns.
+
+#include "TestSupport.h"
+#include "core/Error.h"
+#include "player/NoteString.h"
+#include "player/StreamBuffer.h"
+#include "player/TMidiGen.h"
+#include "player/UiWorkQueue.h"
+#include "player/backends/VirtualStreamOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <thread>
+
+namespace arvento::player {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Note records as "time kind data[/channel]", kind I a program change, + a note-on, - a note-off, sorted:
+// the order among records of equal time is the parser's own.
+std::string Show(std::vector<NoteRecord> records) {
+  std::sort(records.begin(), records.end(), [](const NoteRecord& a, const NoteRecord& b) {
+    return std::tie(a.time, a.kind, a.data, a.channel) < std::tie(b.time, b.kind, b.data, b.channel);
+  });
+  std::string text;
+  for (const NoteRecord& r : records) {
+    const char* kind = r.kind == kProgramChange ? "I"
+                       : r.kind == kNoteOn      ? "+"
+                       : r.kind == kNoteOff     ? "-"
+                                                : "?";
+    text += (text.empty() ? "" : " ") + std::to_string(r.time) + kind + std::to_string(r.data) +
+            (r.channel == 0 ? "" : "/" + std::to_string(r.channel));
+  }
+  return text;
+}
+
+TEST(NoteString, NoteNames) {
+  const std::pair<const char*, int> names[] = {
+      // -1: the item does not read and sounds nothing
+      {"c5", 60},   {"C#5", 61}, {"C+5", 61}, {"D-5", 61},  {"D5", 62},  {"D+5", 63},   {"D#5", 63},
+      {"E5", 64},   {"E-5", 63}, {"F5", 65},  {"F+5", 66},  {"F#5", 66}, {"G5", 67},    {"G-5", 66},
+      {"G+5", 68},  {"G#5", 68}, {"A5", 69},  {"A-5", 68},  {"A+5", 70}, {"A#5", 70},   {"B5", 71},
+      {"B-5", 70},  {"C0", 0},   {"B-0", 10}, {"G10", 127}, {"N0", 0},   {"N127", 127}, {"H5", -1},
+      {"A10", -1},  {"E+5", -1}, {"C-5", -1}, {"C11", -1},  {"I", -1},   {"N", -1},     {"N128", -1},
+      {"I175", -1}, {"N-1", -1}, {"IX", -1},  {"", -1},     {"C5X", -1}};
+  for (const auto& [name, note] : names) {
+    const std::string key = std::to_string(note);
+    EXPECT_EQ(Show(ParseNoteString("0;" + std::string(name) + ";1", {}).records),
+              note < 0 ? "" : "0+" + key + " 1-" + key)
+        << name;
+  }
+}
+
+TEST(NoteString, Items) {
+  const struct {
+    const char* text;
+    bool chord;          // every start 0 and every given length the same
+    const char* records; // nullptr: refused, the times run past the last tick
+    NoteStringContext context = {};
+  } cases[] = {
+      // Missing fields come from the items before: start step and length, else the duration.
+      {"C5;50,0;E5,0;G5", true, "0+60 0+64 0+67 50-60 50-64 50-67"},
+      {"10;C5;30,D5", false, "10+60 20+62 40-60 50-62"},
+      {"0;C5,5;D5,E5", false, "0+60 5+62 10+64 20-60 25-62 30-64", {.duration = 20}},
+      // Length 0 leaves the current length; before any length, the duration stands in.
+      {"0;C5;0,0;D5;30,0;E5;0", true, "0+60 0+62 0+64 30-62 30-64 50-60"},
+      {"0;I24;0,0;N40;10,10;I5;0", false, "0I24 0+40 10I5 10-40"},
+      {" 0 ; c 5 ; 1 0 ", true, "0+60 10-60"},
+      // An item without an octave takes the current one; a name with one makes it current.
+      {"0;C;10,0;E6;10,0;G;10", true, "0+48 0+76 0+79 10-48 10-76 10-79"},
+      {"0;C#;10", true, "0+85 10-85", {.octave = 7}},
+      // Items that do not read sound nothing; the others still sound.
+      {"0;C5;-5,0;C5;X,0;D5;10,X", true, "0+62 10-62"},
+      {"5", false, ""},
+      // A given length that changes breaks the chord; the duration taken for a missing one is given too,
+      // and a start that does not read as a number is not 0 either.
+      {"0;C5;10,0;C5;20", false, "0+60 0+60 10-60 20-60"},
+      {"0;C5,0;E5;20", false, "0+60 0+64 20-64 50-60"},
+      {"0;C5,0;E5;50", true, "0+60 0+64 50-60 50-64"},
+      {"0.5;C5;10,0;E5;10", false, "0+64 10-64"},
+      // Empty items are skipped; an item of control characters ends the text.
+      {"", true, ""},
+      {" , , ", true, ""},
+      {"0;C5;10,,0;D5;10,\t,0;E5;10", true, "0+60 0+62 10-60 10-62"},
+      // Times run up to the last tick, and past it are refused rather than wrapped round.
+      {"2147483647;C5;2147483647,2147483647;D5;1", false,
+       "2147483647+60 4294967294+62 4294967294-60 4294967295-62"},
+      {"2147483647;I5;0,2147483647;I6;0,1;I7;0", false, "2147483647I5 4294967294I6 4294967295I7"},
+      {"2147483647;C5;2147483647,2147483647;D5;2", false, nullptr},
+      {"2147483647;C5;1,2147483647;D5;1,2;E5;1", false, nullptr},
+      // A percussion instrument from a melodic channel: its records are on channel 9 and carry it. An
+      // instrument change of the percussion range moves there; a melodic one comes back.
+      {"0;C5;10", true, "0+130/9 10-130/9", {.instrument = 130}},
+      {"0;I140;0,0;C5;10,10;I5;0,0;D5;10",
+       false,
+       "0I140/9 0+140/9 10I5/2 10+62/2 10-140/9 20-62/2",
+       {.playChannel = 2}},
+      // On the percussion channel no program-change record, and notes keep their numbers.
+      {"0;I130;0,0;C5;10", true, "0+60/9 10-60/9", {.playChannel = 9}},
+      {"0;I5;0,0;C5;10", true, "0+60/9 10-60/9", {.playChannel = 9, .instrument = 140}},
+  };
+  for (const auto& [text, chord, records, context] : cases) {
+    SCOPED_TRACE(text);
+    if (records == nullptr) {
+      EXPECT_THROW(ParseNoteString(text, context), Error);
+      continue;
+    }
+    const ParsedNotes parsed = ParseNoteString(text, context);
+    EXPECT_EQ(Show(parsed.records), records);
+    EXPECT_EQ(parsed.chord, chord);
+    // The parser's own order: by time, program changes first at equal times.
+    EXPECT_TRUE(std::is_sorted(parsed.records.begin(), parsed.records.end(), [](auto& a, auto& b) {
+      return a.time < b.time || (a.time == b.time && a.kind == kProgramChange && b.kind != kProgramChange);
+    }));
+  }
+}
+
+// The default prologue: reset all controllers on channel 0 (with the position flag) and 9, bend range 12
+// semitones through parameter 0 and the parameter closed again, pan 64 on 0 and 9, modulation 0, volume
+// 127 on 0 and 9, sustain, reverb and chorus 0.
+const std::string kPrologue =
+    "400079B0 79B9 64B0 65B0 C06B0 7F64B0 7F65B0 400AB0 400AB9 1B0 7F07B0 7F07B9 40B0 5BB0 5DB0";
+
+// Stream events as "[delta+]word" in hex, "#" for a stream number that is not 0; the default prologue as
+// "prologue".
+std::string Show(const std::vector<StreamEvent>& events) {
+  std::string text;
+  for (const StreamEvent& e : events) {
+    char word[16];
+    std::snprintf(word, sizeof word, "%X%s", e.event, e.streamId == 0 ? "" : "#");
+    text += (text.empty() ? "" : " ") + (e.deltaTime > 0 ? std::to_string(e.deltaTime) + "+" : "") + word;
+  }
+  return text.rfind(kPrologue, 0) == 0 ? "prologue" + text.substr(kPrologue.size()) : text;
+}
+
+TEST(StreamBuffer, SingleNotes) {
+  const struct {
+    MidiGenSettings settings;
+    int note;
+    const char* buffer;
+  } cases[] = {
+      {{}, 60, "prologue C0 7F3C90 50+3C90"},
+      {{.volume = 60,
+        .pan = -50,
+        .reverb = 100,
+        .chorus = 1,
+        .sustain = true,
+        .modulation = 50,
+        .duration = 7,
+        .instrument = mgAccordion,
+        .channel = mgCh04},
+       60,
+       "400079B3 79B9 64B3 65B3 C06B3 7F64B3 7F65B3 210AB3 210AB9 3F01B3 4C07B3 4C07B9 7F40B3 7F5BB3 15DB3 "
+       "15C3 "
+       "7F3C93 7+3C93"},
+      // On channel 10 the prologue too, the program change held to 127 and the note number as key.
+      {{.volume = 0,
+        .pan = 100,
+        .chorus = 100,
+        .modulation = 100,
+        .instrument = TMGInstrument{130},
+        .channel = mgCh10},
+       40,
+       "400079B9 79B9 64B9 65B9 C06B9 7F64B9 7F65B9 7F0AB9 7F0AB9 7F01B9 7B9 7B9 40B9 5BB9 7F5DB9 7FC9 "
+       "7F2899 50+2899"},
+      // A percussion instrument from a melodic channel: program 127 and its key on channel 9, 81 for the
+      // triangle and 35 for the first percussion value.
+      {{.instrument = mgOpenTriangle}, 60, "prologue 7FC9 7F5199 50+5199"},
+      {{.instrument = mgAcousticBassDrum}, 60, "prologue 7FC9 7F2399 50+2399"},
+      // Note numbers are held to the MIDI range.
+      {{}, 131, "prologue C0 7F7F90 50+7F90"},
+      {{}, -5, "prologue C0 7F0090 50+90"},
+  };
+  for (const auto& [settings, note, buffer] : cases)
+    EXPECT_EQ(Show(BuildStreamBuffer(settings, SingleNoteRecords(settings, note), true)), buffer);
+  // A percussion record below the percussion values wraps round to key 81.
+  const NoteRecord low[] = {{0, kNoteOn, 40, 9}, {10, kNoteOff, 40, 9}};
+  EXPECT_EQ(Show(BuildStreamBuffer(MidiGenSettings{}, low, false)), "prologue C0 7F5199 10+5199");
+  // The output reads 12 little-endian bytes per event.
+  EXPECT_EQ(StreamBytes(std::vector<StreamEvent>{{0, 0, 0x400079B0}, {50, 1, 0x3C90}}),
+            test::Bytes("00 00 00 00 00 00 00 00 B0 79 00 40 32 00 00 00 01 00 00 00 90 3C 00 00"));
+}
+
+TEST(StreamBuffer, BendRampLeadsIntoTheFirstNoteOff) {
+  MidiGenSettings settings{.pitchBend = 120, .pbDelay = 50, .duration = 100};
+  // After half the note, 50 steps of 163 from the centre 8192 a tick apart, 8355 to 16342; the note-off
+  // keeps its delta after them.
+  const std::vector<StreamEvent> buffer = BuildStreamBuffer(settings, SingleNoteRecords(settings, 60), true);
+  ASSERT_EQ(buffer.size(), 18u + 50u);
+  for (std::uint32_t step = 0; step < 50; ++step) {
+    const std::uint32_t value = 8355 + 163 * step;
+    EXPECT_EQ(buffer[17 + step],
+              (StreamEvent{step == 0 ? 51u : 1u, 0, ShortMessage(0xE0, value & 0x7F, value >> 7)}));
+  }
+  EXPECT_EQ(buffer.back(), (StreamEvent{100, 0, 0x3C90}));
+  // Downwards the same ramp mirrored; none for a request that does not allow bending.
+  settings.pitchBend = -120;
+  EXPECT_EQ(BendRamp(settings, 100, 3)[0],
+            (StreamEvent{51, 0, ShortMessage(0xE3, (8192 - 163) & 0x7F, (8192 - 163) >> 7)}));
+  EXPECT_EQ(BuildStreamBuffer(settings, SingleNoteRecords(settings, 60), false).size(), 18u);
+  // No ramp without a bend, a note-off delta or a duration, with the whole note as delay, or with more
+  // steps than the bend has values.
+  const int ramps[][5] = {{60, 0, 100, 0, 0},       {60, 100, 100, 100, 0}, {60, 0, 0, 100, 0},
+                          {60, 0, 100, 8191, 8191}, {60, 0, 100, 8192, 0},  {0, 0, 100, 100, 0}};
+  for (const auto& [pitchBend, pbDelay, pbDuration, noteOffDelta, steps] : ramps) {
+    std::tie(settings.pitchBend, settings.pbDelay, settings.pbDuration) =
+        std::tie(pitchBend, pbDelay, pbDuration);
+    EXPECT_EQ(BendRamp(settings, noteOffDelta, 0).size(), static_cast<std::size_t>(steps)) << noteOffDelta;
+  }
+}
+
+TEST(StreamBuffer, BufferStopsGrowingAt65535Bytes) {
+  std::vector<NoteRecord> records;
+  for (std::uint32_t time = 0; time < 6000; ++time)
+    records.insert(records.end(), {{time, kNoteOn, 60, 0}, {time + 1, kNoteOff, 60, 0}});
+  const std::vector<StreamEvent> buffer = BuildStreamBuffer(MidiGenSettings{}, records, false);
+  EXPECT_EQ(buffer.size(), 65535u / 12u);
+  EXPECT_EQ(buffer[16], (StreamEvent{0, 0, 0x007F3C90})); // the first notes are kept
+}
+
+// Short waits, so that an output that never answers costs the tests little.
+constexpr std::chrono::milliseconds kTestWaitLimit{50};
+const std::string kOperations[] = {"Probe", "Open",  "SetTimeDivision", "Submit", "Restart",
+                                   "Stop",  "Reset", "Release",         "Close"};
+
+// Plays a script of blank-separated steps, "verb" or "verb=value", on a player and an output with the
+// given number of devices, the output's clock and the UI thread running side by side, then lets the
+// player go. Tells what came of it: what the steps answered (y or n, E for an error), "|" the
+// notifications the output sent (Open, Position, Done, Close), "|" the keys of the note-ons that sounded,
+// "@" their time in milliseconds unless 0, and "p" and the program of program changes but to 0, "|"
+// whether the player was playing at the end and whether the output is still open after it.
+std::string Play(const std::string& script, std::uint32_t devices = 1) {
+  UiWorkQueue queue;
+  VirtualStreamOutput output(queue.Thread(), devices);
+  std::optional<TMidiGen> player(std::in_place, output, queue.Thread(), kTestWaitLimit);
+  TMidiGen& gen = *player;
+  std::string log;
+  std::size_t operationsShown = 0;
+  const auto answer = [&log](bool yes) { log += yes ? " y" : " n"; };
+  const auto operation = [](const std::string& name) {
+    return VirtualStreamOutput::Operation(std::find(std::begin(kOperations), std::end(kOperations), name) -
+                                          std::begin(kOperations));
+  };
+  const std::map<std::string, std::function<void(const std::string&)>> verbs = {
+      {"play", [&](auto&) { answer(gen.Play()); }}, // the note Note in octave Octave
+      {"note", [&](auto& v) { answer(gen.PlayNote(std::stoi(v))); }},
+      {"text", [&](auto& v) { answer(gen.PlayString(v)); }},
+      {"stop", [&](auto&) { gen.Stop(); }},
+      {"loops", [&](auto& v) { gen.SetLoops(std::stoul(v)); }},
+      {"instrument", [&](auto& v) { gen.SetInstrument(std::stoi(v)); }},
+      {"device", [&](auto& v) { answer(gen.SetDevice(std::stoi(v))); }},
+      {"available", [&](auto&) { answer(gen.MidiAvailable()); }},
+      {"playing", [&](auto&) { answer(gen.IsPlaying()); }},
+      // A key press handled while a request waits, and a request of another player of the output.
+      {"nested", [&](auto& v) { queue.Post([&, note = std::stoi(v)] { answer(gen.PlayNote(note)); }); }},
+      {"other",
+       [&](auto& v) { answer(TMidiGen(output, queue.Thread(), kTestWaitLimit).PlayNote(std::stoi(v))); }},
+      // The output swallows its notifications (1) or not (0), like a device that never answers.
+      {"silent", [&](auto& v) { output.SetSilent(v == "1"); }},
+      {"fail", [&](auto& v) { output.Fail(operation(v)); }},
+      {"mend", [&](auto& v) { output.Fail(operation(v), false); }},
+      {"outwait", [&](auto&) { std::this_thread::sleep_for(kTestWaitLimit + 10ms); }},
+      {"run", // milliseconds
+       [&](auto& v) {
+         for (int elapsed = 0; elapsed < std::stoi(v); elapsed += 10) {
+           output.Advance(10ms);
+           queue.ProcessPending();
+         }
+       }},
+      {"operations", // the output's operations since the last look
+       [&](auto&) {
+         for (; operationsShown < output.Operations().size(); ++operationsShown)
+           log += " " + kOperations[static_cast<int>(output.Operations()[operationsShown])];
+       }},
+  };
+  std::istringstream steps(script);
+  for (std::string step; steps >> step;) {
+    const std::size_t equals = std::min(step.find('='), step.size());
+    try {
+      verbs.at(step.substr(0, equals))(step.substr(std::min(equals + 1, step.size())));
+    } catch (const Error&) {
+      log += " E";
+    }
+  }
+  const bool playing = gen.IsPlaying();
+  player.reset();
+
+  log = log.substr(std::min<std::size_t>(1, log.size())) + " |";
+  for (StreamNotification notification : output.Notifications())
+    log += " " + std::string("OPDC").substr(static_cast<int>(notification), 1);
+  log += " |";
+  for (const auto& [time, message] : output.Messages()) {
+    const std::uint32_t kind = message & 0xFF0000F0, key = message >> 8 & 0xFF;
+    if (kind == 0xC0 && key != 0)
+      log += " p" + std::to_string(key);
+    else if (kind == 0x90 && message >> 16 != 0)
+      log += " " + std::to_string(key) + (time.count() == 0 ? "" : "@" + std::to_string(time.count() / 1000));
+    else if (kind >> 24 != 0) // not a short message
+      log += " ?";
+  }
+  return log + (playing ? " | playing" : " | idle") + (output.IsOpen() ? " open" : "");
+}
+
+TEST(MidiGen, Requests) {
+  const struct {
+    const char* script;
+    const char* log;
+    std::uint32_t devices = 1;
+  } cases[] = {
+      // One pass of 50 ticks of 10 ms: the open notification is handled while the request waits for it,
+      // and the done notification releases the buffer and closes the stream.
+      {"play playing operations run=1000 operations",
+       "y y Probe Open Reset SetTimeDivision Submit Restart Release Stop Reset Close | O P D C | 48 | idle"},
+      {"loops=3 note=60 run=3000", "y | O P D P D P D C | 60 60@500 60@1000 | idle"},
+      // Stopped before its first event has sounded, a request still plays its current pass.
+      {"loops=3 note=60 stop run=2000", "y | O P D C | 60 | idle"},
+      // Loops 0 repeats until stopped; then the buffer comes back and the stream closes.
+      {"loops=0 text=0;C5;20 run=1000 playing stop run=1000 playing",
+       "y y n | O P D P D P D P D P D D C | 60 60@200 60@400 60@600 60@800 | idle"},
+      // Requests while one waits for its first event are refused; after it, a request stops the stream
+      // and opens its own. Only the player that opened the output first plays on it.
+      {"nested=62 note=60 note=64 run=10 note=64 run=1000 other=60",
+       "n y n y n | O P D C O P D C | 60 64@10 | idle"},
+      // Properties change the next request, not the passes of this one.
+      {"loops=2 note=60 run=10 instrument=21 run=1500 loops=1 note=60 run=1000",
+       "y y | O P D P D C O P D C | 60 60@500 p21 60@1510 | idle"},
+      // Device numbers without an output are kept, and nothing plays on them. A player going away before
+      // its first event waits the wait limit for the stream to close, then closes it.
+      {"device=1 available device=2 available note=60 device=-1 device=0 note=60",
+       "y y n n n E y y | O D C | | playing", 2},
+      {"available device=0 play", "n n n | | | idle", 0},
+      // A request that starts nothing, or whose set-up fails, leaves the player ready for the next one.
+      {"text= text=,,, text=0;H5;10 text=0;C5;10 run=1000", "n n n y | O P D C | 60 | idle"},
+      {"fail=Open note=60 mend=Open note=60 run=1000", "n y | O P D C | 60 | idle"},
+      {"fail=SetTimeDivision note=60 mend=SetTimeDivision note=60 run=1000", "n y | O C O P D C | 60 | idle"},
+      {"fail=Submit note=60 mend=Submit note=60 run=1000", "n y | O C O P D C | 60 | idle"},
+      {"fail=Restart note=60 mend=Restart note=60 run=1000", "n y | O D C O P D C | 60 | idle"},
+      // An output that never answers costs a request one short wait, and after the wait limit without
+      // the first event's notification the player takes requests again. A player going away while its
+      // output is silent does not wait for ever.
+      {"silent=1 note=60 silent=0 note=60 silent=1 run=10 silent=0 note=62 outwait note=62 run=1000 note=64 "
+       "run=10 silent=1",
+       "n y n y y | O C O P D C O P D C O P D C | 60 62@10 64@1010 | playing"},
+  };
+  for (const auto& [script, log, devices] : cases)
+    EXPECT_EQ(Play(script, devices), log) << script;
+}
+
+template <auto Set, auto Get> int SetAndGet(TMidiGen& gen, int value) {
+  (gen.*Set)(value);
+  return static_cast<int>((gen.*Get)());
+}
+
+TEST(MidiGen, SettersHoldValuesToTheirRanges) {
+  UiWorkQueue queue;
+  VirtualStreamOutput output(queue.Thread());
+  TMidiGen gen(output, queue.Thread());
+  using G = TMidiGen;
+  const struct {
+    int (*set)(TMidiGen&, int);
+    int value, held;
+  } cases[] = {
+      {SetAndGet<&G::SetVolume, &G::Volume>, 101, 100},
+      {SetAndGet<&G::SetPan, &G::Pan>, -101, -100},
+      {SetAndGet<&G::SetReverb, &G::Reverb>, 1000, 100},
+      {SetAndGet<&G::SetChorus, &G::Chorus>, -5, 0},
+      {SetAndGet<&G::SetModulation, &G::Modulation>, 200, 100},
+      {SetAndGet<&G::SetPitchBend, &G::PitchBend>, -121, -120},
+      {SetAndGet<&G::SetPitchBend, &G::PitchBend>, 121, 120},
+      {SetAndGet<&G::SetPBDelay, &G::PBDelay>, 101, 100},
+      {SetAndGet<&G::SetPBDuration, &G::PBDuration>, -1, 0},
+      {SetAndGet<&G::SetOctave, &G::Octave>, 11, 10},
+      {SetAndGet<&G::SetDuration, &G::Duration>, 1000000, 1000000},
+      {SetAndGet<&G::SetLoops, &G::Loops>, 1000, 1000},
+      {SetAndGet<&G::SetSustain, &G::Sustain>, 1, 1},
+      // The enumerated properties take the low 8 bits first.
+      {SetAndGet<&G::SetNote, &G::Note>, 256 + 3, mgDsharp},
+      {SetAndGet<&G::SetNote, &G::Note>, 12, mgB},
+      {SetAndGet<&G::SetInstrument, &G::Instrument>, 300, 44},
+      {SetAndGet<&G::SetInstrument, &G::Instrument>, -1, mgOpenTriangle},
+      {SetAndGet<&G::SetChannel, &G::Channel>, 256 + 9, mgCh10},
+      {SetAndGet<&G::SetChannel, &G::Channel>, 16, mgCh16},
+  };
+  for (const auto& [set, value, held] : cases)
+    EXPECT_EQ(set(gen, value), held) << value;
+  // A note text plays as the buffer it would submit for its notes; one without a note starts nothing.
+  gen.SetChannel(0);
+  gen.SetInstrument(mgAccordion);
+  EXPECT_EQ(gen.StringBuffer("0;C5;1000000"), gen.NoteBuffer(60));
+  EXPECT_FALSE(gen.StringBuffer(",,,"));
+}
+
+} // namespace
+} // namespace arvento::player
