@@ -1,3 +1,6 @@
+// The sound back ends: the synthesizer heard through the live notes and the file players, offline
+// rendering, the sound system and the ALSA sequencer.
+
 #include "TestSupport.h"
 #include "core/Error.h"
 #include "midi/PartFile.h"
@@ -61,17 +64,6 @@ std::string WriteTwoNotes(const std::filesystem::path& directory) {
   return file.string();
 }
 
-// Sets an environment variable, or removes it for nullptr, for the life of the object.
-struct Environment {
-  Environment(const char* name, const char* value)
-      : name(name), old(std::getenv(name) ? std::getenv(name) : "") {
-    value ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~Environment() { old.empty() ? unsetenv(name) : setenv(name, old.c_str(), 1); }
-  const char* name;
-  std::string old;
-};
-
 TEST(FluidStreamOutput, NotesSoundAtOnceForTheirDurationAndEndWithTheRequest) {
   Synth synth;
   FluidStreamOutput output(synth.engine, synth.queue.Thread());
@@ -107,7 +99,8 @@ TEST(FluidFilePlayer, FilePlayersPlayOneAtATime) {
   second.Play();
   EXPECT_TRUE(second.IsPlaying());
   EXPECT_FALSE(first.IsPlaying());
-  // Paused, the file goes on where it was; stopped, or played to its end, it starts again.
+  // Paused, the file goes on where it was, after the second of sound heard; stopped, or played to its
+  // end, it starts again.
   const auto secondsToEnd = [&] {
     double seconds = 0;
     for (; !second.PastLastEvent() && seconds < 10; seconds += 0.01)
@@ -148,12 +141,10 @@ TEST(OfflineRender, RenderedSoundIsLoudWhereNotesSoundAndEndsWithTheLastRelease)
   EXPECT_GT(seconds, 2.9);
   EXPECT_LT(seconds, 4.0);
   EXPECT_LT(Rms(audio.samples, seconds - 0.1, seconds), 1e-4);
-  // Refused: a file that is not MIDI, a missing one, a SoundFont that does not load and none.
-  const std::string text = (dir.path() / "song.mid").string(),
-                    missing = (dir.path() / "missing.mid").string();
+  // Refused: a file that is not MIDI, named in the message, and a SoundFont that does not load or none.
+  const std::string text = (dir.path() / "song.mid").string();
   arvento::test::WriteText(text, "not a MIDI file");
-  const std::string refusals[][3] = {{text, FindSoundFont(), "song.mid"},
-                                     {missing, FindSoundFont(), "missing.mid"},
+  const std::string refusals[][3] = {{text, FindSoundFont(), "song.mid: "},
                                      {midi, text, "song.mid could not be loaded"},
                                      {midi, "", "no General MIDI SoundFont found"}};
   for (const auto& [file, soundFont, message] : refusals) {
@@ -164,18 +155,20 @@ TEST(OfflineRender, RenderedSoundIsLoudWhereNotesSoundAndEndsWithTheLastRelease)
       EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << error.what();
     }
   }
+  // The WAV file: RIFF header, 16-bit stereo PCM at the sample rate, then the samples.
   EXPECT_EQ(
       WavBytes({kRate, {1, -2, 32767, -32768}}),
       arvento::test::Bytes("52 49 46 46 2C 00 00 00 57 41 56 45 66 6D 74 20 10 00 00 00 01 00 02 00 44 AC "
                            "00 00 10 B1 02 00 04 00 10 00 64 61 74 61 08 00 00 00 01 00 FE FF FF 7F 00 80"));
 }
 
+// The SoundFont named by ARVENTO_SOUNDFONT when it is there; with one that does not load, everything is
+// made and nothing sounds or waits.
 TEST(SoundSystem, ASoundFontThatDoesNotLoadLeavesEverythingMadeAndSilent) {
   const TempDir dir;
   const std::string broken = (dir.path() / "broken.sf2").string();
-  const Environment font("ARVENTO_SOUNDFONT", broken.c_str());
-  EXPECT_EQ(FindSoundFont().rfind("/usr/share/sounds/sf2/", 0),
-            0u); // one named that is not there is passed over
+  setenv("ARVENTO_SOUNDFONT", broken.c_str(), 1);
+  EXPECT_EQ(FindSoundFont().rfind("/usr/share/sounds/sf2/", 0), 0u);
   arvento::test::WriteText(broken, "not a SoundFont");
   EXPECT_EQ(FindSoundFont(), broken);
   UiWorkQueue queue;
@@ -189,20 +182,21 @@ TEST(SoundSystem, ASoundFontThatDoesNotLoadLeavesEverythingMadeAndSilent) {
   player->Open();
   player->Play();
   EXPECT_FALSE(player->IsPlaying());
+  unsetenv("ARVENTO_SOUNDFONT");
 }
 
-// Live notes go to the synthesizer, which needs an audio device, or to the ALSA sequencer, whose outputs
-// are its writable ports: none on a machine without a sequencer, at least Midi Through on most others.
+// Live notes go to the synthesizer, which needs an audio device, or, with ARVENTO_MIDI_OUTPUT "alsa", to
+// the ALSA sequencer, whose outputs are its writable ports: none on a machine without a sequencer, at least
+// Midi Through on most others.
 TEST(SoundSystem, LiveNotesGoToTheSynthesizerOrTheAlsaSequencer) {
-  for (const char* choice : {static_cast<const char*>(nullptr), "alsa"}) {
-    const Environment environment("ARVENTO_MIDI_OUTPUT", choice);
+  for (const bool alsa : {false, true}) {
+    alsa ? setenv("ARVENTO_MIDI_OUTPUT", "alsa", 1) : unsetenv("ARVENTO_MIDI_OUTPUT");
     UiWorkQueue queue;
     const std::unique_ptr<SoundSystem> sound = SoundSystem::Create(queue.Thread());
     const std::string description = sound->Description();
     MidiStreamOutput& output = sound->StreamOutput();
-    const bool alsa = dynamic_cast<AlsaStreamOutput*>(&output) != nullptr;
     const std::uint32_t count = output.DeviceCount();
-    EXPECT_EQ(alsa, choice != nullptr);
+    EXPECT_EQ(dynamic_cast<AlsaStreamOutput*>(&output) != nullptr, alsa);
     EXPECT_EQ(description.rfind("FluidSynth ", 0), 0u) << description;
     EXPECT_NE(description.find(FindSoundFont()), std::string::npos) << description;
     EXPECT_EQ(sound->Available(), description.find("no sound: no audio device") == std::string::npos)
@@ -213,7 +207,7 @@ TEST(SoundSystem, LiveNotesGoToTheSynthesizerOrTheAlsaSequencer) {
     EXPECT_EQ(output.Probe(kMidiMapper), count > 0);
     EXPECT_FALSE(output.Probe(count));
     EXPECT_FALSE(output.Open(count, [](StreamNotification) {}));
-    // A short note through the first output, played by the output's own timer.
+    // A short note through the first output, played by the output's own clock.
     TMidiGen gen(output, queue.Thread());
     gen.SetDuration(5);
     EXPECT_EQ(gen.PlayNote(60), count > 0);
@@ -223,6 +217,7 @@ TEST(SoundSystem, LiveNotesGoToTheSynthesizerOrTheAlsaSequencer) {
     }
     EXPECT_FALSE(gen.IsPlaying());
   }
+  unsetenv("ARVENTO_MIDI_OUTPUT");
 }
 
 } // namespace
