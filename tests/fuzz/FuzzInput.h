@@ -24,11 +24,9 @@ void Check(std::string_view input); // each target defines it
 // line after a final LF.
 inline std::vector<std::string> Lines(std::string_view text) {
   std::vector<std::string> lines;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    lines.emplace_back(text.substr(0, end - (end > 0 && text[end - 1] == '\r')));
-    text.remove_prefix(std::min(end + 1, text.size()));
-  }
+  std::istringstream stream{std::string(text)};
+  for (std::string line; std::getline(stream, line);)
+    lines.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
   return lines;
 }
 
