@@ -47,8 +47,9 @@ std::string Parsed(std::string_view text, const NoteStringContext& context = {})
                        : r.kind == kNoteOn      ? "+"
                        : r.kind == kNoteOff     ? "-"
                                                 : "?";
-    shown += std::to_string(r.time) + kind + std::to_string(r.data) +
-             (r.channel == 0 ? "" : "/" + std::to_string(r.channel)) + " ";
+    char item[48];
+    std::snprintf(item, sizeof item, "%u%s%u", r.time, kind, r.data);
+    shown += item + (r.channel == 0 ? std::string() : '/' + std::to_string(r.channel)) + ' ';
   }
   return shown + (parsed->chord ? "chord" : "");
 }
@@ -122,10 +123,12 @@ const std::string kPrologue =
 std::string Show(const std::vector<StreamEvent>& events) {
   std::string text;
   for (const StreamEvent& e : events) {
-    char word[16];
-    std::snprintf(word, sizeof word, "%X%s", e.event, e.streamId == 0 ? "" : "#");
-    text += (text.empty() ? "" : " ") + (e.deltaTime > 0 ? std::to_string(e.deltaTime) + "+" : "") + word;
+    const std::string delta = e.deltaTime > 0 ? std::to_string(e.deltaTime) + '+' : "";
+    char word[40];
+    std::snprintf(word, sizeof word, " %s%X%s", delta.c_str(), e.event, e.streamId == 0 ? "" : "#");
+    text += word;
   }
+  text.erase(0, 1);
   return text.rfind(kPrologue, 0) == 0 ? "prologue" + text.substr(kPrologue.size()) : text;
 }
 
@@ -212,7 +215,7 @@ const std::string kOperations[] = {"Probe", "Open",  "SetTimeDivision", "Submit"
 // given number of devices, the output's clock and the UI thread running side by side, then lets the
 // player go. Tells what came of it: what the steps answered (y or n, E for an error), "|" the
 // notifications the output sent (Open, Position, Done, Close), "|" the keys of the note-ons that sounded,
-// "@" their time in milliseconds unless 0, and "p" and the program of program changes but to 0, "|"
+// "@" their time in milliseconds, and "p" and the program of program changes but to 0, "|"
 // whether the player was playing at the end and whether the output is still open after it.
 std::string Play(const std::string& script, std::uint32_t devices = 1) {
   UiWorkQueue queue;
@@ -271,16 +274,18 @@ std::string Play(const std::string& script, std::uint32_t devices = 1) {
 
   log = log.substr(std::min<std::size_t>(1, log.size())) + " |";
   for (StreamNotification notification : output.Notifications())
-    log += " " + std::string("OPDC").substr(static_cast<int>(notification), 1);
+    log += std::string{' ', "OPDC"[static_cast<int>(notification)]};
   log += " |";
   for (const auto& [time, message] : output.Messages()) {
     const std::uint32_t kind = message & 0xFF0000F0, key = message >> 8 & 0xFF;
+    char event[32] = "";
     if (kind == 0xC0 && key != 0)
-      log += " p" + std::to_string(key);
+      std::snprintf(event, sizeof event, " p%u", key);
     else if (kind == 0x90 && message >> 16 != 0)
-      log += " " + std::to_string(key) + (time.count() == 0 ? "" : "@" + std::to_string(time.count() / 1000));
+      std::snprintf(event, sizeof event, " %u@%lld", key, static_cast<long long>(time.count() / 1000));
     else if (kind >> 24 != 0) // not a short message
-      log += " ?";
+      std::snprintf(event, sizeof event, " ?");
+    log += event;
   }
   return log + (playing ? " | playing" : " | idle") + (output.IsOpen() ? " open" : "");
 }
@@ -294,37 +299,38 @@ TEST(MidiGen, Requests) {
       // One pass of 50 ticks of 10 ms: the open notification is handled while the request waits for it,
       // and the done notification releases the buffer and closes the stream.
       {"play operations run=1000 operations",
-       "y Probe Open Reset SetTimeDivision Submit Restart Release Stop Reset Close | O P D C | 48 | idle"},
-      {"loops=3 note=60 run=3000", "y | O P D P D P D C | 60 60@500 60@1000 | idle"},
+       "y Probe Open Reset SetTimeDivision Submit Restart Release Stop Reset Close | O P D C | 48@0 | idle"},
+      {"loops=3 note=60 run=3000", "y | O P D P D P D C | 60@0 60@500 60@1000 | idle"},
       // Stopped before its first event has sounded, a request still plays its current pass.
-      {"loops=3 note=60 stop run=2000", "y | O P D C | 60 | idle"},
+      {"loops=3 note=60 stop run=2000", "y | O P D C | 60@0 | idle"},
       // Loops 0 repeats until stopped; then the buffer comes back and the stream closes.
       {"loops=0 text=0;C5;20 run=1000 stop run=1000",
-       "y | O P D P D P D P D P D D C | 60 60@200 60@400 60@600 60@800 | idle"},
+       "y | O P D P D P D P D P D D C | 60@0 60@200 60@400 60@600 60@800 | idle"},
       // Requests while one waits for its first event are refused; after it, a request stops the stream
       // and opens its own. Only the player that opened the output first plays on it.
       {"nested=62 note=60 note=64 run=10 note=64 run=1000 other=60",
-       "n y n y n | O P D C O P D C | 60 64@10 | idle"},
+       "n y n y n | O P D C O P D C | 60@0 64@10 | idle"},
       // Properties change the next request, not the passes of this one.
       {"loops=2 note=60 run=10 instrument=21 run=1500 loops=1 note=60 run=1000",
-       "y y | O P D P D C O P D C | 60 60@500 p21 60@1510 | idle"},
+       "y y | O P D P D C O P D C | 60@0 60@500 p21 60@1510 | idle"},
       // Device numbers without an output are kept, and nothing plays on them. A player going away before
       // its first event waits the wait limit for the stream to close, then closes it.
       {"device=1 available device=2 available note=60 device=-1 device=0 note=60",
        "y y n n n E y y | O D C | | playing", 2},
       {"available device=0 play", "n n n | | | idle", 0},
       // A request that starts nothing, or whose set-up fails, leaves the player ready for the next one.
-      {"text= text=,,, text=0;H5;10 text=0;C5;10 run=1000", "n n n y | O P D C | 60 | idle"},
-      {"fail=Open note=60 mend=Open note=60 run=1000", "n y | O P D C | 60 | idle"},
-      {"fail=SetTimeDivision note=60 mend=SetTimeDivision note=60 run=1000", "n y | O C O P D C | 60 | idle"},
-      {"fail=Submit note=60 mend=Submit note=60 run=1000", "n y | O C O P D C | 60 | idle"},
-      {"fail=Restart note=60 mend=Restart note=60 run=1000", "n y | O D C O P D C | 60 | idle"},
+      {"text= text=,,, text=0;H5;10 text=0;C5;10 run=1000", "n n n y | O P D C | 60@0 | idle"},
+      {"fail=Open note=60 mend=Open note=60 run=1000", "n y | O P D C | 60@0 | idle"},
+      {"fail=SetTimeDivision note=60 mend=SetTimeDivision note=60 run=1000",
+       "n y | O C O P D C | 60@0 | idle"},
+      {"fail=Submit note=60 mend=Submit note=60 run=1000", "n y | O C O P D C | 60@0 | idle"},
+      {"fail=Restart note=60 mend=Restart note=60 run=1000", "n y | O D C O P D C | 60@0 | idle"},
       // An output that never answers costs a request one short wait, and after the wait limit without
       // the first event's notification the player takes requests again. A player going away while its
       // output is silent does not wait for ever.
       {"silent=1 note=60 silent=0 note=60 silent=1 run=10 silent=0 note=62 outwait note=62 run=1000 note=64 "
        "run=10 silent=1",
-       "n y n y y | O C O P D C O P D C O P D C | 60 62@10 64@1010 | playing"},
+       "n y n y y | O C O P D C O P D C O P D C | 60@0 62@10 64@1010 | playing"},
   };
   for (const auto& [script, log, devices] : cases)
     EXPECT_EQ(Play(script, devices), log) << script;
