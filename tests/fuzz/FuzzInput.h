@@ -1,75 +1,75 @@
 #pragma once
 
-// What the fuzz targets share: the input read as the program reads text,
-// the option words some targets take from their first line, and the stop for
-// a broken invariant. An arvento::Error is the program refusing bad input;
-// any other exception escapes the target and libFuzzer reports it.
+// What the fuzz targets share: the entry point, which hands each input to the target's Check as text; the
+// text read as the program reads files and options; the program's refusals; the checks of invariants. An
+// arvento::Error is the program refusing bad input; any other exception escapes, and libFuzzer reports it.
+
+#include "core/Error.h"
+#include "midi/SmfReader.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace arvento::fuzz {
 
-inline std::string_view Text(const std::uint8_t* data, std::size_t size) {
-  return {reinterpret_cast<const char*>(data), size};
-}
+void Check(std::string_view input); // each target defines it
 
-// The lines of a text file as arvento-cli reads them: split at LF, one CR
-// before it removed, no empty line after a final LF.
+// The lines of a text file as arvento-cli reads them: split at LF, one CR before it removed, no empty
+// line after a final LF.
 inline std::vector<std::string> Lines(std::string_view text) {
   std::vector<std::string> lines;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r')
-      line.remove_suffix(1);
-    lines.emplace_back(line);
-    text.remove_prefix(std::min(end + 1, text.size()));
-  }
+  std::istringstream stream{std::string(text)};
+  for (std::string line; std::getline(stream, line);)
+    lines.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
   return lines;
 }
 
-// An input whose first line holds the target's options as blank-separated
-// words and whose other lines are the text to read.
-struct OptionsAndLines {
-  std::vector<std::string> options;
-  std::vector<std::string> lines;
-};
-
-inline OptionsAndLines SplitOptions(std::string_view text) {
-  OptionsAndLines input;
-  input.lines = Lines(text);
-  if (input.lines.empty())
-    return input;
-  std::istringstream words(input.lines.front());
-  for (std::string word; words >> word;)
-    input.options.push_back(word);
-  input.lines.erase(input.lines.begin());
-  return input;
+// The blank-separated words of the lines.
+inline std::vector<std::string> Words(const std::vector<std::string>& lines) {
+  std::vector<std::string> words;
+  for (const std::string& line : lines) {
+    std::istringstream stream(line);
+    for (std::string word; stream >> word;)
+      words.push_back(word);
+  }
+  return words;
 }
 
-// Option word `index` as a whole number within lo..hi; nullopt when it is
-// missing, not a number or out of range, so the target skips the input as
-// the program's own option checks would.
-inline std::optional<int> IntOption(const std::vector<std::string>& options, std::size_t index, int lo,
+// An input's options, the words of its first line, and the text to read, its other lines.
+struct OptionsAndLines {
+  explicit OptionsAndLines(std::string_view text) : lines(Lines(text)) {
+    if (!lines.empty()) {
+      options = Words({lines.front()});
+      lines.erase(lines.begin());
+    }
+  }
+  std::vector<std::string> options, lines;
+};
+
+// A word as a whole number within lo..hi; nullopt when it is missing, not a number or out of range, so the
+// target skips the input as the program's own option checks would.
+inline std::optional<int> IntOption(const std::vector<std::string>& words, std::size_t index, int lo,
                                     int hi) {
-  if (index >= options.size())
-    return std::nullopt;
-  const std::string& word = options[index];
+  const std::string word = index < words.size() ? words[index] : "";
   int value = 0;
   const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (error != std::errc() || end != word.data() + word.size() || value < lo || value > hi)
+  const bool valid = error == std::errc() && end == word.data() + word.size() && value >= lo && value <= hi;
+  return valid ? std::optional(value) : std::nullopt;
+}
+
+// What the call makes of the input, or nullopt when the program refuses it with arvento::Error.
+template <class Call> auto Attempt(Call call) -> std::optional<decltype(call())> {
+  try {
+    return call();
+  } catch (const Error&) {
     return std::nullopt;
-  return value;
+  }
 }
 
 // Stops the run with a crash report when an invariant does not hold.
@@ -80,4 +80,22 @@ inline void Expect(bool holds, const char* invariant) {
   std::abort();
 }
 
+// A compiled part file must read back through the program's own SMF reader as what the part file writer
+// makes: format 1, the conductor track and the part track, the tempo setting as the division, and every
+// note started in the part track also stopped.
+inline void ExpectPartFile(const std::vector<std::uint8_t>& bytes, int tempo) {
+  const midi::SmfFile file = midi::ReadSmf(bytes);
+  Expect(file.format == 1 && file.tracks.size() == 2, "a part file has format 1 and two tracks");
+  Expect(file.division == tempo, "a part file's division is its tempo");
+  int sounding = 0;
+  for (const midi::SmfEvent& event : file.tracks[1].events)
+    sounding += event.status == 0xFF ? 0 : (event.Kind() == 0x90) - (event.Kind() == 0x80);
+  Expect(sounding == 0, "every note-on of a part has its note-off");
+}
+
 } // namespace arvento::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  arvento::fuzz::Check({reinterpret_cast<const char*>(data), size});
+  return 0;
+}
