@@ -426,3 +426,20 @@ TEST(Cli, EveryCommandLine) {
 }
 
 } // namespace
+
+// arvento-cli links no sound library: play and render run in arvento-cli-sound
+// beside it. Without that program they say what is missing; their help stays.
+TEST(SoundProgram, WithoutItTheSoundCommandsNameWhatIsMissing) {
+  const TempDir dir;
+  const fs::path cli = dir.path() / "arvento-cli";
+  fs::copy_file(kCli, cli);
+  for (const std::string command : {"play --note 60 --dry-run", "render w.mid -o w.wav"}) {
+    SCOPED_TRACE(command);
+    const CommandResult result = RunCommand(cli.string() + " " + command);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "arvento-cli " + command.substr(0, command.find(' ')) +
+                              ": the sound commands are not installed: cannot start " +
+                              (dir.path() / "arvento-cli-sound").string() + ": No such file or directory\n");
+  }
+  EXPECT_EQ(RunCommand(cli.string() + " play --help").status, 0);
+}
