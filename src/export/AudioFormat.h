@@ -32,7 +32,7 @@ inline constexpr std::array<FormatInfo, 5> kFormats = {{
     {AudioFormat::Flac, "flac", "FLAC", 0, false, 0.01},
     {AudioFormat::Ogg, "ogg", "Ogg Vorbis", 0, true, 0.3},
     {AudioFormat::Mp3, "mp3", "MP3", 0, true, 0.3},
-    {AudioFormat::M4r, "m4r", "AAC (m4r)", 40, true, 0.5},
+    {AudioFormat::M4r, "m4r", "AAC в MPEG-4", 40, true, 0.5},
 }};
 
 const FormatInfo& Info(AudioFormat format);

@@ -1,17 +1,13 @@
 #include "export/ExportSound.h"
 
-#include "core/Error.h"
+#include "export/Rendering.h"
 #include "export/SoundEnd.h"
 #include "export/backends/Codec.h"
 #include "export/backends/LoudnessMeter.h"
 #include "export/backends/Tagger.h"
-#include "midi/SmfReader.h"
-#include "midi/SmfTiming.h"
-#include "player/MidiRenderer.h"
 #include "project/AtomicFile.h"
 
-#include <algorithm>
-#include <cmath>
+#include <string>
 
 namespace fs = std::filesystem;
 
@@ -19,80 +15,62 @@ namespace arvento::exporting {
 
 namespace {
 
-// Rendering goes on in slices of 10 ms.
-constexpr std::size_t kSliceFrames = 441;
-// A telephone melody lasts seconds; a file whose notes play for longer than
-// this is taken for a broken one rather than rendered.
-constexpr double kMaxMusicSeconds = 600;
-// The rendering follows the sound after the last note-off down to −120 dBFS,
-// so that a gain of up to 60 dB still finds where it falls below kSilence.
-constexpr float kRenderSilence = 1e-6f;
+// A louder file rings longer before it falls silent, and the longer tail
+// lowers its loudness: the two are settled in turn, a few times at most.
+constexpr int kMaxSettlings = 4;
 // When the decoded peaks of a lossy file still pass the ceiling, the level is
 // lowered by the overshoot and this much more, and the sound encoded again,
 // a few times at most.
 constexpr double kPeakMarginDb = 0.1;
 constexpr int kMaxEncodes = 4;
 
-double LastNoteEnd(const fs::path& midiFile) {
-  const std::vector<std::uint8_t> bytes = project::ReadFileBytes(midiFile);
-  double seconds = 0;
-  try {
-    seconds = midi::ReadSmfTimes(midi::ReadSmf(bytes)).lastNoteEnd;
-  } catch (const Error& error) {
-    throw Error(midiFile.string() + ": " + error.what());
-  }
-  if (seconds > kMaxMusicSeconds)
-    throw Error(midiFile.string() + ": ноты звучат дольше " +
-                std::to_string(static_cast<int>(kMaxMusicSeconds / 60)) + " минут");
-  return seconds;
+// The cut of the rendering where anything below the silence after the last
+// note-off is taken for the end of the sound.
+Cut CutAt(const Rendering& rendering, float silence, const CutRequest& request) {
+  // The rendering went on until the sound stayed below kRenderSilence, so a
+  // louder silence always finds its end within it.
+  const SoundEnd end =
+      FindSoundEnd(rendering.samples, rendering.lastNoteOff, rendering.sampleRate, silence).value();
+  return ChooseCut(end.frame, end.quiet, rendering.sampleRate, request);
 }
 
-struct Rendering {
-  int sampleRate = 0;
-  std::vector<float> samples;
-  std::size_t lastNoteOff = 0; // frame
-};
-
-// The synthesizer plays the file until the sound after its last note has
-// died away far below anything a gain could make heard.
-Rendering Render(const fs::path& midiFile, const std::string& soundFont, double lastNoteEnd,
-                 const Progress& progress) {
-  player::MidiRenderer renderer(midiFile.string(), soundFont);
-  Rendering rendering{renderer.SampleRate(), {}, 0};
-  const int rate = rendering.sampleRate;
-  rendering.lastNoteOff = static_cast<std::size_t>(std::llround(lastNoteEnd * rate));
-  std::vector<float>& samples = rendering.samples;
-  samples.reserve((rendering.lastNoteOff + static_cast<std::size_t>(kMaxRingSeconds * rate) + kSliceFrames) *
-                  2);
-  // Most releases end within a second of the last note-off.
-  const auto expectedFrames = static_cast<double>(rendering.lastNoteOff + static_cast<std::size_t>(rate));
-  std::vector<float> slice(kSliceFrames * 2);
-  for (;;) {
-    renderer.Render(slice);
-    samples.insert(samples.end(), slice.begin(), slice.end());
-    progress.Report(static_cast<double>(samples.size() / 2) / expectedFrames);
-    if (samples.size() / 2 >= rendering.lastNoteOff &&
-        FindSoundEnd(samples, rendering.lastNoteOff, rate, kRenderSilence))
-      return rendering;
-  }
+std::span<const float> Frames(const Rendering& rendering, const Cut& cut) {
+  return std::span(rendering.samples).subspan(cut.first * 2, cut.frames * 2);
 }
 
-struct Sound {
-  std::vector<float> samples;
-  bool limited = false; // cut at the format's limit
+std::vector<float> Take(const Rendering& rendering, const Cut& cut) {
+  const std::span<const float> frames = Frames(rendering, cut);
+  std::vector<float> samples(frames.begin(), frames.end());
+  FadeOut(samples, cut.fadeFrames);
+  return samples;
+}
+
+struct Leveled {
+  std::vector<float> samples; // cut and faded, not yet at the gain
+  Cut cut;
+  Loudness loudness; // before the gain
+  double gain = 0;
 };
 
-// The cut of the rendering, with its fade, where anything below the silence
-// after the last note-off is taken for the end.
-Sound CutOut(const Rendering& rendering, float silence, const CutRequest& request) {
-  const SoundEnd end = FindSoundEnd(rendering.samples, rendering.lastNoteOff, rendering.sampleRate,
-                                    std::max(silence, kRenderSilence))
-                           .value_or(SoundEnd{rendering.samples.size() / 2, true});
-  const Cut cut = ChooseCut(end.frame, end.quiet, rendering.sampleRate, request);
-  const auto first = rendering.samples.begin() + static_cast<std::ptrdiff_t>(cut.first * 2);
-  Sound sound{{first, first + static_cast<std::ptrdiff_t>(cut.frames * 2)}, cut.limited};
-  FadeOut(sound.samples, cut.fadeFrames);
-  return sound;
+// The cut and the gain that brings it to the target loudness without its
+// true peak passing the ceiling less the headroom. The end of the sound is
+// where the file, at its level, falls silent. The true peak is measured once,
+// over the longest cut any level could give, unfaded: what the fade and the
+// shorter tails leave out only lowers it.
+Leveled Level(const Rendering& rendering, const CutRequest& request, double target, double headroomDb) {
+  Leveled leveled;
+  leveled.cut = CutAt(rendering, SilenceInRendering(0), request);
+  const double peak =
+      TruePeak(Frames(rendering, CutAt(rendering, kRenderSilence, request)), rendering.sampleRate);
+  for (int settling = 1;; ++settling) {
+    leveled.samples = Take(rendering, leveled.cut);
+    leveled.loudness = {IntegratedLoudness(leveled.samples, rendering.sampleRate), peak};
+    leveled.gain = GainToTarget(leveled.loudness, target, kTruePeakCeiling - headroomDb);
+    const Cut settled = CutAt(rendering, SilenceInRendering(leveled.gain), request);
+    if (settled.frames == leveled.cut.frames || settling == kMaxSettlings)
+      return leveled;
+    leveled.cut = settled;
+  }
 }
 
 struct Encoded {
@@ -102,13 +80,14 @@ struct Encoded {
 
 // Encodes the sound at the gain, lowered until the true peak of the file as a
 // player decodes it is at most at the ceiling.
-Encoded EncodeAtGain(std::vector<float> samples, int sampleRate, AudioFormat format, const Loudness& measured,
-                     double gain, const Progress& progress) {
+Encoded EncodeAtGain(Leveled leveled, int sampleRate, AudioFormat format, const Progress& progress) {
+  double gain = leveled.gain;
   double applied = 0;
   for (int encodes = 1;; ++encodes) {
-    ApplyGain(samples, gain - applied);
+    ApplyGain(leveled.samples, gain - applied);
     applied = gain;
-    Encoded encoded{Encode(format, samples, sampleRate, progress.Part(0, 0.8)), WithGain(measured, gain)};
+    Encoded encoded{Encode(format, leveled.samples, sampleRate, progress.Part(0, 0.8)),
+                    WithGain(leveled.loudness, gain)};
     // A lossless file holds the sound as it was given, but for the 16-bit
     // rounding that the format's headroom allows for.
     if (!Info(format).lossy)
@@ -120,46 +99,37 @@ Encoded EncodeAtGain(std::vector<float> samples, int sampleRate, AudioFormat for
   }
 }
 
-// The sound cut, brought to the target loudness and encoded. The end of the
-// sound is where the file, at its level, falls silent; the loudness is
-// measured at the end the rendering's own level gives, and the tail that
-// the gain makes longer lies far below both the relative gate of the
-// loudness measure and the peaks.
-Encoded CutAndEncode(const Rendering& rendering, const ExportOptions& options,
-                     std::vector<std::string>& notices, double& seconds, const Progress& progress) {
-  CutRequest request = options.cut;
-  request.maxSeconds = Info(options.format).maxSeconds;
-  Sound sound = CutOut(rendering, SilenceInRendering(0), request);
-  Encoded encoded;
-  if (options.loudness) {
-    const Loudness measured = MeasureLoudness(sound.samples, rendering.sampleRate);
-    const double gain =
-        GainToTarget(measured, *options.loudness, kTruePeakCeiling - Info(options.format).peakHeadroomDb);
-    sound = CutOut(rendering, SilenceInRendering(gain), request);
-    seconds = static_cast<double>(sound.samples.size() / 2) / rendering.sampleRate;
-    encoded = EncodeAtGain(std::move(sound.samples), rendering.sampleRate, options.format, measured, gain,
-                           progress);
-  } else {
-    seconds = static_cast<double>(sound.samples.size() / 2) / rendering.sampleRate;
-    encoded.file = Encode(options.format, sound.samples, rendering.sampleRate, progress);
-  }
-  if (sound.limited)
-    notices.push_back("Рингтон ." + std::string(Info(options.format).name) + " длится не более " +
-                      std::to_string(static_cast<int>(request.maxSeconds)) + " с: звук обрезан на " +
-                      std::to_string(static_cast<int>(request.maxSeconds)) + "-й секунде с затуханием");
-  return encoded;
+std::string LimitNotice(const FormatInfo& format) {
+  const std::string seconds = std::to_string(static_cast<int>(format.maxSeconds));
+  return "Рингтон ." + std::string(format.name) + " длится не более " + seconds + " с: звук обрезан на " +
+         seconds + "-й секунде с затуханием";
 }
 
 } // namespace
 
 ExportReport ExportMidiFile(const fs::path& midiFile, const fs::path& out, const ExportOptions& options,
                             const Progress& progress) {
-  const double lastNoteEnd = LastNoteEnd(midiFile);
-  const Rendering rendering = Render(midiFile, options.soundFont, lastNoteEnd, progress.Part(0, 0.45));
+  const Rendering rendering = RenderToSilence(midiFile, options.soundFont, progress.Part(0, 0.45));
+  const FormatInfo& format = Info(options.format);
+  CutRequest request = options.cut;
+  request.maxSeconds = format.maxSeconds;
   ExportReport report;
-  Encoded encoded =
-      CutAndEncode(rendering, options, report.notices, report.seconds, progress.Part(0.45, 0.99));
+  Encoded encoded;
+  Cut cut;
+  if (options.loudness) {
+    Leveled leveled = Level(rendering, request, *options.loudness, format.peakHeadroomDb);
+    cut = leveled.cut;
+    encoded =
+        EncodeAtGain(std::move(leveled), rendering.sampleRate, options.format, progress.Part(0.45, 0.99));
+  } else {
+    cut = CutAt(rendering, SilenceInRendering(0), request);
+    encoded.file =
+        Encode(options.format, Take(rendering, cut), rendering.sampleRate, progress.Part(0.45, 0.99));
+  }
+  report.seconds = static_cast<double>(cut.frames) / rendering.sampleRate;
   report.loudness = encoded.loudness;
+  if (cut.limited)
+    report.notices.push_back(LimitNotice(format));
   const std::string title = options.title.value_or(out.stem().string());
   if (!title.empty() || options.loop)
     WriteTags(encoded.file, options.format, {title, options.loop});

@@ -31,11 +31,11 @@ void Check(int result) {
     throw Error("Не удалось измерить громкость звука");
 }
 
-// The true peak of one channel, as a linear sample value.
-double TruePeak(std::span<const float> interleavedStereo, int channel, int sampleRate) {
+// The true peak of one channel, as a sample value.
+double ChannelPeak(std::span<const float> interleavedStereo, std::size_t channel, int sampleRate) {
   std::vector<float> samples(interleavedStereo.size() / 2);
   for (std::size_t frame = 0; frame < samples.size(); ++frame)
-    samples[frame] = interleavedStereo[2 * frame + static_cast<std::size_t>(channel)];
+    samples[frame] = interleavedStereo[2 * frame + channel];
   const Meter meter = NewMeter(1, sampleRate, EBUR128_MODE_TRUE_PEAK);
   Check(ebur128_add_frames_float(meter.get(), samples.data(), samples.size()));
   double peak = 0;
@@ -45,18 +45,25 @@ double TruePeak(std::span<const float> interleavedStereo, int channel, int sampl
 
 } // namespace
 
-// The true peak, four times oversampled, costs three times the loudness: the
-// two channels are measured on two threads.
-Loudness MeasureLoudness(std::span<const float> interleavedStereo, int sampleRate) {
-  std::future<double> right =
-      std::async(std::launch::async, [&] { return TruePeak(interleavedStereo, 1, sampleRate); });
+double IntegratedLoudness(std::span<const float> interleavedStereo, int sampleRate) {
   const Meter meter = NewMeter(2, sampleRate, EBUR128_MODE_I);
   Check(ebur128_add_frames_float(meter.get(), interleavedStereo.data(), interleavedStereo.size() / 2));
-  Loudness loudness;
-  Check(ebur128_loudness_global(meter.get(), &loudness.integrated));
-  const double left = TruePeak(interleavedStereo, 0, sampleRate);
-  loudness.truePeak = 20 * std::log10(std::max(left, right.get()));
+  double loudness = 0;
+  Check(ebur128_loudness_global(meter.get(), &loudness));
   return loudness;
+}
+
+// Four times oversampled, the true peak costs three times the loudness: the
+// right channel is measured on a thread of its own.
+double TruePeak(std::span<const float> interleavedStereo, int sampleRate) {
+  std::future<double> right =
+      std::async(std::launch::async, [&] { return ChannelPeak(interleavedStereo, 1, sampleRate); });
+  const double left = ChannelPeak(interleavedStereo, 0, sampleRate);
+  return 20 * std::log10(std::max(left, right.get()));
+}
+
+Loudness MeasureLoudness(std::span<const float> interleavedStereo, int sampleRate) {
+  return {IntegratedLoudness(interleavedStereo, sampleRate), TruePeak(interleavedStereo, sampleRate)};
 }
 
 } // namespace arvento::exporting
