@@ -36,9 +36,14 @@ void TMainForm2::bbSborClick() {
 }
 
 void TMainForm2::bbSobrClick() {
+  if (AssembleIntoPlayer())
+    mpSum->Play();
+}
+
+std::optional<std::filesystem::path> TMainForm2::AssembleIntoPlayer() {
   if (projectName.empty()) {
     dialogs.Inform(QString::fromStdString(project::kNoPartsNotice));
-    return;
+    return std::nullopt;
   }
   // The level is what each slider shows against its own top, and the
   // velocity stays within the volume slider's range.
@@ -63,14 +68,14 @@ void TMainForm2::bbSobrClick() {
   ShowCompileNotices(notices);
   if (!result.notice.empty()) {
     dialogs.Inform(QString::fromStdString(result.notice));
-    return;
+    return std::nullopt;
   }
   autoPlay = false;
   ShowAssembledParts(result.parts);
   UpdateFileLists();
   mpSum->SetFileName(result.assembledFile.string());
   mpSum->Open();
-  mpSum->Play();
+  return result.assembledFile;
 }
 
 void TMainForm2::ShowAssembledParts(const std::vector<project::ProjectPart>& parts) {
