@@ -34,12 +34,8 @@ Cut CutAt(const Rendering& rendering, float silence, const CutRequest& request) 
   return ChooseCut(end.frame, end.quiet, rendering.sampleRate, request);
 }
 
-std::span<const float> Frames(const Rendering& rendering, const Cut& cut) {
-  return std::span(rendering.samples).subspan(cut.first * 2, cut.frames * 2);
-}
-
 std::vector<float> Take(const Rendering& rendering, const Cut& cut) {
-  const std::span<const float> frames = Frames(rendering, cut);
+  const std::span<const float> frames = std::span(rendering.samples).subspan(cut.first * 2, cut.frames * 2);
   std::vector<float> samples(frames.begin(), frames.end());
   FadeOut(samples, cut.fadeFrames);
   return samples;
@@ -54,17 +50,15 @@ struct Leveled {
 
 // The cut and the gain that brings it to the target loudness without its
 // true peak passing the ceiling less the headroom. The end of the sound is
-// where the file, at its level, falls silent. The true peak is measured once,
-// over the longest cut any level could give, unfaded: what the fade and the
-// shorter tails leave out only lowers it.
+// where the file, at its level, falls silent. The true peak is the
+// rendering's, over the longest cut any level could give, unfaded: what the
+// fade and the shorter tails leave out only lowers it.
 Leveled Level(const Rendering& rendering, const CutRequest& request, double target, double headroomDb) {
   Leveled leveled;
   leveled.cut = CutAt(rendering, SilenceInRendering(0), request);
-  const double peak =
-      TruePeak(Frames(rendering, CutAt(rendering, kRenderSilence, request)), rendering.sampleRate);
   for (int settling = 1;; ++settling) {
     leveled.samples = Take(rendering, leveled.cut);
-    leveled.loudness = {IntegratedLoudness(leveled.samples, rendering.sampleRate), peak};
+    leveled.loudness = {IntegratedLoudness(leveled.samples, rendering.sampleRate), rendering.truePeak};
     leveled.gain = GainToTarget(leveled.loudness, target, kTruePeakCeiling - headroomDb);
     const Cut settled = CutAt(rendering, SilenceInRendering(leveled.gain), request);
     if (settled.frames == leveled.cut.frames || settling == kMaxSettlings)
@@ -109,10 +103,11 @@ std::string LimitNotice(const FormatInfo& format) {
 
 ExportReport ExportMidiFile(const fs::path& midiFile, const fs::path& out, const ExportOptions& options,
                             const Progress& progress) {
-  const Rendering rendering = RenderToSilence(midiFile, options.soundFont, progress.Part(0, 0.45));
   const FormatInfo& format = Info(options.format);
   CutRequest request = options.cut;
   request.maxSeconds = format.maxSeconds;
+  const std::optional<CutRequest> peakOf = options.loudness ? std::optional(request) : std::nullopt;
+  const Rendering rendering = RenderToSilence(midiFile, options.soundFont, peakOf, progress.Part(0, 0.45));
   ExportReport report;
   Encoded encoded;
   Cut cut;
