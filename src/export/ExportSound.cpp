@@ -7,6 +7,7 @@
 #include "export/backends/Tagger.h"
 #include "project/AtomicFile.h"
 
+#include <algorithm>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -25,12 +26,13 @@ constexpr double kPeakMarginDb = 0.1;
 constexpr int kMaxEncodes = 4;
 
 // The cut of the rendering where anything below the silence after the last
-// note-off is taken for the end of the sound.
+// note-off is taken for the end of the sound. The rendering went on until the
+// sound stayed below kRenderSilence, so a silence no quieter than that always
+// finds its end within it; a gain of more than 60 dB hears that much of the tail.
 Cut CutAt(const Rendering& rendering, float silence, const CutRequest& request) {
-  // The rendering went on until the sound stayed below kRenderSilence, so a
-  // louder silence always finds its end within it.
-  const SoundEnd end =
-      FindSoundEnd(rendering.samples, rendering.lastNoteOff, rendering.sampleRate, silence).value();
+  const SoundEnd end = FindSoundEnd(rendering.samples, rendering.lastNoteOff, rendering.sampleRate,
+                                    std::max(silence, kRenderSilence))
+                           .value();
   return ChooseCut(end.frame, end.quiet, rendering.sampleRate, request);
 }
 

@@ -19,8 +19,11 @@ namespace arvento::exporting {
 
 namespace {
 
-// Rendering goes on in slices of 10 ms; the peak meter gets a second at a time.
+// Rendering goes on in slices of 10 ms. Looking for the end of the sound
+// takes a pass over the tail so far: it is done every tenth of a second. The
+// peak meter gets a second at a time.
 constexpr std::size_t kSliceFrames = 441;
+constexpr std::size_t kEndCheckSlices = 10;
 constexpr std::size_t kPeakPieceSlices = 100;
 // A telephone melody lasts seconds; a file whose notes play for longer than
 // this is taken for a broken one rather than rendered.
@@ -85,7 +88,7 @@ Rendering RenderToSilence(const fs::path& midiFile, const std::string& soundFont
     renderer.Render(slice);
     samples.insert(samples.end(), slice.begin(), slice.end());
     progress.Report(static_cast<double>(samples.size() / 2) / expectedFrames);
-    const bool ended = samples.size() / 2 >= rendering.lastNoteOff &&
+    const bool ended = slices % kEndCheckSlices == 0 && samples.size() / 2 >= rendering.lastNoteOff &&
                        FindSoundEnd(samples, rendering.lastNoteOff, rate, kRenderSilence);
     if (slices % kPeakPieceSlices == 0 || ended)
       measure();
