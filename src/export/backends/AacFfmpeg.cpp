@@ -1,3 +1,7 @@
+// The AAC module: FFmpeg's AAC encoder and MPEG-4 muxer, and the demuxer and
+// decoder that read the file back, all in memory. Built as a module of its
+// own and loaded by AacCodec.cpp on the first m4r export.
+
 #include "export/backends/AacModuleEntry.h"
 
 #include "core/Error.h"
