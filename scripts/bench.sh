@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks with optimisation and runs them all: the library
-# benchmarks, the whole-process figures of arvento-cli and the window's start.
+# benchmarks, the whole-process figures of arvento-cli and of its export, and
+# the window's start.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh abcmidi hyperfine time
@@ -10,4 +11,5 @@ for bench in build-bench/bench/*_bench; do
   "$bench"
 done
 bench/process-bench.sh build-bench/src/cli/arvento-cli
+bench/export-bench.sh build-bench/src/cli/arvento-cli
 bash scripts/startup-bench.sh

@@ -8,7 +8,9 @@ set -euo pipefail
 packages=(
   qt6-base-dev libfluidsynth-dev timgm6mb-soundfont libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev midicsv xvfb xauth ninja-build
-  pkg-config cmake g++ fluidsynth xdotool sndfile-programs "$@"
+  pkg-config cmake g++ fluidsynth xdotool sndfile-programs
+  libsndfile1-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+  libebur128-dev libtag1-dev ffmpeg "$@"
 )
 
 missing=()

@@ -37,9 +37,14 @@ void TMainForm2::bbSborClick() {
 }
 
 void TMainForm2::bbSobrClick() {
+  if (AssembleIntoPlayer())
+    mpSum->Play();
+}
+
+std::optional<std::filesystem::path> TMainForm2::AssembleIntoPlayer() {
   if (projectName.empty()) {
     dialogs.Inform(QString::fromStdString(project::kNoPartsNotice));
-    return;
+    return std::nullopt;
   }
   // The level is what each slider shows against its own top, and the
   // velocity stays within the volume slider's range.
@@ -63,7 +68,7 @@ void TMainForm2::bbSobrClick() {
   ShowCompileNotices(notices);
   if (assembly.Refused()) {
     dialogs.Inform(QString::fromStdString(assembly.RefusalText()));
-    return;
+    return std::nullopt;
   }
   const project::AssemblyResult& result = assembly.Result();
   autoPlay = false;
@@ -71,7 +76,7 @@ void TMainForm2::bbSobrClick() {
   UpdateFileLists();
   mpSum->SetFileName(result.assembledFile.string());
   mpSum->Open();
-  mpSum->Play();
+  return result.assembledFile;
 }
 
 void TMainForm2::ShowAssembledParts(const std::vector<project::ProjectPart>& parts) {

@@ -1,13 +1,21 @@
 #include "app/Dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace arvento::app {
 
 namespace {
 const QString kTitle = QStringLiteral("Arvento");
+
+// The extension of a filter such as "Ogg Vorbis (*.ogg)".
+QString FilterSuffix(const QString& filter) {
+  static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+  return pattern.match(filter).captured(1);
+}
 } // namespace
 
 bool MessageBoxDialogs::Ask(const QString& question) {
@@ -31,6 +39,19 @@ void MessageBoxDialogs::ReportError(const QString& text) {
   QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::NoButton, QApplication::activeWindow());
   box.addButton("OK", QMessageBox::AcceptRole);
   box.exec();
+}
+
+QString MessageBoxDialogs::AskSaveFile(const QString& caption, const QString& suggested,
+                                       const QStringList& filters) {
+  QFileDialog dialog(QApplication::activeWindow(), caption, suggested);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(FilterSuffix(filters.value(0)));
+  QObject::connect(&dialog, &QFileDialog::filterSelected,
+                   [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return dialog.selectedFiles().front();
 }
 
 } // namespace arvento::app

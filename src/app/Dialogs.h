@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
 namespace arvento::app {
 
 // The modal boxes of the window: a question with Yes and No, a notice with
-// OK, and the report of a failed command. Tests answer through a scripted one.
+// OK, the report of a failed command and the choice of a file to save.
+// Tests answer through a scripted one.
 class Dialogs {
 public:
   virtual ~Dialogs() = default;
@@ -16,6 +18,12 @@ public:
   virtual bool Ask(const QString& question) = 0;
   virtual void Inform(const QString& text) = 0;
   virtual void ReportError(const QString& text) = 0;
+  // The file the user chose in a save dialog that starts at the suggested
+  // file and offers the filters ("Ogg Vorbis (*.ogg)"), the first chosen; a
+  // name typed without an extension gets the chosen filter's. Empty when the
+  // user cancels.
+  virtual QString AskSaveFile(const QString& caption, const QString& suggested,
+                              const QStringList& filters) = 0;
 };
 
 // The real boxes, on top of whatever window is active.
@@ -24,6 +32,7 @@ public:
   bool Ask(const QString& question) override;
   void Inform(const QString& text) override;
   void ReportError(const QString& text) override;
+  QString AskSaveFile(const QString& caption, const QString& suggested, const QStringList& filters) override;
 };
 
 } // namespace arvento::app

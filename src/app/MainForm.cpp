@@ -131,6 +131,7 @@ void TMainForm2::ConnectControls() {
   ConnectGridPage();
   ConnectChordPage();
   ConnectAssemblyPage();
+  ConnectSoundExport();
   ConnectPartsPage();
 }
 

@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -290,11 +291,23 @@ private:
   void ConnectAssemblyPage();
   void bbSborClick();
   void bbSobrClick();
+  // Assembles the project as the save button does and opens the assembled
+  // file in the project player; nullopt when there was nothing to assemble.
+  std::optional<std::filesystem::path> AssembleIntoPlayer();
   void BitBtn1Click();
   // Leaves the settings and the panes as the last part processed set them:
   // the settings of the last part, the texts of the last melody and the last
   // chord part.
   void ShowAssembledParts(const std::vector<project::ProjectPart>& parts);
+
+  // ==== Sound export: the assembly page's button and the file lists' menu
+  // entry (SoundExportPage.cpp) ====
+
+  void ConnectSoundExport();
+  void bbExportClick();
+  // Asks for a sound file and exports the MIDI file into it with the
+  // defaults of arvento-cli export, telling the written file in the status bar.
+  void ExportSound(const std::filesystem::path& midiFile);
 
   // ==== Parts page "perebor" (PartsPage.cpp) ====
 

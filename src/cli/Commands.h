@@ -32,8 +32,10 @@ extern const Command kOctaveCommand;
 // arvento-cli holds stand-ins with the same help that start it.
 extern const Command kPlayCommand;
 extern const Command kRenderCommand;
+extern const Command kExportCommand;
 extern const Command kPlayInSoundProgram;
 extern const Command kRenderInSoundProgram;
+extern const Command kExportInSoundProgram;
 extern const Command kAssembleCommand;
 
 } // namespace arvento::cli

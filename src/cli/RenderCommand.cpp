@@ -2,13 +2,9 @@
 #include "cli/CliIo.h"
 #include "cli/Commands.h"
 #include "cli/SoundCommandHelp.h"
-#include "core/Error.h"
-#include "core/Quote.h"
+#include "cli/SoundFontOption.h"
 #include "player/OfflineRender.h"
-#include "player/SoundFont.h"
 #include "project/InputFile.h"
-
-#include <filesystem>
 
 namespace arvento::cli {
 
@@ -21,15 +17,7 @@ int RunRender(const std::vector<std::string>& arguments) {
   if (!output || output->empty())
     throw UsageError("missing -o OUT.wav");
   CheckOutputIsNotInput(input, *output);
-  std::string soundFont = player::FindSoundFont();
-  if (const std::optional<std::string> chosen = args.Value("--soundfont")) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(*chosen, error))
-      throw Error("cannot find the SoundFont " + Escaped(*chosen));
-    soundFont = *chosen;
-  }
-  if (soundFont.empty())
-    throw Error("no General MIDI SoundFont found: install timgm6mb-soundfont or name one with --soundfont");
+  const std::string soundFont = SoundFontOption(args);
   WriteOutputFile(*output, player::WavBytes(player::RenderMidiFile(input, soundFont)));
   return kExitOk;
 }

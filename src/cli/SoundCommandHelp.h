@@ -41,4 +41,35 @@ inline constexpr const char* kRenderHelp =
     "  --soundfont PATH    the General MIDI SoundFont; by default ARVENTO_SOUNDFONT,\n"
     "                      else FluidR3_GM.sf2 or TimGM6mb.sf2 from /usr/share/sounds/sf2\n";
 
+inline constexpr const char* kExportSummary =
+    "render a MIDI file to a ringtone: WAV, FLAC, Ogg Vorbis, MP3 or m4r";
+inline constexpr const char* kExportHelp =
+    "Usage: arvento-cli export IN.mid -o OUT [--format wav|flac|ogg|mp3|m4r] [--start SEC]\n"
+    "                          [--length SEC] [--fade SEC] [--loudness LUFS|off] [--loop]\n"
+    "                          [--title TEXT] [--soundfont FILE]\n"
+    "Plays IN.mid through the built-in synthesizer, as render does (44.1 kHz stereo),\n"
+    "and writes the sound for a telephone. It ends where the music ends: after the\n"
+    "last note-off, once the sound has stayed below -60 dBFS for 50 ms (at most 3 s).\n"
+    "The whole file is brought to -14 LUFS integrated loudness (EBU R128) with its\n"
+    "true peak at most -1 dBTP. OUT is written under a temporary name and renamed\n"
+    "into place, so a failure leaves an existing OUT as it was.\n\n"
+    "Options:\n"
+    "  -o OUT               the file to write; its extension chooses the format:\n"
+    "                       .wav, .flac, .ogg (Ogg Vorbis), .mp3 or .m4r (AAC in\n"
+    "                       MPEG-4, at most 40 s: a longer sound is cut there)\n"
+    "  --format F           wav, flac, ogg, mp3 or m4r, whatever OUT's extension\n"
+    "  --start SEC          where the cut starts, in seconds such as 1.5 [0]\n"
+    "  --length SEC         how long the cut lasts [to the end of the sound]\n"
+    "  --fade SEC           a cut that ends inside the sound fades out over its\n"
+    "                       last SEC seconds; 0 for none [0.5]\n"
+    "  --loudness LUFS|off  the integrated loudness [-14]; off keeps the\n"
+    "                       synthesizer's level\n"
+    "  --loop               Ogg Vorbis only: the comment ANDROID_LOOP=true, which\n"
+    "                       makes Android repeat the ringtone\n"
+    "  --title TEXT         the title tag [OUT's file name without its extension]\n"
+    "  --soundfont FILE     the General MIDI SoundFont; by default ARVENTO_SOUNDFONT,\n"
+    "                       else FluidR3_GM.sf2 or TimGM6mb.sf2 from /usr/share/sounds/sf2\n"
+    "On a terminal a progress line shows on standard error while an export takes\n"
+    "longer than a second.\n";
+
 } // namespace arvento::cli

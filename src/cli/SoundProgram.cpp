@@ -41,9 +41,14 @@ int RunRender(const std::vector<std::string>& arguments) {
   return RunInSoundProgram("render", arguments);
 }
 
+int RunExport(const std::vector<std::string>& arguments) {
+  return RunInSoundProgram("export", arguments);
+}
+
 } // namespace
 
 const Command kPlayInSoundProgram = {"play", kPlaySummary, kPlayHelp, RunPlay};
 const Command kRenderInSoundProgram = {"render", kRenderSummary, kRenderHelp, RunRender};
+const Command kExportInSoundProgram = {"export", kExportSummary, kExportHelp, RunExport};
 
 } // namespace arvento::cli

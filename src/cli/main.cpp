@@ -1,7 +1,7 @@
 // arvento-cli: the batch front of Arvento. It compiles texts to part files,
 // voices chords, generates parts and assembles projects from the shell. It
-// links no sound library, so that these commands start at once; play and
-// render run in arvento-cli-sound.
+// links no sound library, so that these commands start at once; play,
+// render and export run in arvento-cli-sound.
 
 #include "cli/CommandLine.h"
 
@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
   using namespace arvento::cli;
   return RunCommandLine({&kMelodyCommand, &kDumpCommand, &kPatternCommand, &kRhythmCommand, &kChordsCommand,
                          &kTonesCommand, &kVoiceCommand, &kConvertCommand, &kOctaveCommand,
-                         &kPlayInSoundProgram, &kRenderInSoundProgram, &kAssembleCommand},
+                         &kPlayInSoundProgram, &kRenderInSoundProgram, &kExportInSoundProgram,
+                         &kAssembleCommand},
                         argc, argv);
 }

@@ -5,5 +5,5 @@
 
 int main(int argc, char** argv) {
   using namespace arvento::cli;
-  return RunCommandLine({&kPlayCommand, &kRenderCommand}, argc, argv);
+  return RunCommandLine({&kPlayCommand, &kRenderCommand, &kExportCommand}, argc, argv);
 }

@@ -1,8 +1,7 @@
 #include "player/OfflineRender.h"
 
 #include "core/Error.h"
-#include "player/backends/FluidFilePlayer.h"
-#include "player/backends/SynthEngine.h"
+#include "player/MidiRenderer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,25 +29,18 @@ float Peak(std::span<const float> samples) {
 } // namespace
 
 PcmAudio RenderMidiFile(const std::string& midiFile, const std::string& soundFont) {
-  const std::shared_ptr<SynthEngine> engine = SynthEngine::Create(soundFont, SynthEngine::Audio::Manual);
-  if (!engine->HasSoundFont())
-    throw Error(engine->Description());
-  FluidFilePlayer player(engine);
-  player.SetFileName(midiFile);
-  player.Open();
-  player.Play();
-
-  const std::size_t maxFrames = kMaxSeconds * static_cast<std::size_t>(engine->SampleRate());
+  MidiRenderer renderer(midiFile, soundFont);
+  const std::size_t maxFrames = kMaxSeconds * static_cast<std::size_t>(renderer.SampleRate());
   std::vector<float> sound;
   std::vector<float> slice(kSliceFrames * 2);
-  for (int quiet = 0; player.IsPlaying() && quiet < kSilentSlicesToEnd;) {
+  for (int quiet = 0; renderer.Playing() && quiet < kSilentSlicesToEnd;) {
     if (sound.size() / 2 >= maxFrames)
       throw Error(midiFile + " plays for longer than " + std::to_string(kMaxSeconds / 60) + " minutes");
-    engine->Render(slice);
+    renderer.Render(slice);
     sound.insert(sound.end(), slice.begin(), slice.end());
-    quiet = player.PastLastEvent() && Peak(slice) < kSilence ? quiet + 1 : 0;
+    quiet = renderer.PastLastEvent() && Peak(slice) < kSilence ? quiet + 1 : 0;
   }
-  return {engine->SampleRate(), ToPcm16(sound)};
+  return {renderer.SampleRate(), ToPcm16(sound)};
 }
 
 } // namespace arvento::player

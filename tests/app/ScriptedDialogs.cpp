@@ -27,11 +27,32 @@ void ScriptedDialogs::ReportError(const QString& text) {
   errors.push_back(text.toStdString());
 }
 
+void ScriptedDialogs::PlanSaveFiles(std::initializer_list<QString> files) {
+  saveFiles_.insert(saveFiles_.end(), files);
+}
+
+QString ScriptedDialogs::AskSaveFile(const QString& caption, const QString& suggested,
+                                     const QStringList& filters) {
+  SaveQuestion question{caption.toStdString(), suggested.toStdString(), {}};
+  for (const QString& filter : filters)
+    question.filters.push_back(filter.toStdString());
+  saveQuestions.push_back(question);
+  if (saveFiles_.empty()) {
+    ADD_FAILURE() << "unplanned save dialog: " << question.caption;
+    return {};
+  }
+  const QString file = saveFiles_.front();
+  saveFiles_.pop_front();
+  return file;
+}
+
 void ScriptedDialogs::Clear() {
   questions.clear();
   notices.clear();
   errors.clear();
+  saveQuestions.clear();
   answers_.clear();
+  saveFiles_.clear();
 }
 
 } // namespace arvento::test

@@ -17,16 +17,26 @@ public:
   bool Ask(const QString& question) override;
   void Inform(const QString& text) override;
   void ReportError(const QString& text) override;
+  // The save dialogs answer with these files in turn; an empty one cancels.
+  void PlanSaveFiles(std::initializer_list<QString> files);
+  QString AskSaveFile(const QString& caption, const QString& suggested, const QStringList& filters) override;
 
-  bool AllAnswered() const { return answers_.empty(); }
+  bool AllAnswered() const { return answers_.empty() && saveFiles_.empty(); }
   void Clear();
 
   std::vector<std::string> questions;
   std::vector<std::string> notices;
   std::vector<std::string> errors;
+  struct SaveQuestion {
+    std::string caption;
+    std::string suggested;
+    std::vector<std::string> filters;
+  };
+  std::vector<SaveQuestion> saveQuestions;
 
 private:
   std::deque<bool> answers_;
+  std::deque<QString> saveFiles_;
 };
 
 } // namespace arvento::test

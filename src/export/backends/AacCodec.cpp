@@ -1,0 +1,46 @@
+#include "export/backends/AacCodec.h"
+
+#include "core/Error.h"
+#include "export/backends/AacModuleEntry.h"
+
+#include <dlfcn.h>
+
+#include <mutex>
+#include <string>
+
+namespace arvento::exporting {
+
+namespace {
+
+// Loaded once and kept for the life of the process.
+const AacModuleEntry& Module() {
+  static std::once_flag once;
+  static const AacModuleEntry* entry = nullptr;
+  static std::string problem;
+  std::call_once(once, [] {
+    void* module = dlopen(ARVENTO_AAC_MODULE, RTLD_NOW | RTLD_LOCAL);
+    const auto find = module != nullptr
+                          ? reinterpret_cast<decltype(&ArventoAacModule)>(dlsym(module, "ArventoAacModule"))
+                          : nullptr;
+    if (find != nullptr)
+      entry = find();
+    else
+      problem = dlerror();
+  });
+  if (entry == nullptr)
+    throw Error("Не удалось загрузить кодер AAC " + std::string(ARVENTO_AAC_MODULE) + ": " + problem);
+  return *entry;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeAacMp4(std::span<const float> interleavedStereo, int sampleRate,
+                                       const Progress& progress) {
+  return Module().encode(interleavedStereo, sampleRate, progress);
+}
+
+std::vector<float> DecodeAacMp4(std::span<const std::uint8_t> file) {
+  return Module().decode(file);
+}
+
+} // namespace arvento::exporting

@@ -1,0 +1,123 @@
+#include "export/backends/SndfileCodec.h"
+
+#include "core/Error.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace arvento::exporting {
+
+namespace {
+
+// Sound is handed to the encoder a second at a time, to report progress.
+constexpr sf_count_t kChunkFrames = 44100;
+
+int SndfileFormat(AudioFormat format) {
+  switch (format) {
+    case AudioFormat::Wav:
+      return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    case AudioFormat::Flac:
+      return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    case AudioFormat::Ogg:
+      return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+    case AudioFormat::Mp3:
+      return SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+    case AudioFormat::M4r:
+      break;
+  }
+  throw Error("libsndfile не пишет формат " + std::string(Info(format).description));
+}
+
+// A file in memory that libsndfile reads and writes through its virtual I/O.
+struct MemoryFile {
+  std::vector<std::uint8_t> bytes;
+  sf_count_t at = 0;
+};
+
+sf_count_t Length(void* data) {
+  return static_cast<sf_count_t>(static_cast<MemoryFile*>(data)->bytes.size());
+}
+
+sf_count_t Seek(sf_count_t offset, int whence, void* data) {
+  MemoryFile& file = *static_cast<MemoryFile*>(data);
+  const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? file.at : Length(data);
+  file.at = std::max<sf_count_t>(0, base + offset);
+  return file.at;
+}
+
+sf_count_t Read(void* to, sf_count_t count, void* data) {
+  MemoryFile& file = *static_cast<MemoryFile*>(data);
+  const sf_count_t available = std::max<sf_count_t>(0, Length(data) - file.at);
+  const sf_count_t read = std::min(count, available);
+  if (read > 0)
+    std::memcpy(to, file.bytes.data() + file.at, static_cast<std::size_t>(read));
+  file.at += read;
+  return read;
+}
+
+sf_count_t Write(const void* from, sf_count_t count, void* data) {
+  MemoryFile& file = *static_cast<MemoryFile*>(data);
+  const auto end = static_cast<std::size_t>(file.at + count);
+  if (end > file.bytes.size())
+    file.bytes.resize(end);
+  std::memcpy(file.bytes.data() + file.at, from, static_cast<std::size_t>(count));
+  file.at += count;
+  return count;
+}
+
+sf_count_t Tell(void* data) {
+  return static_cast<MemoryFile*>(data)->at;
+}
+
+struct Closer {
+  void operator()(SNDFILE* file) const { sf_close(file); }
+};
+using SoundFile = std::unique_ptr<SNDFILE, Closer>;
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeWithSndfile(AudioFormat format, std::span<const float> interleavedStereo,
+                                            int sampleRate, const Progress& progress) {
+  MemoryFile memory;
+  SF_VIRTUAL_IO io = {Length, Seek, Read, Write, Tell};
+  SF_INFO info{};
+  info.samplerate = sampleRate;
+  info.channels = 2;
+  info.format = SndfileFormat(format);
+  SoundFile file(sf_open_virtual(&io, SFM_WRITE, &info, &memory));
+  if (!file)
+    throw Error("Не удалось начать запись " + std::string(Info(format).description) + ": " +
+                sf_strerror(nullptr));
+  // Samples beyond full scale are clipped, not wrapped round, in 16-bit files.
+  sf_command(file.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
+  const auto frames = static_cast<sf_count_t>(interleavedStereo.size() / 2);
+  for (sf_count_t done = 0; done < frames;) {
+    const sf_count_t chunk = std::min(kChunkFrames, frames - done);
+    if (sf_writef_float(file.get(), interleavedStereo.data() + 2 * done, chunk) != chunk)
+      throw Error("Не удалось записать " + std::string(Info(format).description) + ": " +
+                  sf_strerror(file.get()));
+    done += chunk;
+    progress.Report(static_cast<double>(done) / static_cast<double>(frames));
+  }
+  if (sf_close(file.release()) != 0)
+    throw Error("Не удалось закончить запись " + std::string(Info(format).description));
+  return std::move(memory.bytes);
+}
+
+std::vector<float> DecodeWithSndfile(std::span<const std::uint8_t> bytes) {
+  MemoryFile memory{{bytes.begin(), bytes.end()}};
+  SF_VIRTUAL_IO io = {Length, Seek, Read, Write, Tell};
+  SF_INFO info{};
+  SoundFile file(sf_open_virtual(&io, SFM_READ, &info, &memory));
+  if (!file || info.channels != 2)
+    throw Error(std::string("Не удалось прочитать записанный звук: ") + sf_strerror(file.get()));
+  std::vector<float> samples(static_cast<std::size_t>(info.frames) * 2);
+  samples.resize(static_cast<std::size_t>(sf_readf_float(file.get(), samples.data(), info.frames)) * 2);
+  return samples;
+}
+
+} // namespace arvento::exporting

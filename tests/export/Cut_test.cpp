@@ -1,0 +1,103 @@
+// The window of the sound that goes into the file, and its fade.
+
+#include "core/Error.h"
+#include "export/Cut.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace arvento::exporting {
+namespace {
+
+constexpr int kRate = 1000; // a frame a millisecond
+
+struct Case {
+  const char* what;
+  std::size_t soundFrames;
+  bool endsQuiet;
+  CutRequest request;
+  Cut cut;
+};
+
+const Case kCases[] = {
+    {"the whole sound, ending in quiet: no fade", 5000, true, {}, {0, 5000, 0, false}},
+    {"the whole sound, cut while it rang: the fade", 5000, false, {}, {0, 5000, 500, false}},
+    {"a window inside the sound fades over 0.5 s",
+     5000,
+     true,
+     {.start = 1, .length = 2},
+     {1000, 2000, 500, false}},
+    {"a window to the end of a quiet ending does not", 5000, true, {.start = 1.5}, {1500, 3500, 0, false}},
+    {"a length past the end stops at the end", 5000, true, {.start = 1, .length = 9}, {1000, 4000, 0, false}},
+    {"another fade", 5000, true, {.length = 2, .fade = 1.25}, {0, 2000, 1250, false}},
+    {"no fade", 5000, true, {.length = 2, .fade = 0}, {0, 2000, 0, false}},
+    {"a fade longer than the cut fades the whole cut", 5000, true, {.length = 0.3}, {0, 300, 300, false}},
+    {"seconds round to the nearest frame", 5000, true, {.start = 0.0004, .length = 0.0016}, {0, 2, 2, false}},
+    {"the format's limit cuts a longer sound, with the fade",
+     50000,
+     true,
+     {.maxSeconds = 40},
+     {0, 40000, 500, true}},
+    {"the limit cuts a longer window",
+     50000,
+     true,
+     {.start = 5, .length = 41, .maxSeconds = 40},
+     {5000, 40000, 500, true}},
+    {"a window within the limit is left alone",
+     50000,
+     true,
+     {.start = 5, .length = 40, .maxSeconds = 40},
+     {5000, 40000, 500, false}},
+    {"a sound within the limit is left alone", 40000, true, {.maxSeconds = 40}, {0, 40000, 0, false}},
+};
+
+TEST(Cut, WindowFadeAndLimit) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const Cut cut = ChooseCut(c.soundFrames, c.endsQuiet, kRate, c.request);
+    EXPECT_EQ(cut.first, c.cut.first);
+    EXPECT_EQ(cut.frames, c.cut.frames);
+    EXPECT_EQ(cut.fadeFrames, c.cut.fadeFrames);
+    EXPECT_EQ(cut.limited, c.cut.limited);
+  }
+}
+
+TEST(Cut, RefusesAStartAtOrPastTheEndAndAnEmptyCut) {
+  struct Refusal {
+    CutRequest request;
+    const char* message;
+  };
+  const Refusal refusals[] = {
+      {{.start = 5}, "Начало 5.00 с лежит за концом звука (5.00 с)"},
+      {{.start = 12.345}, "Начало 12.35 с лежит за концом звука (5.00 с)"},
+      {{.length = 0}, "Длина вырезки 0.00 с короче одного отсчёта звука"},
+      {{.start = 1, .length = 0.0004}, "Длина вырезки 0.00 с короче одного отсчёта звука"},
+  };
+  for (const Refusal& refusal : refusals) {
+    try {
+      ChooseCut(5000, true, kRate, refusal.request);
+      ADD_FAILURE() << "cut " << refusal.message;
+    } catch (const Error& error) {
+      EXPECT_STREQ(error.what(), refusal.message);
+    }
+  }
+}
+
+TEST(Cut, TheFadeFallsInEqualStepsToSilenceAtTheLastFrame) {
+  std::vector<float> samples(12, 0.8f);
+  samples[10] = -0.8f; // the right channel's sign stays
+  FadeOut(samples, 4);
+  const std::vector<float> expected = {0.8f, 0.8f, 0.8f, 0.8f, 0.6f,  0.6f,
+                                       0.4f, 0.4f, 0.2f, 0.2f, -0.0f, 0.0f};
+  ASSERT_EQ(samples.size(), expected.size());
+  for (std::size_t i = 0; i < samples.size(); ++i)
+    EXPECT_FLOAT_EQ(samples[i], expected[i]) << i;
+
+  std::vector<float> shorter(4, 1.0f);
+  FadeOut(shorter, 10);
+  EXPECT_EQ(shorter, (std::vector<float>{0.5f, 0.5f, 0.0f, 0.0f}));
+}
+
+} // namespace
+} // namespace arvento::exporting

@@ -1,0 +1,94 @@
+// Seconds of the last note-off and of the last event under a file's tempo map.
+
+#include "TestSupport.h"
+#include "core/Error.h"
+#include "midi/SmfReader.h"
+#include "midi/SmfTiming.h"
+
+#include <gtest/gtest.h>
+
+namespace arvento::midi {
+namespace {
+
+// A whole file from the division and the byte texts of its track bodies.
+std::vector<std::uint8_t> Smf(int division, const std::vector<std::string>& tracks) {
+  std::vector<std::uint8_t> bytes = test::Bytes("4D 54 68 64 00 00 00 06 00 01");
+  bytes.push_back(0);
+  bytes.push_back(static_cast<std::uint8_t>(tracks.size()));
+  bytes.push_back(static_cast<std::uint8_t>(division >> 8));
+  bytes.push_back(static_cast<std::uint8_t>(division));
+  for (const std::string& track : tracks) {
+    const std::vector<std::uint8_t> body = test::Bytes(track);
+    const std::vector<std::uint8_t> tag = test::Bytes("4D 54 72 6B 00 00");
+    bytes.insert(bytes.end(), tag.begin(), tag.end());
+    bytes.push_back(static_cast<std::uint8_t>(body.size() >> 8));
+    bytes.push_back(static_cast<std::uint8_t>(body.size()));
+    bytes.insert(bytes.end(), body.begin(), body.end());
+  }
+  return bytes;
+}
+
+const std::string kTempo120 = "00 FF 51 03 07 A1 20 00 FF 2F 00";
+
+struct Case {
+  const char* what;
+  int division;
+  std::vector<std::string> tracks;
+  double lastNoteEnd;
+  double end;
+};
+
+const Case kCases[] = {
+    {"a part file: 50 ticks a quarter at 120 beats, the last note-off at tick 200",
+     50,
+     {kTempo120, "00 90 3C 64 64 80 3C 40 00 90 40 64 64 80 40 40 00 FF 2F 00"},
+     2.0,
+     2.0},
+    {"no tempo event: 120 beats a minute", 50, {"00 90 3C 64 81 48 80 3C 40 00 FF 2F 00"}, 2.0, 2.0},
+    {"the tempo halves at tick 100: 100 ticks of 0.5 s a quarter, then 1 s a quarter",
+     100,
+     {"00 FF 51 03 07 A1 20 64 FF 51 03 0F 42 40 00 FF 2F 00", "00 90 3C 64 82 2C 80 3C 40 64 FF 2F 00"},
+     2.5,
+     3.5},
+    {"events after the last note-off end the file later",
+     50,
+     {kTempo120, "00 90 3C 64 81 48 80 3C 40 82 2C B0 07 64 00 FF 2F 00"},
+     2.0,
+     5.0},
+    {"a note-on of velocity 0 ends the note",
+     50,
+     {kTempo120, "00 90 3C 64 81 48 90 3C 00 00 FF 2F 00"},
+     2.0,
+     2.0},
+    {"a note left sounding lasts to the end of the file",
+     50,
+     {kTempo120, "00 90 3C 64 64 80 3C 40 00 91 3E 64 81 16 FF 2F 00"},
+     2.5,
+     2.5},
+    {"a note may end in another track than it started",
+     50,
+     {kTempo120, "00 90 3C 64 00 FF 2F 00", "81 48 80 3C 40 00 FF 2F 00"},
+     2.0,
+     2.0},
+    {"SMPTE: 25 frames of 40 ticks, a thousand ticks a second",
+     0xE728,
+     {"00 90 3C 64 8F 50 80 3C 40 00 FF 2F 00"},
+     2.0,
+     2.0},
+};
+
+TEST(SmfTiming, LastNoteEndAndFileEndInSeconds) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const SmfTimes times = ReadSmfTimes(ReadSmf(Smf(c.division, c.tracks)));
+    EXPECT_DOUBLE_EQ(times.lastNoteEnd, c.lastNoteEnd);
+    EXPECT_DOUBLE_EQ(times.end, c.end);
+  }
+}
+
+TEST(SmfTiming, RefusesADivisionOfNoTicks) {
+  EXPECT_THROW(ReadSmfTimes(ReadSmf(Smf(0, {kTempo120}))), Error);
+}
+
+} // namespace
+} // namespace arvento::midi
