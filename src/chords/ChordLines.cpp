@@ -9,36 +9,42 @@
 
 namespace arvento::chords {
 
-AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
-                                     const AccompanimentSettings& settings) {
-  AccompanimentResult result;
-  result.cleanedLines.reserve(lines.size());
+void ExpandChordLines(const std::vector<std::string>& lines, const AccompanimentSettings& settings,
+                      AccompanimentResult& result, bool keepListing,
+                      const std::function<void(const std::string&)>& take) {
+  if (keepListing)
+    result.cleanedLines.reserve(lines.size());
   for (std::size_t number = 0; number < lines.size(); ++number) {
     std::string line = lines[number];
     line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
     if (line.empty()) {
-      result.cleanedLines.push_back(lines[number]);
+      if (keepListing)
+        result.cleanedLines.push_back(lines[number]);
       continue;
     }
     if (line.back() != ',')
       line += ',';
-    result.cleanedLines.push_back(line);
 
     std::size_t cursor = 0;
     for (std::size_t comma = line.find(','); comma != std::string::npos; comma = line.find(',', cursor)) {
       const std::string item = line.substr(cursor, comma - cursor);
+      std::string entry;
       try {
-        result.expandedChords.push_back(ExpandChordItem(item, settings.guitar));
+        entry = ExpandChordItem(item, settings.guitar);
       } catch (const Error& error) {
         result.skipped.push_back("Строка " + std::to_string(number + 1) + ", аккорд " + Quoted(item) + ": " +
                                  error.what() +
                                  "; пропущено до конца строки: " + Quoted(line.substr(cursor)));
         break;
       }
+      take(entry);
+      if (keepListing)
+        result.expandedChords.push_back(std::move(entry));
       cursor = comma + 1;
     }
+    if (keepListing)
+      result.cleanedLines.push_back(std::move(line));
   }
-  return result;
 }
 
 std::vector<std::string> ChordTextWarnings(const std::vector<std::string>& lines) {

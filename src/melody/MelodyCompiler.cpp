@@ -8,8 +8,8 @@
 #include "core/NoteNames.h"
 #include "core/NoteValues.h"
 #include "core/Quote.h"
-#include "midi/ByteText.h"
 #include "midi/PartFile.h"
+#include "midi/TrackBody.h"
 
 #include <algorithm>
 #include <optional>
@@ -41,9 +41,10 @@ std::string ShownName(std::string name) {
 
 class TokenCompiler {
 public:
-  TokenCompiler(int channel, int velocity, std::vector<std::string>& events)
-      : channel_(midi::ChannelDigit(channel)), velocityText_(midi::DataByteText(velocity) + " "),
-        events_(events) {}
+  TokenCompiler(int channel, int velocity, midi::TrackBody& track)
+      : noteOn_(midi::StatusByte(midi::kNoteOn, channel)),
+        noteOff_(midi::StatusByte(midi::kNoteOff, channel)), velocity_(midi::DataByte(velocity)),
+        track_(track) {}
 
   void Compile(std::string_view token, std::size_t lineNumber) {
     lineNumber_ = lineNumber;
@@ -99,17 +100,9 @@ public:
     if (note < 0 || note > 127)
       Fail("нота вне диапазона 0..127 (c1..g11)");
 
-    const std::string key = midi::HexText(static_cast<unsigned>(note));
-    std::string on = midi::DeltaText(static_cast<std::int32_t>(pendingRest_));
-    on += '9';
-    on += channel_;
-    on += ' ' + key + ' ' + velocityText_;
-    std::string off = midi::DeltaText(static_cast<std::int32_t>(ticks));
-    off += '8';
-    off += channel_;
-    off += ' ' + key + ' ' + velocityText_;
-    events_.push_back(std::move(on));
-    events_.push_back(std::move(off));
+    const auto key = static_cast<std::uint8_t>(note);
+    track_.Event(pendingRest_, noteOn_, key, velocity_);
+    track_.Event(ticks, noteOff_, key, velocity_);
     pendingRest_ = 0;
   }
 
@@ -118,25 +111,24 @@ private:
     throw Error("Строка " + std::to_string(lineNumber_) + ", элемент " + Quoted(token_) + ": " + why);
   }
 
-  char channel_;
-  std::string velocityText_;
-  std::vector<std::string>& events_;
+  std::uint8_t noteOn_;
+  std::uint8_t noteOff_;
+  std::uint8_t velocity_;
+  midi::TrackBody& track_;
   long long pendingRest_ = 0;
   std::size_t lineNumber_ = 0;
   std::string_view token_;
 };
 
-} // namespace
-
-std::vector<std::string> MelodyEvents(const std::vector<std::string>& lines, int channel, int velocity) {
-  // Two events a token at most: reserving them once keeps a long melody from
-  // copying its event list again and again as it grows.
+// Every melody line's notes appended to the track.
+void WriteMelody(const std::vector<std::string>& lines, int channel, int velocity, midi::TrackBody& track) {
+  // Eight bytes a token are enough for most: reserving them once keeps a
+  // long melody from copying its track again and again as it grows.
   std::size_t tokens = 0;
   for (const std::string& line : lines)
     tokens += static_cast<std::size_t>(std::count(line.begin(), line.end(), ','));
-  std::vector<std::string> events;
-  events.reserve(2 * tokens);
-  TokenCompiler compiler(channel, velocity, events);
+  track.Reserve(8 * tokens + 8);
+  TokenCompiler compiler(channel, velocity, track);
   for (std::size_t number = 0; number < lines.size(); ++number) {
     std::string_view line = lines[number];
     if (line.find(',') == std::string_view::npos || line.find("//") != std::string_view::npos)
@@ -148,12 +140,21 @@ std::vector<std::string> MelodyEvents(const std::vector<std::string>& lines, int
     for (const std::string_view token : CommaTokens(line, 1))
       compiler.Compile(token, number + 1);
   }
-  return events;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> MelodyEvents(const std::vector<std::string>& lines, int channel, int velocity) {
+  midi::TrackBody track;
+  WriteMelody(lines, channel, velocity, track);
+  return std::move(track).Take();
 }
 
 std::vector<std::uint8_t> CompileMelody(const std::vector<std::string>& lines,
                                         const SoundSettings& settings) {
-  return midi::PartFileFromEvents(settings, MelodyEvents(lines, settings.channel, settings.volume));
+  midi::TrackBody track = midi::StartPartFile(settings);
+  WriteMelody(lines, settings.channel, settings.volume, track);
+  return midi::FinishPartFile(std::move(track));
 }
 
 } // namespace arvento::melody

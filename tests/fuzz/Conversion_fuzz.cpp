@@ -46,8 +46,9 @@ void arvento::fuzz::Check(std::string_view text) {
                                 [](const melody::MelodySlot& slot) { return slot.pitch == 0; });
   const auto notes = std::count_if(
       slots.begin(), end, [](const melody::MelodySlot& slot) { return slot.pitch != melody::kRestPitch; });
-  const auto events = Attempt([&] { return melody::MelodyEvents(converted, 1, 100); });
-  Expect(events.has_value(), "grid rhythm converts to text that compiles");
-  Expect(events->size() == static_cast<std::size_t>(2 * notes),
+  const auto part = Attempt([&] { return midi::ReadSmf(melody::CompileMelody(converted, {})); });
+  Expect(part.has_value(), "grid rhythm converts to text that compiles");
+  // Besides the notes, the part track holds its prologue's three events and its end.
+  Expect(part->tracks[1].events.size() == static_cast<std::size_t>(2 * notes + 4),
          "the converted text has one note per converted note");
 }
