@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace arvento::melody {
@@ -16,5 +17,9 @@ std::vector<std::uint8_t> MelodyEvents(const std::vector<std::string>& lines, in
 
 // The part file of a melody compiled with the given sound settings.
 std::vector<std::uint8_t> CompileMelody(const std::vector<std::string>& lines, const SoundSettings& settings);
+
+// The same for the melody text as a file holds it, cut into lines by
+// ForEachLine: a long file is compiled without a copy of each line.
+std::vector<std::uint8_t> CompileMelodyText(std::string_view text, const SoundSettings& settings);
 
 } // namespace arvento::melody
