@@ -14,6 +14,7 @@ void ExpandChordLines(const std::vector<std::string>& lines, const Accompaniment
                       const std::function<void(const std::string&)>& take) {
   if (keepListing)
     result.cleanedLines.reserve(lines.size());
+  ItemExpansions expansions(settings.guitar);
   for (std::size_t number = 0; number < lines.size(); ++number) {
     std::string line = lines[number];
     line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
@@ -28,18 +29,18 @@ void ExpandChordLines(const std::vector<std::string>& lines, const Accompaniment
     std::size_t cursor = 0;
     for (std::size_t comma = line.find(','); comma != std::string::npos; comma = line.find(',', cursor)) {
       const std::string item = line.substr(cursor, comma - cursor);
-      std::string entry;
+      const std::string* entry = nullptr;
       try {
-        entry = ExpandChordItem(item, settings.guitar);
+        entry = &expansions.Expand(item);
       } catch (const Error& error) {
         result.skipped.push_back("Строка " + std::to_string(number + 1) + ", аккорд " + Quoted(item) + ": " +
                                  error.what() +
                                  "; пропущено до конца строки: " + Quoted(line.substr(cursor)));
         break;
       }
-      take(entry);
+      take(*entry);
       if (keepListing)
-        result.expandedChords.push_back(std::move(entry));
+        result.expandedChords.push_back(*entry);
       cursor = comma + 1;
     }
     if (keepListing)
@@ -50,6 +51,9 @@ void ExpandChordLines(const std::vector<std::string>& lines, const Accompaniment
 std::vector<std::string> ChordTextWarnings(const std::vector<std::string>& lines) {
   std::vector<std::string> warnings;
   for (std::string line : lines) {
+    // A flat is written with a "b": a line without one has nothing to warn of.
+    if (line.find('b') == std::string::npos)
+      continue;
     line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
     std::size_t cursor = 0;
     while (cursor < line.size()) {

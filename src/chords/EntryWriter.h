@@ -8,8 +8,9 @@
 #include "chords/AccompanimentCompiler.h"
 #include "midi/TrackBody.h"
 
-#include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace arvento::chords {
@@ -26,13 +27,21 @@ public:
   void Write(std::string_view entry);
 
 private:
-  struct NoteOff {
-    long long delta;
-    std::uint8_t key;
+  struct Tone {
+    long long length; // of the note, or of the rest
+    int key;          // -1 for a rest
+    long long off;    // the note-off's delta, which makes the tone stop with the chord
+  };
+  // What an entry plays, read on its own: the tones up to the first that
+  // cannot be read, and why that one cannot.
+  struct Reading {
+    long long stagger = 0;
+    std::vector<Tone> tones;
+    std::string problem;
   };
 
-  void WriteTone(std::string_view written, bool first, long long factor, long long stagger, long long tones);
-  [[noreturn]] void FailUnreadable(std::string_view written) const;
+  Reading Read(std::string_view entry) const;
+  const Reading& ReadingOf(std::string_view entry);
   [[noreturn]] void Fail(const std::string& why) const;
 
   const AccompanimentSettings& settings_;
@@ -40,10 +49,16 @@ private:
   std::uint8_t noteOff_;
   std::uint8_t velocity_;
   midi::TrackBody& track_;
-  std::vector<NoteOff> noteOffs_;
   long long pendingRest_ = 0;
   std::string_view entry_;
   std::size_t count_ = 0; // entries written, this one included
+  // An entry's reading depends on its text alone, and a chord text repeats a
+  // handful of chords: each distinct entry is read once.
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+  std::unordered_map<std::string, Reading, TextHash, std::equal_to<>> readings_;
 };
 
 } // namespace arvento::chords
