@@ -33,7 +33,7 @@ std::vector<std::uint8_t> Compile(const std::vector<std::string>& lines,
   } catch (const Error&) {
     failure = std::current_exception();
   }
-  ExpandChordLines(lines, settings, result, keepListing, [&](const std::string& entry) {
+  result = ExpandChordLines(lines, settings, keepListing, [&](const std::string& entry) {
     if (failure)
       return;
     try {
@@ -70,7 +70,6 @@ std::vector<std::uint8_t> CompileAccompaniment(const std::vector<std::string>& l
                                                const SoundSettings& sound, AccompanimentResult* details) {
   AccompanimentResult own;
   AccompanimentResult& result = details != nullptr ? *details : own;
-  result = {};
   return Compile(lines, settings, sound, result, details != nullptr);
 }
 

@@ -36,12 +36,12 @@ struct AccompanimentResult {
 // Cleans every line and voices its items, handing each entry of the
 // expanded chord list to take as soon as it is voiced. An item that cannot be
 // voiced abandons the rest of its line; the items before it stay and the next
-// line is read. The skipped messages go into result always, the cleaned lines
-// and the expanded chord list only with keepListing: a long text need not
-// hold them all.
-void ExpandChordLines(const std::vector<std::string>& lines, const AccompanimentSettings& settings,
-                      AccompanimentResult& result, bool keepListing,
-                      const std::function<void(const std::string&)>& take);
+// line is read. The result holds the skipped messages always, the cleaned
+// lines and the expanded chord list only with keepListing: a long text need
+// not hold them all.
+AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
+                                     const AccompanimentSettings& settings, bool keepListing,
+                                     const std::function<void(const std::string&)>& take);
 
 // The warnings that a compile of the lines shows beside its result: one per
 // distinct symbol that seems to use a flat (FlatSpellingWarning), in the

@@ -9,9 +9,10 @@
 
 namespace arvento::chords {
 
-void ExpandChordLines(const std::vector<std::string>& lines, const AccompanimentSettings& settings,
-                      AccompanimentResult& result, bool keepListing,
-                      const std::function<void(const std::string&)>& take) {
+AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
+                                     const AccompanimentSettings& settings, bool keepListing,
+                                     const std::function<void(const std::string&)>& take) {
+  AccompanimentResult result;
   if (keepListing)
     result.cleanedLines.reserve(lines.size());
   ItemExpansions expansions(settings.guitar);
@@ -46,6 +47,7 @@ void ExpandChordLines(const std::vector<std::string>& lines, const Accompaniment
     if (keepListing)
       result.cleanedLines.push_back(std::move(line));
   }
+  return result;
 }
 
 std::vector<std::string> ChordTextWarnings(const std::vector<std::string>& lines) {

@@ -63,7 +63,6 @@ private:
     }
   }
 
-private:
   [[noreturn]] static void Fail(const std::string& why, std::string_view token, std::size_t lineNumber) {
     throw Error("Строка " + std::to_string(lineNumber) + ", элемент " + Quoted(token) + ": " + why);
   }

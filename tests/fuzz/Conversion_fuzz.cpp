@@ -48,7 +48,6 @@ void arvento::fuzz::Check(std::string_view text) {
       slots.begin(), end, [](const melody::MelodySlot& slot) { return slot.pitch != melody::kRestPitch; });
   const auto part = Attempt([&] { return midi::ReadSmf(melody::CompileMelody(converted, {})); });
   Expect(part.has_value(), "grid rhythm converts to text that compiles");
-  // Besides the notes, the part track holds its prologue's three events and its end.
   Expect(part->tracks[1].events.size() == static_cast<std::size_t>(2 * notes + 4),
-         "the converted text has one note per converted note");
+         "the part has two events a converted note and four more for its prologue and end");
 }

@@ -7,7 +7,6 @@
 
 using namespace arvento;
 using melody::MelodyEvents;
-using test::Bytes;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -27,7 +26,7 @@ std::string Shifted(const Lines& lines, int octaves) {
 
 TEST(MelodyCompiler, WorkedExampleIsByteExactAndReadByMidicsv) {
   const Lines lines = {"4c6, 8p, 8e6, "};
-  EXPECT_EQ(MelodyEvents(lines, 1, 100), Bytes("00 90 3C 64 30 80 3C 64 18 90 40 64 18 80 40 64"));
+  EXPECT_EQ(MelodyEvents(lines, 1, 100), test::Bytes("00 90 3C 64 30 80 3C 64 18 90 40 64 18 80 40 64"));
   const std::vector<std::uint8_t> bytes = melody::CompileMelody(lines, SoundSettings{});
   EXPECT_EQ(bytes, test::ReadBytes(std::string(ARVENTO_TEST_DATA_DIR) + "/worked_example.mid"));
   test::TempDir dir;
@@ -61,15 +60,15 @@ TEST(MelodyCompiler, EventsOfOneLine) {
       {"   8c6, 8d6", "00 90 3C 64 18 80 3C 64"},
   };
   for (const auto& [line, events] : cases)
-    EXPECT_EQ(MelodyEvents({line}, 1, 100), Bytes(events)) << line;
+    EXPECT_EQ(MelodyEvents({line}, 1, 100), test::Bytes(events)) << line;
 
   // Lines without a comma or with a comment take no part; rests carry over to the next line.
   EXPECT_TRUE(MelodyEvents({"Title", "", "8c6 8d6", "// 8c6, 8d6,", "8c6, // x", "8P, "}, 1, 100).empty());
   EXPECT_EQ(MelodyEvents({"4c6, 4p, ", "", "4d6, "}, 1, 100),
-            Bytes("00 90 3C 64 30 80 3C 64 30 90 3E 64 30 80 3E 64"));
+            test::Bytes("00 90 3C 64 30 80 3C 64 30 90 3E 64 30 80 3E 64"));
   // Channel 1..16 in the status byte; a velocity above 127 is written as 127.
-  EXPECT_EQ(MelodyEvents({"8c6, "}, 10, 10), Bytes("00 99 3C 0A 18 89 3C 0A"));
-  EXPECT_EQ(MelodyEvents({"8c6, "}, 16, 200), Bytes("00 9F 3C 7F 18 8F 3C 7F"));
+  EXPECT_EQ(MelodyEvents({"8c6, "}, 10, 10), test::Bytes("00 99 3C 0A 18 89 3C 0A"));
+  EXPECT_EQ(MelodyEvents({"8c6, "}, 16, 200), test::Bytes("00 9F 3C 7F 18 8F 3C 7F"));
 }
 
 TEST(MelodyCompiler, MalformedTokensNameTheirLineAndToken) {
