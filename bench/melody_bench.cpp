@@ -1,5 +1,5 @@
-// Compiling and writing a melody must stay linear in its length: the byte
-// text is consumed with a cursor, never by erasing its front.
+// Compiling and writing a melody must stay linear in its length: its events
+// are appended as bytes to one track, reserved once.
 
 #include "BenchSupport.h"
 #include "core/SoundSettings.h"

@@ -8,6 +8,7 @@
 #include "core/SoundSettings.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,32 +31,34 @@ struct AccompanimentResult {
   // One message per line whose rest was skipped because an item could not be
   // voiced: the line number, the item, the reason and what was lost.
   std::vector<std::string> skipped;
-  std::vector<std::string> events;
 };
 
-// Cleans every line and voices its items. An item that cannot be voiced
-// abandons the rest of its line; the items before it stay and the next line
-// is read. Fills everything but the events.
+// Cleans every line and voices its items, handing each entry of the
+// expanded chord list to take as soon as it is voiced. An item that cannot be
+// voiced abandons the rest of its line; the items before it stay and the next
+// line is read. The result holds the skipped messages always, the cleaned
+// lines and the expanded chord list only with keepListing: a long text need
+// not hold them all.
 AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
-                                     const AccompanimentSettings& settings);
+                                     const AccompanimentSettings& settings, bool keepListing,
+                                     const std::function<void(const std::string&)>& take);
 
 // The warnings that a compile of the lines shows beside its result: one per
 // distinct symbol that seems to use a flat (FlatSpellingWarning), in the
 // order of first appearance. They change nothing in the compile.
 std::vector<std::string> ChordTextWarnings(const std::vector<std::string>& lines);
 
-// The event list of the expanded chord list: per entry the note-ons, then
-// its note-offs; rests carry over to the next note-on. Throws arvento::Error
-// for an entry that cannot be read (no duration, a stagger that is not a
-// number, a repeat factor that is not a number from 1) and for a key outside
-// 0..127, naming the chord and the octave shift.
-std::vector<std::string> AccompanimentEvents(const std::vector<std::string>& expandedChords,
-                                             const AccompanimentSettings& settings, int channel,
-                                             int velocity);
+// The part file of a chord sequence text; every entry of the expanded chord
+// list becomes events as EntryWriter writes them. An entry that cannot
+// become events stops the compile with its arvento::Error, but only once the
+// whole text is expanded, so that the caller can still show what was
+// skipped. skipped receives the message of each line whose rest was skipped.
+std::vector<std::uint8_t> CompileAccompaniment(const std::vector<std::string>& lines,
+                                               const AccompanimentSettings& settings,
+                                               const SoundSettings& sound, std::vector<std::string>& skipped);
 
-// The part file of a chord sequence text. When details is given it receives
-// the expansion even if the event stage then throws, so the caller can still
-// write back the cleaned lines and show what was skipped.
+// As above; when details is given it receives the whole expansion, for the
+// chord field to show the cleaned lines and the expanded chord list.
 std::vector<std::uint8_t> CompileAccompaniment(const std::vector<std::string>& lines,
                                                const AccompanimentSettings& settings,
                                                const SoundSettings& sound,

@@ -2,6 +2,7 @@
 
 #include "chords/ChordVoicing.h"
 #include "core/DurationHead.h"
+#include "core/Error.h"
 
 namespace arvento::chords {
 
@@ -9,6 +10,10 @@ namespace {
 // The factor ends at the first '*'; the duration after it keeps its dot as
 // written, for the voicing to pass on, and is cut at the "(" below.
 constexpr HeadForm kItemHead{FactorStar::First, LengthSpan::All};
+
+// Distinct items whose expansion is kept; a text of ever new items starts
+// over rather than growing without end.
+constexpr std::size_t kKeptItems = 4096;
 } // namespace
 
 ChordItemParts SplitChordItem(std::string item) {
@@ -34,6 +39,24 @@ ChordItemParts SplitChordItem(std::string item) {
 std::string ExpandChordItem(const std::string& item, bool guitar) {
   const ChordItemParts parts = SplitChordItem(item);
   return parts.stagger + parts.multiplier + VoiceChord(parts.duration, parts.symbol, guitar);
+}
+
+const std::string& ItemExpansions::Expand(const std::string& item) {
+  auto kept = kept_.find(item);
+  if (kept == kept_.end()) {
+    if (kept_.size() == kKeptItems)
+      kept_.clear();
+    Expansion expansion;
+    try {
+      expansion.entry = ExpandChordItem(item, guitar_);
+    } catch (const Error& error) {
+      expansion.problem = error.what();
+    }
+    kept = kept_.emplace(item, std::move(expansion)).first;
+  }
+  if (!kept->second.problem.empty())
+    throw Error(kept->second.problem);
+  return kept->second.entry;
 }
 
 } // namespace arvento::chords

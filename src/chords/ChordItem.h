@@ -4,6 +4,7 @@
 // written, and its entry in the expanded chord list.
 
 #include <string>
+#include <unordered_map>
 
 namespace arvento::chords {
 
@@ -20,5 +21,24 @@ ChordItemParts SplitChordItem(std::string item);
 // chord text, "1*4C4, 0E4, 0G4, " for 4(C) on the piano. Throws
 // arvento::Error when the chord cannot be voiced.
 std::string ExpandChordItem(const std::string& item, bool guitar);
+
+// ExpandChordItem for the items of one chord text, each distinct item voiced
+// once: a chord text repeats a handful of chords many times, and an item's
+// entry depends on nothing else.
+class ItemExpansions {
+public:
+  explicit ItemExpansions(bool guitar) : guitar_(guitar) {}
+
+  // Throws arvento::Error as ExpandChordItem does.
+  const std::string& Expand(const std::string& item);
+
+private:
+  struct Expansion {
+    std::string entry;
+    std::string problem; // why the item cannot be voiced; empty when it can
+  };
+  bool guitar_;
+  std::unordered_map<std::string, Expansion> kept_;
+};
 
 } // namespace arvento::chords

@@ -10,33 +10,42 @@
 namespace arvento::chords {
 
 AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
-                                     const AccompanimentSettings& settings) {
+                                     const AccompanimentSettings& settings, bool keepListing,
+                                     const std::function<void(const std::string&)>& take) {
   AccompanimentResult result;
-  result.cleanedLines.reserve(lines.size());
+  if (keepListing)
+    result.cleanedLines.reserve(lines.size());
+  ItemExpansions expansions(settings.guitar);
   for (std::size_t number = 0; number < lines.size(); ++number) {
     std::string line = lines[number];
     line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
     if (line.empty()) {
-      result.cleanedLines.push_back(lines[number]);
+      if (keepListing)
+        result.cleanedLines.push_back(lines[number]);
       continue;
     }
     if (line.back() != ',')
       line += ',';
-    result.cleanedLines.push_back(line);
 
     std::size_t cursor = 0;
     for (std::size_t comma = line.find(','); comma != std::string::npos; comma = line.find(',', cursor)) {
       const std::string item = line.substr(cursor, comma - cursor);
+      const std::string* entry = nullptr;
       try {
-        result.expandedChords.push_back(ExpandChordItem(item, settings.guitar));
+        entry = &expansions.Expand(item);
       } catch (const Error& error) {
         result.skipped.push_back("Строка " + std::to_string(number + 1) + ", аккорд " + Quoted(item) + ": " +
                                  error.what() +
                                  "; пропущено до конца строки: " + Quoted(line.substr(cursor)));
         break;
       }
+      take(*entry);
+      if (keepListing)
+        result.expandedChords.push_back(*entry);
       cursor = comma + 1;
     }
+    if (keepListing)
+      result.cleanedLines.push_back(std::move(line));
   }
   return result;
 }
@@ -44,6 +53,9 @@ AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
 std::vector<std::string> ChordTextWarnings(const std::vector<std::string>& lines) {
   std::vector<std::string> warnings;
   for (std::string line : lines) {
+    // A flat is written with a "b": a line without one has nothing to warn of.
+    if (line.find('b') == std::string::npos)
+      continue;
     line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
     std::size_t cursor = 0;
     while (cursor < line.size()) {

@@ -20,16 +20,16 @@ int RunChords(const std::vector<std::string>& arguments) {
   CheckOutputIsNotInput(input, output);
   const std::vector<std::string> lines = ReadInputLines(input);
 
-  chords::AccompanimentResult details;
-  const auto report = [&details, &lines] {
-    for (const std::string& message : details.skipped)
+  std::vector<std::string> skipped;
+  const auto report = [&skipped, &lines] {
+    for (const std::string& message : skipped)
       std::cerr << "arvento-cli chords: " << message << "\n";
     for (const std::string& warning : chords::ChordTextWarnings(lines))
       std::cerr << "arvento-cli chords: " << warning << "\n";
   };
   std::vector<std::uint8_t> bytes;
   try {
-    bytes = chords::CompileAccompaniment(lines, settings, sound, &details);
+    bytes = chords::CompileAccompaniment(lines, settings, sound, skipped);
   } catch (...) {
     report(); // lines lost before the failure are worth knowing too
     throw;

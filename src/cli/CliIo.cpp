@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Quote.h"
+#include "core/TextLines.h"
 #include "project/AtomicFile.h"
 #include "project/InputFile.h"
 
@@ -15,35 +16,43 @@
 namespace arvento::cli {
 
 namespace {
-std::vector<std::string> SplitLines(std::istream& in) {
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r')
-      line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
+// The whole stream: the expected size at once, then whatever more there is
+// in large blocks.
+std::string ReadAll(std::istream& in, std::size_t expected) {
+  std::string text(expected, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(expected));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  char block[1 << 16];
+  while (in.read(block, sizeof block), in.gcount() > 0)
+    text.append(block, static_cast<std::size_t>(in.gcount()));
+  return text;
 }
 } // namespace
 
-std::vector<std::string> ReadInputLines(const std::string& file) {
+std::string ReadInputText(const std::string& file) {
   if (file == "-") {
-    std::vector<std::string> lines = SplitLines(std::cin);
+    std::string text = ReadAll(std::cin, 0);
     // Standard input is read through stdio, whose read errors the stream
     // takes for the end of the input.
     if (std::cin.bad() || std::ferror(stdin))
       throw Error(std::string("Не удалось прочитать стандартный ввод: ") + std::strerror(errno));
-    return lines;
+    return text;
   }
   project::RefuseDirectory(file);
   std::ifstream in(file, std::ios::binary);
   if (!in)
     throw Error("Не удалось прочитать файл " + Escaped(file));
-  std::vector<std::string> lines = SplitLines(in);
+  // A regular file is read in one go at its size; the size of anything else is unknown.
+  std::error_code unknown;
+  const std::uintmax_t size = std::filesystem::file_size(file, unknown);
+  std::string text = ReadAll(in, unknown ? 0 : static_cast<std::size_t>(size));
   if (in.bad())
     throw Error("Не удалось прочитать файл " + Escaped(file) + ": " + std::strerror(errno));
-  return lines;
+  return text;
+}
+
+std::vector<std::string> ReadInputLines(const std::string& file) {
+  return TextLines(ReadInputText(file));
 }
 
 void WriteOutputFile(const std::string& file, const std::vector<std::uint8_t>& bytes) {

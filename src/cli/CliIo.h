@@ -10,9 +10,11 @@
 
 namespace arvento::cli {
 
-// The lines of a text file, or of standard input for "-". Accepts CR LF and
-// LF line ends. Throws arvento::Error naming the file when it cannot be read
-// or is a directory.
+// The whole text of a file, or of standard input for "-". Throws
+// arvento::Error naming the file when it cannot be read or is a directory.
+std::string ReadInputText(const std::string& file);
+
+// The lines of ReadInputText, cut by TextLines: CR LF and LF line ends.
 std::vector<std::string> ReadInputLines(const std::string& file);
 
 // Writes the bytes to OUT through a temporary name, so an OUT that existed

@@ -17,7 +17,7 @@ int RunMelody(const std::vector<std::string>& arguments) {
   const std::string output = OutputOption(args);
   const std::string input = args.Single("FILE");
   CheckOutputIsNotInput(input, output);
-  WriteOutputFile(output, melody::CompileMelody(ReadInputLines(input), settings));
+  WriteOutputFile(output, melody::CompileMelodyText(ReadInputText(input), settings));
   if (settings.family == kDrumFamily && settings.channel != kDrumChannel)
     std::cerr << "arvento-cli melody: --family 16 is drums, but General MIDI players sound drums only on "
                  "channel 10, not on channel "

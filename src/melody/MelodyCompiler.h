@@ -4,17 +4,22 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace arvento::melody {
 
-// The event list of an RTTTL-E melody: one note-on and one note-off per note,
-// rests folded into the next note-on's delta. Lines without a comma or with
-// "//" take no part. A malformed token throws arvento::Error naming its line
-// (counted from 1) and the token.
-std::vector<std::string> MelodyEvents(const std::vector<std::string>& lines, int channel, int velocity);
+// The events of an RTTTL-E melody as track bytes: one note-on and one
+// note-off per note, rests folded into the next note-on's delta. Lines
+// without a comma or with "//" take no part. A malformed token throws
+// arvento::Error naming its line (counted from 1) and the token.
+std::vector<std::uint8_t> MelodyEvents(const std::vector<std::string>& lines, int channel, int velocity);
 
 // The part file of a melody compiled with the given sound settings.
 std::vector<std::uint8_t> CompileMelody(const std::vector<std::string>& lines, const SoundSettings& settings);
+
+// The same for the melody text as a file holds it, cut into lines by
+// ForEachLine: a long file is compiled without a copy of each line.
+std::vector<std::uint8_t> CompileMelodyText(std::string_view text, const SoundSettings& settings);
 
 } // namespace arvento::melody

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "core/SoundSettings.h"
+#include "midi/TrackBody.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace arvento::midi {
@@ -33,14 +32,14 @@ constexpr std::array<std::uint8_t, 27> kConductorTrack = {
 // Offset of the part track chunk in a part file: header plus conductor track.
 constexpr std::size_t kPartTrackOffset = kHeaderTemplate.size() + kConductorTrack.size();
 
-// The bytes of a two-track part file: header with the division, conductor
-// track, then the track chunk read token by token from the track text.
-// Token values above FF are written as their low eight bits.
-std::vector<std::uint8_t> PartFileBytes(int division, std::string_view trackText);
+// The head of a part file, ready for the part's events: the header with the
+// settings' tempo as the division, the conductor track, the part track's
+// chunk header, whose length FinishPartFile writes, and the track's prologue
+// (an empty track name, then the modulation and the program change of the
+// settings' channel).
+TrackBody StartPartFile(const SoundSettings& settings);
 
-// The whole path from an event list to part file bytes: track text with the
-// settings' channel, modulation and program, then the file with their tempo.
-std::vector<std::uint8_t> PartFileFromEvents(const SoundSettings& settings,
-                                             const std::vector<std::string>& events);
+// Ends the part track that StartPartFile began and writes its length.
+std::vector<std::uint8_t> FinishPartFile(TrackBody track);
 
 } // namespace arvento::midi

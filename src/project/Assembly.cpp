@@ -92,12 +92,12 @@ Outcome<AssemblyResult> AssembleProject(const fs::path& projectDir, const fs::pa
       if (record.kind == PartKind::Melody) {
         partFiles.push_back(melody::CompileMelody(record.melodyLines, sound));
       } else {
-        chords::AccompanimentResult details;
+        std::vector<std::string> skipped;
         partFiles.push_back(
-            chords::CompileAccompaniment(record.chordLines, settings.accompaniment, sound, &details));
+            chords::CompileAccompaniment(record.chordLines, settings.accompaniment, sound, skipped));
         if (notices) {
-          for (const std::string& skipped : details.skipped)
-            notices->push_back(part.fileName + ": " + skipped);
+          for (const std::string& message : skipped)
+            notices->push_back(part.fileName + ": " + message);
         }
       }
     } catch (const Error& error) {

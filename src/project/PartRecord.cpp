@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/Quote.h"
 #include "core/SoundSettings.h"
+#include "core/TextLines.h"
 #include "project/AtomicFile.h"
 #include "project/Cp1251.h"
 #include "project/InputFile.h"
@@ -20,22 +21,6 @@ constexpr std::string_view kAccordsKind = "accords";
 void AppendLine(std::string& text, std::string_view line) {
   text += line;
   text += "\r\n";
-}
-
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos)
-      end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r')
-      line.remove_suffix(1);
-    lines.emplace_back(line);
-    start = end + 1;
-  }
-  return lines;
 }
 
 class RecordReader {
@@ -171,14 +156,14 @@ std::string_view FileBytes(const std::vector<std::uint8_t>& bytes) {
 } // namespace
 
 PartRecord ParsePartRecord(std::string_view bytes, const std::string& fileName) {
-  RecordReader reader(SplitLines(Cp1251ToUtf8(bytes)), fileName);
+  RecordReader reader(TextLines(Cp1251ToUtf8(bytes)), fileName);
   const PartKind kind = reader.Line() == kAccordsKind ? PartKind::Accompaniment : PartKind::Melody;
   return ReadRecordBody(reader, kind);
 }
 
 std::optional<PartRecord> ParsePartRecordAs(std::string_view bytes, const std::string& fileName,
                                             PartKind expected) {
-  RecordReader reader(SplitLines(Cp1251ToUtf8(bytes)), fileName);
+  RecordReader reader(TextLines(Cp1251ToUtf8(bytes)), fileName);
   const std::string_view otherKind = expected == PartKind::Melody ? kAccordsKind : kMelodyKind;
   if (reader.Line() == otherKind)
     return std::nullopt;

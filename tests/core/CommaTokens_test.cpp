@@ -1,4 +1,5 @@
 #include "core/CommaTokens.h"
+#include "core/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -25,4 +26,9 @@ TEST(CommaTokens, TextBeforeEachCommaAfterItsGap) {
     SCOPED_TRACE(c.line);
     EXPECT_EQ(CommaTokens(c.line, c.gap), c.tokens);
   }
+}
+
+TEST(TextLines, EachEndsAtALineFeedLessOneCarriageReturn) {
+  EXPECT_EQ(TextLines("a\r\nb\n\nc\r\r\nd\n"), (std::vector<std::string>{"a", "b", "", "c\r", "d"}));
+  EXPECT_TRUE(TextLines("").empty());
 }

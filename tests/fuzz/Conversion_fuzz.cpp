@@ -46,8 +46,8 @@ void arvento::fuzz::Check(std::string_view text) {
                                 [](const melody::MelodySlot& slot) { return slot.pitch == 0; });
   const auto notes = std::count_if(
       slots.begin(), end, [](const melody::MelodySlot& slot) { return slot.pitch != melody::kRestPitch; });
-  const auto events = Attempt([&] { return melody::MelodyEvents(converted, 1, 100); });
-  Expect(events.has_value(), "grid rhythm converts to text that compiles");
-  Expect(events->size() == static_cast<std::size_t>(2 * notes),
-         "the converted text has one note per converted note");
+  const auto part = Attempt([&] { return midi::ReadSmf(melody::CompileMelody(converted, {})); });
+  Expect(part.has_value(), "grid rhythm converts to text that compiles");
+  Expect(part->tracks[1].events.size() == static_cast<std::size_t>(2 * notes + 4),
+         "the part has two events a converted note and four more for its prologue and end");
 }

@@ -170,11 +170,11 @@ TEST(RtttlConversion, LongTextIsCutAfterABlankOrCommaAndAThousandTokensAtMost) {
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], "16c7, " + Repeat("8c7, ", 17) + "8c7,");
   EXPECT_EQ(lines[0] + lines[1] + lines[2], "16c7, " + Repeat("8c7, ", 48));
-  EXPECT_EQ(melody::MelodyEvents(lines, 1, 100).size(), 2 * 49u) << "no token is cut by a line break";
+  EXPECT_EQ(melody::MelodyEvents(lines, 1, 100).size(), 8 * 49u) << "two events of four bytes a note";
   // The rhythm holds a thousand notes and rests at most.
   const auto full = RhythmToRtttl({Repeat("1*16 ", 1000)}, std::vector<int>(1000, 60));
   ASSERT_FALSE(full.lines.Refused());
-  EXPECT_EQ(melody::MelodyEvents(full.lines.Result(), 1, 100).size(), 2000u);
+  EXPECT_EQ(melody::MelodyEvents(full.lines.Result(), 1, 100).size(), 8000u);
   const auto over = RhythmToRtttl({Repeat("1*16 ", 999), "1p*16 1p*16 "}, std::vector<int>(1000, 60));
   EXPECT_EQ(Written(over), melody::kRhythmTooLongMessage);
   EXPECT_TRUE(over.melodySlots.empty());

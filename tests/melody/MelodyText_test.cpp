@@ -26,8 +26,7 @@ std::string Shifted(const Lines& lines, int octaves) {
 
 TEST(MelodyCompiler, WorkedExampleIsByteExactAndReadByMidicsv) {
   const Lines lines = {"4c6, 8p, 8e6, "};
-  EXPECT_EQ(MelodyEvents(lines, 1, 100),
-            (Lines{"00 90 3C 64 ", "30 80 3C 64 ", "18 90 40 64 ", "18 80 40 64 "}));
+  EXPECT_EQ(MelodyEvents(lines, 1, 100), test::Bytes("00 90 3C 64 30 80 3C 64 18 90 40 64 18 80 40 64"));
   const std::vector<std::uint8_t> bytes = melody::CompileMelody(lines, SoundSettings{});
   EXPECT_EQ(bytes, test::ReadBytes(std::string(ARVENTO_TEST_DATA_DIR) + "/worked_example.mid"));
   test::TempDir dir;
@@ -40,35 +39,36 @@ TEST(MelodyCompiler, WorkedExampleIsByteExactAndReadByMidicsv) {
 }
 
 TEST(MelodyCompiler, EventsOfOneLine) {
-  const std::pair<const char*, Lines> cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       // A whole note lasts 192 ticks; a dot anywhere adds half, but a thirty-second keeps 6.
-      {"1c6, ", {"00 90 3C 64 ", "81 40 80 3C 64 "}},
-      {"3*8e6, ", {"00 90 40 64 ", "48 80 40 64 "}},
-      {"4.c6, ", {"00 90 3C 64 ", "48 80 3C 64 "}},
-      {"1c.6, ", {"00 90 3C 64 ", "82 20 80 3C 64 "}},
-      {"32c6., ", {"00 90 3C 64 ", "06 80 3C 64 "}},
-      {"4a#.5, ", {"00 90 3A 64 ", "48 80 3A 64 "}},
+      {"1c6, ", "00 90 3C 64 81 40 80 3C 64"},
+      {"3*8e6, ", "00 90 40 64 48 80 40 64"},
+      {"4.c6, ", "00 90 3C 64 48 80 3C 64"},
+      {"1c.6, ", "00 90 3C 64 82 20 80 3C 64"},
+      {"32c6., ", "00 90 3C 64 06 80 3C 64"},
+      {"4a#.5, ", "00 90 3A 64 48 80 3A 64"},
       // Names in either case, H for B; characters after the octave digits are ignored.
-      {"8C6, ", {"00 90 3C 64 ", "18 80 3C 64 "}},
-      {"8h5, ", {"00 90 3B 64 ", "18 80 3B 64 "}},
-      {"8c1, ", {"00 90 0 64 ", "18 80 0 64 "}},
-      {"8g11, ", {"00 90 7F 64 ", "18 80 7F 64 "}},
-      {"8c6x, ", {"00 90 3C 64 ", "18 80 3C 64 "}},
+      {"8C6, ", "00 90 3C 64 18 80 3C 64"},
+      {"8h5, ", "00 90 3B 64 18 80 3B 64"},
+      {"8c1, ", "00 90 00 64 18 80 00 64"},
+      {"8g11, ", "00 90 7F 64 18 80 7F 64"},
+      {"8c6x, ", "00 90 3C 64 18 80 3C 64"},
       // Rests fold into the next note-on; an upper-case P takes no time; rests at the end are dropped.
-      {"8p, 2*8p, 4c6, ", {"48 90 3C 64 ", "30 80 3C 64 "}},
-      {"8P, 4c6, 4p, ", {"00 90 3C 64 ", "30 80 3C 64 "}},
+      {"8p, 2*8p, 4c6, ", "48 90 3C 64 30 80 3C 64"},
+      {"8P, 4c6, 4p, ", "00 90 3C 64 30 80 3C 64"},
       // Only tokens followed by a comma are played.
-      {"   8c6, 8d6", {"00 90 3C 64 ", "18 80 3C 64 "}},
+      {"   8c6, 8d6", "00 90 3C 64 18 80 3C 64"},
   };
   for (const auto& [line, events] : cases)
-    EXPECT_EQ(MelodyEvents({line}, 1, 100), events) << line;
+    EXPECT_EQ(MelodyEvents({line}, 1, 100), test::Bytes(events)) << line;
 
   // Lines without a comma or with a comment take no part; rests carry over to the next line.
   EXPECT_TRUE(MelodyEvents({"Title", "", "8c6 8d6", "// 8c6, 8d6,", "8c6, // x", "8P, "}, 1, 100).empty());
-  EXPECT_EQ(MelodyEvents({"4c6, 4p, ", "", "4d6, "}, 1, 100).at(2), "30 90 3E 64 ");
+  EXPECT_EQ(MelodyEvents({"4c6, 4p, ", "", "4d6, "}, 1, 100),
+            test::Bytes("00 90 3C 64 30 80 3C 64 30 90 3E 64 30 80 3E 64"));
   // Channel 1..16 in the status byte; a velocity above 127 is written as 127.
-  EXPECT_EQ(MelodyEvents({"8c6, "}, 10, 10), (Lines{"00 99 3C A ", "18 89 3C A "}));
-  EXPECT_EQ(MelodyEvents({"8c6, "}, 16, 200), (Lines{"00 9F 3C 7F ", "18 8F 3C 7F "}));
+  EXPECT_EQ(MelodyEvents({"8c6, "}, 10, 10), test::Bytes("00 99 3C 0A 18 89 3C 0A"));
+  EXPECT_EQ(MelodyEvents({"8c6, "}, 16, 200), test::Bytes("00 9F 3C 7F 18 8F 3C 7F"));
 }
 
 TEST(MelodyCompiler, MalformedTokensNameTheirLineAndToken) {
