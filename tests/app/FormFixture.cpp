@@ -1,9 +1,15 @@
 #include "FormFixture.h"
 
-#include "app/QtUiThread.h"
-
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTest>
+
+#include <chrono>
 
 namespace arvento::test {
 
@@ -29,7 +35,11 @@ void FormTest::Click(const char* name) {
   auto* button = Control<QAbstractButton>(name);
   ASSERT_NE(button, nullptr);
   ASSERT_TRUE(button->isVisible()) << name << " is not on the visible page";
-  QTest::mouseClick(button, Qt::LeftButton);
+  // A radio button reacts to its indicator or caption only, not to the free
+  // space its layout gives it; the indicator is at its left.
+  const int side = button->height() / 2;
+  QTest::mouseClick(button, Qt::LeftButton, {},
+                    qobject_cast<QRadioButton*>(button) ? QPoint(side, side) : button->rect().center());
 }
 
 void FormTest::Choose(const char* name, const QString& item) {
@@ -45,22 +55,25 @@ void FormTest::Choose(const char* name, const QString& item) {
 }
 
 void FormTest::Type(const char* name, const QString& text) {
-  QWidget* edit = Control<QWidget>(name);
+  QWidget* edit = Control(name);
   ASSERT_NE(edit, nullptr);
   edit->setFocus();
   QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(edit, Qt::Key_Delete);
-  const QStringList lines = text.split('\n');
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    if (i > 0)
+  for (const QChar c : text) {
+    if (c == '\n')
       QTest::keyClick(edit, Qt::Key_Return);
-    for (const QChar c : lines[i]) {
-      if (c.unicode() < 0x80)
-        QTest::keyClick(edit, c.toLatin1());
-      else
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    else if (c.unicode() < 0x80)
+      QTest::keyClick(edit, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
+}
+
+void FormTest::SlideTo(const char* name, Qt::Key key) {
+  QSlider* slider = Slider(name);
+  slider->setFocus();
+  QTest::keyClick(slider, key);
 }
 
 void FormTest::ClickListItem(const char* name, const QString& text, bool twice) {
@@ -74,6 +87,10 @@ void FormTest::ClickListItem(const char* name, const QString& text, bool twice) 
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
 }
 
+void FormTest::PressPlayerButton(const char* player, const char* button) {
+  QTest::mouseClick(Control(player)->findChild<QAbstractButton*>(button), Qt::LeftButton);
+}
+
 QString FormTest::Text(const char* name) const {
   if (auto* label = form->findChild<QLabel*>(name))
     return label->text();
@@ -83,23 +100,82 @@ QString FormTest::Text(const char* name) const {
     return pane->toPlainText();
   if (auto* combo = form->findChild<QComboBox*>(name))
     return combo->currentText();
-  if (auto* button = form->findChild<QAbstractButton*>(name))
-    return button->text();
-  ADD_FAILURE() << "no text control " << name;
-  return {};
+  return Control<QAbstractButton>(name)->text();
 }
 
-QString FormTest::StatusText() const {
-  return Text("stbText");
+::testing::AssertionResult FormTest::Reported(const char* part) const {
+  const std::size_t count = part ? 1 : 0;
+  if (dialogs.errors.size() == count && (count == 0 || dialogs.errors[0].find(part) != std::string::npos))
+    return ::testing::AssertionSuccess();
+  ::testing::AssertionResult failure = ::testing::AssertionFailure() << "errors reported:";
+  for (const std::string& error : dialogs.errors)
+    failure << "\n  " << error;
+  return failure;
 }
 
-std::vector<std::string> FormTest::PlayerCalls(const std::string& player) const {
-  std::vector<std::string> calls;
+Lines FormTest::PlayerCalls(const std::string& player) const {
+  Lines calls;
   for (const std::string& entry : playerLog) {
     if (entry.starts_with(player + " "))
       calls.push_back(entry.substr(player.size() + 1));
   }
   return calls;
+}
+
+std::string FormTest::LastCall(const std::string& player) const {
+  const Lines calls = PlayerCalls(player);
+  return calls.empty() ? std::string() : calls.back();
+}
+
+void FormTest::Key(char typed, Qt::KeyboardModifiers modifiers) {
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  QTest::keyClick(QApplication::focusWidget(), typed, modifiers);
+  Settle();
+}
+
+void FormTest::KeyDown(char typed, Qt::KeyboardModifiers modifiers) {
+  QTest::keyPress(QApplication::focusWidget(), typed, modifiers);
+  Settle();
+}
+
+void FormTest::KeyUp(char typed, Qt::KeyboardModifiers modifiers) {
+  QTest::keyRelease(QApplication::focusWidget(), typed, modifiers);
+}
+
+void FormTest::Settle() {
+  using namespace std::chrono_literals;
+  midiOutput.Advance(20ms);
+  QCoreApplication::processEvents();
+}
+
+Notes FormTest::Sounded() const {
+  Notes notes;
+  for (const player::VirtualStreamOutput::SentMessage& sent : midiOutput.Messages()) {
+    if ((sent.message & 0xF0) == 0x90 && (sent.message >> 16) > 0)
+      notes.push_back(static_cast<int>(sent.message & 0x0F) * 1000 +
+                      static_cast<int>(sent.message >> 8 & 0x7F));
+  }
+  return notes;
+}
+
+void FormTest::Drag(int pressX, int releaseX, int y, const std::vector<int>& via, const char* grid) {
+  QWidget* canvas = Control(grid);
+  QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(pressX, y));
+  for (const int x : via)
+    QTest::mouseMove(canvas, QPoint(x, y));
+  QTest::mouseMove(canvas, QPoint(releaseX, y));
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(releaseX, y));
+}
+
+void FormTest::Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+                     const char* grid) {
+  QWidget* canvas = Control(grid);
+  QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+  QApplication::sendEvent(canvas, &event);
+}
+
+QImage FormTest::Picture(const char* grid) const {
+  return Control(grid)->grab().toImage();
 }
 
 } // namespace arvento::test

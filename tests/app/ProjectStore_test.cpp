@@ -1,5 +1,6 @@
-// The project store: opening projects, saving, reading back and deleting
-// melody parts, starting over, the file lists and the refused names.
+// The project group and the melody page: opening projects, playing, saving,
+// reading back and deleting parts, starting over, the file lists, and which
+// player gets a written file.
 
 #include "FormFixture.h"
 
@@ -8,351 +9,306 @@
 namespace arvento::test {
 namespace {
 
-namespace fs = std::filesystem;
+const char* const kTmpOpened = "Не задано название проекта, принято значение tmp";
 
-const std::string kConductor =
-    "4D 54 72 6B 00 00 00 13 00 FF 51 03 07 A1 20 00 FF 58 04 04 02 24 08 00 FF 2F 00 ";
-
-std::vector<std::string> Names(const fs::path& dir) {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(dir))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-QStringList ListItems(const QListWidget* list) {
+QStringList Items(const QListWidget* list) {
   QStringList items;
   for (int i = 0; i < list->count(); ++i)
     items.push_back(list->item(i)->text());
   return items;
 }
 
-class ProjectTest : public FormTest {
-protected:
-  void SetUp() override { Start(); }
+TEST_F(FormTest, PlayWithNoProjectOpensTmpAndEachPagePlaysInItsOwnPlayer) {
+  Melody("4c6, 8p, 8e6, ");
+  Click("buPlay");
+  EXPECT_EQ(StatusText(), kTmpOpened);
+  EXPECT_EQ(Text("edProjectName"), "tmp");
+  EXPECT_EQ(Text("laRegime"), "tmp. Запись одиночной партии");
+  EXPECT_EQ(MidiCsvNotes(Tmp("ch1v1m.mid")), (Lines{"2 0 Note_on_c 0 60 100", "2 48 Note_off_c 0 60 100",
+                                                    "2 72 Note_on_c 0 64 100", "2 96 Note_off_c 0 64 100"}));
+  EXPECT_FALSE(fs::exists(Tmp("ch1v1m.txt")));
 
-  void OpenProject(const QString& name) {
-    Type("edProjectName", name);
-    Click("bbOpenProject");
+  // The page players let go of their files before every write; the melody
+  // page plays in mp1, the grid page in mp2 and the parts page in neither.
+  const struct {
+    const char* mode;
+    const char* play;
+    Lines mp1, mp2;
+  } pages[] = {
+      {"bbMelod", "buPlay", Played(Tmp("ch1v1m.mid")), {}},
+      {"bbPodb", "bbPlayResult", {}, Played(Tmp("ch1v1a.mid"))},
+      {"bbPerebor", "bbProigr", {}, {}},
+  };
+  for (const auto& page : pages) {
+    SCOPED_TRACE(page.mode);
+    Click(page.mode);
+    fs::remove_all(Tmp());
+    playerLog.clear();
+    Click(page.play);
+    EXPECT_TRUE(fs::exists(Tmp(page.mode == std::string("bbMelod") ? "ch1v1m.mid" : "ch1v1a.mid")));
+    for (const auto& [player, calls] : {std::pair{"mp1", page.mp1}, std::pair{"mp2", page.mp2}}) {
+      Lines expected{"Close", "SetFileName "};
+      expected.insert(expected.end(), calls.begin(), calls.end());
+      EXPECT_EQ(PlayerCalls(player), expected) << player;
+    }
   }
+  EXPECT_TRUE(dialogs.errors.empty());
+}
 
-  // Opens "song" and saves the melody on the melody page.
-  void SaveMelody(const QString& melody) {
-    OpenProject("song");
-    Click("bbMelod");
-    Type("re2", melody);
-    Click("bbSaveSingle");
-  }
+TEST_F(FormTest, AMalformedMelodyEndsThePlayWithOneErrorAndNoFile) {
+  Melody("Title\n4c6, 8e6, \n4c6, p8, ");
+  Click("buPlay");
+  ASSERT_EQ(dialogs.errors.size(), 1u);
+  EXPECT_TRUE(dialogs.errors[0].starts_with("Строка 3, элемент \"p8\"")) << dialogs.errors[0];
+  EXPECT_FALSE(fs::exists(Tmp("ch1v1m.mid")));
+}
 
-  fs::path Song() const { return Base() / "song"; }
-};
-
-TEST_F(ProjectTest, OpenSongTypeAMelodyAndSaveIt) {
+TEST_F(FormTest, OnlyOnePlayerPlaysAtATime) {
   OpenProject("song");
-  EXPECT_TRUE(fs::is_directory(Song()));
-  EXPECT_EQ(Text("laRegime"), "song. Запись аккордов");
-  EXPECT_TRUE(StatusText().isEmpty());
-  EXPECT_EQ(ListItems(Control<QListWidget>("dlb1")), QStringList{"song"});
+  Type("reAcc", "4(C)");
+  Melody("4c6, ");
+  Click("bbSaveSingle");
+  ClickListItem("flbSum", "ch1v1m.mid");
+  const Lines pageRule{"mpSum Close", "mpSum SetFileName ", "mp1 Close", "mp1 SetFileName "};
+  const struct {
+    const char* mode;
+    const char* play; // loads the player's file
+    const char* player;
+    const char* button;
+    Lines calls;
+  } presses[] = {
+      // Playing with another project open makes the audition directory.
+      {"bbAccords", "bbDragon", "mpSum", "pauseButton", {"mp1 Close", "mp2 Close", "mpSum Pause"}},
+      {"bbAccords", "bbDragon", "mp2", "stopButton", {"mp2 Stop"}},
+      {"bbAccords", "bbDragon", "mp2", "playButton", {"mp2 Play " + Tmp("ch1v1a.mid").string()}},
+      // The melody page's player keeps the others' files.
+      {"bbMelod", "buPlay", "mp1", "stopButton", {"mpSum Close", "mp2 Close", "mp1 Stop"}},
+  };
+  for (const auto& press : presses) {
+    SCOPED_TRACE(press.button);
+    Click(press.mode);
+    Click(press.play);
+    playerLog.clear();
+    PressPlayerButton(press.player, press.button);
+    Lines expected = press.player == std::string("mp2") ? pageRule : Lines{};
+    expected.insert(expected.end(), press.calls.begin(), press.calls.end());
+    EXPECT_EQ(playerLog, expected);
+  }
+  // A click in a page's file list closes all three; one in the project list
+  // loads the project player.
+  for (const char* list : {"flb2", "flbSum"}) {
+    playerLog.clear();
+    ClickListItem(list, "ch1v1m.mid", true);
+    EXPECT_EQ(Lines(playerLog.begin(), playerLog.begin() + 3),
+              (Lines{"mp1 Close", "mp2 Close", "mpSum Close"}));
+  }
+  EXPECT_EQ(playerLog.back(), "mpSum Open " + (Song() / "ch1v1m.mid").string());
+}
 
-  Click("bbMelod");
-  Type("re2", "// Тема\n4c6, 8p, 8e6, ");
+TEST_F(FormTest, SavingWritesTheRecordAndThePartAndLoadsItWithoutPlaying) {
+  // With no project open the first press only opens "tmp".
+  Melody("// Тема\n4c6, 8p, 8e6, ");
+  Click("bbSaveSingle");
+  EXPECT_EQ(StatusText(), kTmpOpened);
+  EXPECT_TRUE(fs::is_empty(Tmp()));
+
+  fs::create_directory(dir.path() / "ballad");
+  OpenProject("song");
+  EXPECT_EQ(StatusText(), "");
+  EXPECT_EQ(Items(Control<QListWidget>("dlb1")), (QStringList{"ballad", "song", "tmp"}));
   Choose("cbChan", "2");
   playerLog.clear();
   Click("bbSaveSingle");
-  EXPECT_TRUE(dialogs.questions.empty());
-  EXPECT_TRUE(dialogs.errors.empty());
-  EXPECT_EQ(Names(Song()), (std::vector<std::string>{"ch2v1m.mid", "ch2v1m.txt"}));
-
-  // The record in code page 1251 with CR LF line ends.
-  EXPECT_EQ(ReadText(Song() / "ch2v1m.txt"), "melody\r\n0 0 2 1 50 100\r\n0\r\n2\r\n// \xD2\xE5\xEC\xE0\r\n"
-                                             "4c6, 8p, 8e6, \r\n");
-  EXPECT_EQ(ReadBytes(Song() / "ch2v1m.mid"),
-            Bytes("4D 54 68 64 00 00 00 06 00 01 00 02 00 32 " + kConductor +
-                  "4D 54 72 6B 00 00 00 20 00 FF 03 01 00 00 B1 01 32 00 C1 00 "
-                  "00 91 3C 64 30 81 3C 64 18 91 40 64 18 81 40 64 00 FF 2F 00"));
-  EXPECT_EQ(MidiCsvNotes(Song() / "ch2v1m.mid"),
-            (std::vector<std::string>{"2 0 Note_on_c 1 60 100", "2 48 Note_off_c 1 60 100",
-                                      "2 72 Note_on_c 1 64 100", "2 96 Note_off_c 1 64 100"}));
-
-  // Saving loads the part into the melody player and plays nothing.
-  const std::string saved = (Song() / "ch2v1m.mid").string();
-  EXPECT_EQ(PlayerCalls("mp1"),
-            (std::vector<std::string>{"Close", "SetFileName ", "SetFileName " + saved, "Open " + saved}));
+  EXPECT_EQ(ReadText(Song() / "ch2v1m.txt"),
+            "melody\r\n0 0 2 1 50 100\r\n0\r\n2\r\n// \xD2\xE5\xEC\xE0\r\n4c6, 8p, 8e6, \r\n");
+  EXPECT_EQ(MidiCsvNotes(Song() / "ch2v1m.mid")[0], "2 0 Note_on_c 1 60 100");
+  const std::string part = (Song() / "ch2v1m.mid").string();
+  EXPECT_EQ(PlayerCalls("mp1"), (Lines{"Close", "SetFileName ", "SetFileName " + part, "Open " + part}));
   for (const char* list : {"flb1", "flb2", "flbSum"})
-    EXPECT_EQ(ListItems(Control<QListWidget>(list)), QStringList{"ch2v1m.mid"}) << list;
+    EXPECT_EQ(Items(Control<QListWidget>(list)), QStringList{"ch2v1m.mid"}) << list;
+  EXPECT_TRUE(dialogs.questions.empty());
+
+  // A click in the project directory list copies the name only.
+  ClickListItem("dlb1", "ballad");
+  EXPECT_EQ(Text("edProjectName"), "ballad");
+  EXPECT_EQ(Text("laRegime"), "song. Запись одиночной партии");
 }
 
-TEST_F(ProjectTest, SavingAgainAsksAndNoKeepsTheFiles) {
-  SaveMelody("4c6, ");
+TEST_F(FormTest, SavingOverAPartOrBesideItsTwinAsksFirst) {
+  OpenProject("song");
+  const struct {
+    const char* mode;
+    const char* channel;
+    const char* there; // the file already in the project
+    bool answer;
+    const char* saved; // the record of the part saved
+    const char* question;
+  } saves[] = {
+      {"bbMelod", "1", "ch1v1m.mid", false, "ch1v1m.txt",
+       "Файл ch1v1m.mid в проекте уже записан. Перезаписать?"},
+      {"bbMelod", "2", "ch2v1m.mid", true, "ch2v1m.txt",
+       "Файл ch2v1m.mid в проекте уже записан. Перезаписать?"},
+      {"bbMelod", "3", "ch3v1a.mid", false, "ch3v1m.txt",
+       "Канал 3, голос 1 в проекте уже задействованы. Использовать еще раз?"},
+      {"bbAccords", "4", "ch4v1m.mid", true, "ch4v1a.txt",
+       "Канал 4, голос 1 в проекте уже задействованы. Использовать еще раз?"},
+      {"bbAccords", "5", "ch5v1a.mid", false, "ch5v1a.txt",
+       "Файл ch5v1a.mid в проекте уже записан. Перезаписать?"},
+  };
+  for (const auto& save : saves) {
+    SCOPED_TRACE(save.there);
+    WriteText(Song() / save.there, "");
+    Click(save.mode);
+    Choose("cbChan", save.channel);
+    dialogs.Clear();
+    dialogs.Plan({save.answer});
+    Click(save.mode == std::string("bbMelod") ? "bbSaveSingle" : "bbSaveAccordCH");
+    EXPECT_EQ(dialogs.questions, Lines{save.question});
+    EXPECT_EQ(fs::exists(Song() / save.saved), save.answer);
+  }
+}
+
+TEST_F(FormTest, AFailedSaveReportsOnceAndKeepsThePartFileWhole) {
+  OpenProject("song");
+  Melody("4c6, ");
+  Click("bbSaveSingle");
   const std::vector<std::uint8_t> part = ReadBytes(Song() / "ch1v1m.mid");
-  const std::string record = ReadText(Song() / "ch1v1m.txt");
-
-  Type("re2", "8d6, ");
-  dialogs.Plan({false});
-  Click("bbSaveSingle");
-  EXPECT_EQ(dialogs.questions,
-            std::vector<std::string>{"Файл ch1v1m.mid в проекте уже записан. Перезаписать?"});
-  EXPECT_EQ(ReadBytes(Song() / "ch1v1m.mid"), part);
-  EXPECT_EQ(ReadText(Song() / "ch1v1m.txt"), record);
-
-  dialogs.Plan({true});
-  Click("bbSaveSingle");
-  EXPECT_EQ(MidiCsvNotes(Song() / "ch1v1m.mid"),
-            (std::vector<std::string>{"2 0 Note_on_c 0 62 100", "2 24 Note_off_c 0 62 100"}));
-  EXPECT_NE(ReadText(Song() / "ch1v1m.txt").find("8d6, "), std::string::npos);
-
-  // Only the accompaniment of channel 3, voice 1 exists: the channel question.
-  fs::copy_file(Song() / "ch1v1m.mid", Song() / "ch3v1a.mid");
-  Choose("cbChan", "3");
-  dialogs.Clear();
-  dialogs.Plan({false});
-  Click("bbSaveSingle");
-  EXPECT_EQ(dialogs.questions,
-            std::vector<std::string>{"Канал 3, голос 1 в проекте уже задействованы. Использовать еще раз?"});
-  EXPECT_FALSE(fs::exists(Song() / "ch3v1m.mid"));
-  EXPECT_FALSE(fs::exists(Song() / "ch3v1m.txt"));
-  dialogs.Plan({true});
-  Click("bbSaveSingle");
-  EXPECT_TRUE(fs::exists(Song() / "ch3v1m.mid"));
-  EXPECT_TRUE(fs::exists(Song() / "ch3v1m.txt"));
-  EXPECT_TRUE(dialogs.AllAnswered());
-  EXPECT_TRUE(dialogs.errors.empty());
-}
-
-TEST_F(ProjectTest, SavingWithNoProjectOpensTmpAndSavesNothing) {
-  Click("bbMelod");
-  Type("re2", "4c6, ");
-  Click("bbSaveSingle");
-  EXPECT_EQ(StatusText(), "Не задано название проекта, принято значение tmp");
-  EXPECT_EQ(Text("edProjectName"), "tmp");
-  EXPECT_EQ(Text("laRegime"), "tmp. Запись одиночной партии");
-  EXPECT_TRUE(fs::is_directory(Base() / "tmp"));
-  EXPECT_TRUE(fs::is_empty(Base() / "tmp"));
-
-  Click("bbSaveSingle");
-  EXPECT_EQ(Names(Base() / "tmp"), (std::vector<std::string>{"ch1v1m.mid", "ch1v1m.txt"}));
-}
-
-TEST_F(ProjectTest, FailedSavesReportOnceAndKeepWhatWasWritten) {
-  SaveMelody("4c6, ");
-  const std::vector<std::uint8_t> part = ReadBytes(Song() / "ch1v1m.mid");
-
-  // A malformed token: the record keeps the text, the part file stays whole.
   Type("re2", "4c6,\n8x6, ");
   dialogs.Plan({true});
   Click("bbSaveSingle");
   ASSERT_EQ(dialogs.errors.size(), 1u);
   EXPECT_TRUE(dialogs.errors[0].starts_with("Строка 2, элемент \"8x6\"")) << dialogs.errors[0];
   EXPECT_EQ(ReadBytes(Song() / "ch1v1m.mid"), part);
+  // The record is written first.
   EXPECT_NE(ReadText(Song() / "ch1v1m.txt").find("8x6, "), std::string::npos);
-
-  // The record is written before the part file: a part file that cannot be
-  // written leaves the record written.
-  Choose("cbChan", "4");
-  Type("re2", "4e6, ");
-  fs::create_directory(Song() / "ch4v1m.mid");
-  fs::create_directory(Song() / "ch4v1m.mid" / "inside");
-  dialogs.Clear();
-  dialogs.Plan({true});
-  Click("bbSaveSingle");
-  EXPECT_EQ(dialogs.errors.size(), 1u);
-  EXPECT_TRUE(fs::exists(Song() / "ch4v1m.txt"));
-  EXPECT_TRUE(fs::is_directory(Song() / "ch4v1m.mid" / "inside"));
 }
 
-TEST_F(ProjectTest, ReadingRestoresTheMelodyAndItsSettings) {
+TEST_F(FormTest, ReadingAMelodyRecordRestoresItsSettingsAndPlaysThePart) {
   OpenProject("song");
-  Click("bbMelod");
-  Choose("cbFamily", "BASS");
-  Choose("cbInstByFamily", "Fretless Bass");
-  Choose("cbChan", "2");
-  Choose("cbVoice", "3");
-  Control<QSlider>("sbMod")->setValue(77);
-  Control<QSlider>("sbGrom")->setValue(64);
-  Type("re2", "4c6, 8e6, \n4g6, ");
-  Click("bbSaveSingle");
-
-  dialogs.Plan({true});
-  Click("bbKillAll");
-  Choose("cbFamily", "PIANO");
-  Choose("cbVoice", "1");
-  Control<QSlider>("sbMod")->setValue(50);
-  Control<QSlider>("sbGrom")->setValue(100);
-  ASSERT_TRUE(Text("re2").isEmpty());
-
-  ClickListItem("flb2", "ch2v3m.mid");
-  playerLog.clear();
-  Click("bbRead");
-  EXPECT_EQ(Text("re2"), "4c6, 8e6, \n4g6, ");
-  EXPECT_EQ(Text("cbFamily"), "BASS");
-  EXPECT_EQ(Text("cbInstByFamily"), "Fretless Bass");
-  EXPECT_EQ(Text("cbChan"), "2");
-  EXPECT_EQ(Text("cbVoice"), "3");
-  EXPECT_EQ(Control<QSlider>("sbMod")->value(), 77);
-  EXPECT_EQ(Control<QSlider>("sbGrom")->value(), 64);
-  const std::string part = (Song() / "ch2v3m.mid").string();
-  EXPECT_EQ(PlayerCalls("mp1"),
-            (std::vector<std::string>{"Close", "SetFileName " + part, "Open " + part, "Play " + part}));
-
-  // A double click in the list reads too.
-  Type("re2", "");
-  ClickListItem("flb2", "ch2v3m.mid", true);
-  EXPECT_EQ(Text("re2"), "4c6, 8e6, \n4g6, ");
+  const struct {
+    const char* part;
+    const char* record;
+    const char* family;
+    const char* instrument;
+    const char* channel;
+    const char* voice;
+    int modulation, volume;
+    const char* melody;
+  } records[] = {
+      {"ch2v3m.mid", "melody\r\n4 3 2 3 77 64\r\n0\r\n2\r\n4c6, 8e6, \r\n4g6, \r\n", "BASS", "Fretless Bass",
+       "2", "3", 77, 64, "4c6, 8e6, \n4g6, "},
+      // The drum family's list is filled before its instrument and the
+      // channel are chosen.
+      {"ch5v2m.mid", "melody\r\n16 3 5 2 40 90\r\n0\r\n1\r\n8c6, \r\n", "DRUMS", "Hand Clap", "5", "2", 40,
+       90, "8c6, "},
+  };
+  for (const auto& record : records) {
+    SCOPED_TRACE(record.part);
+    WriteText(Song() / record.part, "MThd");
+    WriteText((Song() / record.part).replace_extension(".txt"), record.record);
+    Click("bbAccords");
+    Click("bbMelod");
+    Choose("cbFamily", "PIANO");
+    Type("re2", "");
+    OpenProject("song");
+    playerLog.clear();
+    ClickListItem("flb2", record.part, true);
+    EXPECT_EQ((QStringList{Text("cbFamily"), Text("cbInstByFamily"), Text("cbChan"), Text("cbVoice")}),
+              (QStringList{record.family, record.instrument, record.channel, record.voice}));
+    EXPECT_EQ(Slider("sbMod")->value(), record.modulation);
+    EXPECT_EQ(Slider("sbGrom")->value(), record.volume);
+    EXPECT_EQ(Text("re2"), record.melody);
+    EXPECT_EQ(LastCall("mp1"), "Play " + (Song() / record.part).string());
+  }
   EXPECT_TRUE(dialogs.errors.empty());
 }
 
-TEST_F(ProjectTest, ReadingADrumRecordRestoresTheRecordedChannel) {
-  SaveMelody("4c6, ");
-  fs::copy_file(Song() / "ch1v1m.mid", Song() / "ch5v2m.mid");
-  WriteText(Song() / "ch5v2m.txt", "melody\r\n16 3 5 2 40 90\r\n0\r\n1\r\n8c6, \r\n");
+TEST_F(FormTest, ReadingWithoutAMelodyRecordChangesNothing) {
   OpenProject("song");
-  ClickListItem("flb2", "ch5v2m.mid");
-  Click("bbRead");
-  EXPECT_EQ(Text("cbFamily"), "DRUMS");
-  EXPECT_EQ(Text("cbInstByFamily"), "Hand Clap");
-  EXPECT_EQ(Text("cbChan"), "5");
-  EXPECT_EQ(Text("cbVoice"), "2");
-  EXPECT_EQ(Text("re2"), "8c6, ");
-}
-
-TEST_F(ProjectTest, ReadingWithoutAMelodyRecordChangesNothing) {
-  SaveMelody("4c6, ");
-  Click("bbRead");
-  EXPECT_EQ(dialogs.notices, std::vector<std::string>{"Не выбран файл с записью RTTTL-E"});
-
-  // A part file without a record.
-  fs::copy_file(Song() / "ch1v1m.mid", Song() / "ch7v1m.mid");
-  // An accompaniment record: its first line decides, though its numbers do not read.
-  fs::copy_file(Song() / "ch1v1m.mid", Song() / "ch2v1a.mid");
-  WriteText(Song() / "ch2v1a.txt", "accords\r\n3 0 x 1 50 100\r\n4(Am), 4(C)\r\n");
-  OpenProject("song");
-  Type("re2", "8g6, ");
-  ClickListItem("flb2", "ch7v1m.mid");
-  Click("bbRead");
-  ClickListItem("flb2", "ch2v1a.mid");
-  playerLog.clear();
-  Click("bbRead");
-  EXPECT_EQ(dialogs.notices,
-            (std::vector<std::string>{"Не выбран файл с записью RTTTL-E", "Не выбран файл с записью RTTTL-E",
-                                      "В этом файле записаны аккорды"}));
-  EXPECT_EQ(Text("re2"), "8g6, ");
-  EXPECT_EQ(Text("cbFamily"), "PIANO");
-  EXPECT_EQ(Text("cbChan"), "1");
-  // The chord part is still played.
-  const std::string part = (Song() / "ch2v1a.mid").string();
-  EXPECT_EQ(PlayerCalls("mp1"),
-            (std::vector<std::string>{"Close", "SetFileName " + part, "Open " + part, "Play " + part}));
-}
-
-TEST_F(ProjectTest, ABadRecordIsReportedWithItsFileAndLineAndChangesNothing) {
-  SaveMelody("4c6, ");
+  Melody("8g6, ");
+  WriteText(Song() / "ch7v1m.mid", "MThd");
+  WriteText(Song() / "ch2v1a.mid", "MThd");
+  // A chord record: its first line decides, though its numbers do not read.
+  WriteText(Song() / "ch2v1a.txt", "accords\r\n3 0 x 1 50 100\r\n4(Am)\r\n");
+  WriteText(Song() / "ch1v1m.mid", "MThd");
   WriteText(Song() / "ch1v1m.txt", "melody\r\n4 2 3 x 50 100\r\n0\r\n1\r\n8d6, \r\n");
-  Type("re2", "8g6, ");
-  ClickListItem("flb2", "ch1v1m.mid");
-  playerLog.clear();
   Click("bbRead");
-  ASSERT_EQ(dialogs.errors.size(), 1u);
-  EXPECT_NE(dialogs.errors[0].find("ch1v1m.txt"), std::string::npos) << dialogs.errors[0];
-  EXPECT_NE(dialogs.errors[0].find("строка 2"), std::string::npos) << dialogs.errors[0];
-  EXPECT_EQ(Text("re2"), "8g6, ");
-  EXPECT_EQ(Text("cbFamily"), "PIANO");
-  EXPECT_EQ(Text("cbChan"), "1");
-  EXPECT_TRUE(PlayerCalls("mp1").empty());
+  OpenProject("song");
+  const struct {
+    const char* part;
+    const char* notice;
+    const char* error;
+    bool played;
+  } reads[] = {
+      {"ch7v1m.mid", "Не выбран файл с записью RTTTL-E", nullptr, false},
+      {"ch2v1a.mid", "В этом файле записаны аккорды", nullptr, true},
+      {"ch1v1m.mid", nullptr, "ch1v1m.txt, строка 2", false},
+  };
+  EXPECT_EQ(dialogs.notices, Lines{"Не выбран файл с записью RTTTL-E"});
+  for (const auto& read : reads) {
+    SCOPED_TRACE(read.part);
+    dialogs.Clear();
+    ClickListItem("flb2", read.part);
+    playerLog.clear();
+    Click("bbRead");
+    EXPECT_EQ(dialogs.notices, read.notice ? Lines{read.notice} : Lines{});
+    EXPECT_TRUE(Reported(read.error));
+    EXPECT_EQ(Text("re2") + Text("cbChan"), "8g6, 1");
+    EXPECT_EQ(LastCall("mp1"), read.played ? "Play " + (Song() / read.part).string() : "");
+  }
 }
 
-TEST_F(ProjectTest, EraseDeletesThePartFileWithItsRecord) {
-  SaveMelody("4c6, ");
+TEST_F(FormTest, EraseDeletesThePartWithItsRecordAndStartingOverOnlyThePanes) {
+  OpenProject("song");
+  Melody("4c6, ");
+  Click("bbSaveSingle");
   Click("sbErase");
   EXPECT_TRUE(dialogs.questions.empty()); // nothing selected
-
   ClickListItem("flbSum", "ch1v1m.mid");
-  dialogs.Plan({false});
+  dialogs.Plan({false, true});
   Click("sbErase");
-  EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Удалить файл из проекта?"});
   EXPECT_TRUE(fs::exists(Song() / "ch1v1m.mid"));
-
   playerLog.clear();
-  dialogs.Plan({true});
   Click("sbErase");
+  EXPECT_EQ(dialogs.questions, Lines(2, "Удалить файл из проекта?"));
   EXPECT_TRUE(fs::is_empty(Song()));
-  EXPECT_EQ(PlayerCalls("mpSum"), (std::vector<std::string>{"Close", "SetFileName "}));
+  EXPECT_EQ(playerLog, (Lines{"mpSum Close", "mpSum SetFileName "}));
   for (const char* list : {"flb1", "flb2", "flbSum"})
     EXPECT_EQ(Control<QListWidget>(list)->count(), 0) << list;
 
-  // The assembled file goes with a record of its name too.
-  WriteText(Song() / "song.mid", "MThd");
-  WriteText(Song() / "song.txt", "x");
-  OpenProject("song");
-  ClickListItem("flbSum", "song.mid");
-  dialogs.Plan({true});
-  Click("sbErase");
-  EXPECT_TRUE(fs::is_empty(Song()));
-  EXPECT_TRUE(dialogs.errors.empty());
-}
-
-TEST_F(ProjectTest, StartingOverEmptiesThePanesOnYesAndNoFileIsTouched) {
-  SaveMelody("4c6, ");
+  Click("bbSaveSingle");
   Click("bbAccords");
   Type("reAcc", "4(Am)");
   Click("bbPerebor");
   Type("reAcc2", "4(C)");
-
-  dialogs.Plan({false});
+  dialogs.Clear();
+  dialogs.Plan({false, true});
   Click("bbKillAll");
-  EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Удалить все текущие наработки?"});
-  EXPECT_EQ(dialogs.notices, std::vector<std::string>{"Единственно правильное и мудрое решение!"});
+  EXPECT_EQ(dialogs.notices, Lines{"Единственно правильное и мудрое решение!"});
   EXPECT_EQ(Text("re2"), "4c6, ");
-
-  dialogs.Plan({true});
   Click("bbKillAll");
-  for (const char* pane : {"re2", "reAcc", "reAcc2"})
-    EXPECT_TRUE(Text(pane).isEmpty()) << pane;
-  EXPECT_EQ(Names(Song()), (std::vector<std::string>{"ch1v1m.mid", "ch1v1m.txt"}));
+  EXPECT_EQ(dialogs.questions, Lines(2, "Удалить все текущие наработки?"));
+  EXPECT_EQ(Text("re2") + Text("reAcc") + Text("reAcc2"), "");
+  EXPECT_EQ(Items(Control<QListWidget>("flbSum")), QStringList{"ch1v1m.mid"});
 }
 
-TEST_F(ProjectTest, ListsCopyTheProjectNameAndLoadTheProjectPlayer) {
-  fs::create_directory(Base() / "ballad");
-  SaveMelody("4c6, ");
-  EXPECT_EQ(ListItems(Control<QListWidget>("dlb1")), (QStringList{"ballad", "song"}));
-  ClickListItem("dlb1", "ballad");
-  EXPECT_EQ(Text("edProjectName"), "ballad");
-  EXPECT_EQ(Text("laRegime"), "song. Правка одиночной партии");
-
-  playerLog.clear();
-  ClickListItem("flbSum", "ch1v1m.mid");
-  const std::string part = (Song() / "ch1v1m.mid").string();
-  EXPECT_EQ(playerLog, (std::vector<std::string>{"mp1 Close", "mp2 Close", "mpSum Close",
-                                                 "mpSum SetFileName " + part, "mpSum Open " + part}));
-  playerLog.clear();
-  ClickListItem("flb2", "ch1v1m.mid");
-  EXPECT_EQ(playerLog, (std::vector<std::string>{"mp1 Close", "mp2 Close", "mpSum Close"}));
-}
-
-TEST_F(ProjectTest, RefusedProjectNamesKeepTheOpenProject) {
+TEST_F(FormTest, RefusedProjectNamesKeepTheOpenProject) {
   OpenProject("song");
-  fs::create_directory(Base() / "x");
-  for (const char* name : {"a/b", "..", "   ", "x:y", "a\\b", "x/../../etc"}) {
-    dialogs.errors.clear();
+  WriteText(dir.path() / "blocked", "");
+  const std::string blocked = "Cannot create " + (dir.path() / "blocked").string();
+  for (const char* name : {"a/b", "..", "   ", "x:y", "a\\b", "x/../../etc", "blocked"}) {
+    SCOPED_TRACE(name);
+    dialogs.Clear();
     OpenProject(name);
-    ASSERT_EQ(dialogs.errors.size(), 1u) << name;
-    EXPECT_NE(dialogs.errors[0].find("Недопустимое название проекта"), std::string::npos)
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_NE(
+        dialogs.errors[0].find(name == std::string("blocked") ? blocked : "Недопустимое название проекта"),
+        std::string::npos)
         << dialogs.errors[0];
     EXPECT_EQ(Text("laRegime"), "song. Запись аккордов");
   }
-  EXPECT_EQ(Names(Base()), (std::vector<std::string>{"song", "x"}));
-
-  // A directory that cannot be made: a file of that name is in the way.
-  WriteText(Base() / "blocked", "");
-  dialogs.errors.clear();
-  OpenProject("blocked");
-  EXPECT_EQ(dialogs.errors, std::vector<std::string>{"Cannot create " + (Base() / "blocked").string()});
-  EXPECT_EQ(Text("laRegime"), "song. Запись аккордов");
-
-  Click("bbMelod");
-  Type("re2", "4c6, ");
-  Click("bbSaveSingle");
-  EXPECT_TRUE(fs::exists(Base() / "song" / "ch1v1m.mid"));
+  Click("bbSaveAccordCH");
+  EXPECT_TRUE(fs::exists(Song() / "ch1v1a.mid"));
 }
 
 } // namespace

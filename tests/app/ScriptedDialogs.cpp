@@ -4,10 +4,6 @@
 
 namespace arvento::test {
 
-void ScriptedDialogs::Plan(std::initializer_list<bool> answers) {
-  answers_.insert(answers_.end(), answers);
-}
-
 bool ScriptedDialogs::Ask(const QString& question) {
   questions.push_back(question.toStdString());
   if (answers_.empty()) {
@@ -17,14 +13,6 @@ bool ScriptedDialogs::Ask(const QString& question) {
   const bool answer = answers_.front();
   answers_.pop_front();
   return answer;
-}
-
-void ScriptedDialogs::Inform(const QString& text) {
-  notices.push_back(text.toStdString());
-}
-
-void ScriptedDialogs::ReportError(const QString& text) {
-  errors.push_back(text.toStdString());
 }
 
 void ScriptedDialogs::Clear() {

@@ -13,10 +13,10 @@ namespace arvento::test {
 // A question beyond the plan fails the test and is answered No.
 class ScriptedDialogs : public app::Dialogs {
 public:
-  void Plan(std::initializer_list<bool> answers);
+  void Plan(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
   bool Ask(const QString& question) override;
-  void Inform(const QString& text) override;
-  void ReportError(const QString& text) override;
+  void Inform(const QString& text) override { notices.push_back(text.toStdString()); }
+  void ReportError(const QString& text) override { errors.push_back(text.toStdString()); }
 
   bool AllAnswered() const { return answers_.empty(); }
   void Clear();
