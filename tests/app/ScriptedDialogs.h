@@ -2,8 +2,9 @@
 
 #include "app/Dialogs.h"
 
+#include <gtest/gtest.h>
+
 #include <deque>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -14,16 +15,20 @@ namespace arvento::test {
 class ScriptedDialogs : public app::Dialogs {
 public:
   void Plan(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
-  bool Ask(const QString& question) override;
+  bool Ask(const QString& question) override {
+    questions.push_back(question.toStdString());
+    EXPECT_FALSE(answers_.empty()) << "unplanned question: " << questions.back();
+    const bool answer = !answers_.empty() && answers_.front();
+    if (!answers_.empty())
+      answers_.pop_front();
+    return answer;
+  }
   void Inform(const QString& text) override { notices.push_back(text.toStdString()); }
   void ReportError(const QString& text) override { errors.push_back(text.toStdString()); }
-
   bool AllAnswered() const { return answers_.empty(); }
-  void Clear();
+  void Clear() { *this = ScriptedDialogs(); }
 
-  std::vector<std::string> questions;
-  std::vector<std::string> notices;
-  std::vector<std::string> errors;
+  std::vector<std::string> questions, notices, errors;
 
 private:
   std::deque<bool> answers_;
