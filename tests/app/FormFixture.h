@@ -2,8 +2,7 @@
 
 // The real main window with a temporary start directory, scripted boxes,
 // recording file players and the virtual MIDI output, driven as a person
-// would: clicks, choices from lists, typing, keys on the focused button and
-// drags on the grids.
+// would: clicks, choices, typing, keys on the focused button, strokes on a grid.
 
 #include "RecordingFilePlayer.h"
 #include "ScriptedDialogs.h"
@@ -55,9 +54,8 @@ public:
   QSlider* Slider(const char* name) const { return Control<QSlider>(name); }
   bool Shown(const char* name) const { return Control(name)->isVisible(); }
   QString Text(const char* name) const {
-    QWidget* control = Control(name);
     for (const char* property : {"text", "plainText", "currentText"}) {
-      if (const QVariant text = control->property(property); text.isValid())
+      if (const QVariant text = Control(name)->property(property); text.isValid())
         return text.toString();
     }
     return {};
@@ -75,11 +73,10 @@ public:
   // Chooses an item of a drop-down list with the keyboard.
   void Choose(const char* name, const QString& item) {
     auto* combo = Control<QComboBox>(name);
-    const int index = combo->findText(item);
-    ASSERT_GE(index, 0) << name << " has no item " << item.toStdString();
+    ASSERT_GE(combo->findText(item), 0) << name << " has no item " << item.toStdString();
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Home);
-    for (int i = 0; i < index; ++i)
+    while (combo->currentText() != item)
       QTest::keyClick(combo, Qt::Key_Down);
   }
   // Replaces the text of an edit or text pane by typing.
@@ -88,12 +85,8 @@ public:
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
-    for (const QChar c : text) {
-      if (c == '\n')
-        QTest::keyClick(edit, Qt::Key_Return);
-      else
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    for (const QChar c : text)
+      QTest::sendKeyEvent(QTest::Click, edit, c == '\n' ? Qt::Key_Return : Qt::Key_unknown, QString(c), {});
   }
   void Melody(const QString& text) {
     Click("bbMelod");
@@ -124,8 +117,8 @@ public:
     if (dialogs.errors.size() == (part ? 1u : 0u) &&
         (!part || dialogs.errors[0].find(part) != std::string::npos))
       return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << dialogs.errors.size() << " errors, the first "
-                                         << (dialogs.errors.empty() ? "" : dialogs.errors[0]);
+    return ::testing::AssertionFailure()
+           << dialogs.errors.size() << " errors: " << (dialogs.errors.empty() ? "" : dialogs.errors[0]);
   }
   // The calls the window made on one file player, in order.
   Lines PlayerCalls(const std::string& player) const {
@@ -143,23 +136,20 @@ public:
   fs::path Song(const char* file = "") const { return dir.path() / "song" / file; }
   fs::path Tmp(const char* file = "") const { return dir.path() / "tmp" / file; }
 
-  // A key pressed and released on the focused button; the text is the typed
-  // character (a capital with Shift). The live player's note is then let
-  // start, so that the next key is not refused as arriving before it.
-  void Key(char typed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    KeyDown(typed, modifiers);
-    KeyUp(typed, modifiers);
-  }
+  // A key pressed on the focused button, then time for the live player's
+  // note to start, so that the next key is not refused as arriving before it.
+  // The text is the typed character: a capital with Shift.
   void KeyDown(char typed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyPress(QApplication::focusWidget(), typed, modifiers);
-    Settle();
-  }
-  void Settle() {
     midiOutput.Advance(std::chrono::milliseconds(20));
     QCoreApplication::processEvents();
   }
   void KeyUp(char typed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyRelease(QApplication::focusWidget(), typed, modifiers);
+  }
+  void Key(char typed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    KeyDown(typed, modifiers);
+    KeyUp(typed, modifiers);
   }
   void Keys(const char* typed) {
     for (const char* c = typed; *c != '\0'; ++c)

@@ -132,28 +132,13 @@ public:
   }
 };
 
-TEST_F(GridPageTest, TheConversionFillsThePanesAndPlaysTheGridPagesFile) {
-  Fragment("asd", {{1, 2}, {3, 3}});
-  EXPECT_EQ(form->RhythmText().at(0), "2*8 1*8 29p*8 ");
-  EXPECT_EQ(Text("re2"), "2*8c7, 8d7, 29*8p, " + QString("32*8p, ").repeated(7));
-  EXPECT_EQ(StatusText(), "Не задано название проекта, принято значение tmp");
+TEST_F(GridPageTest, ConvertedFragmentsArePlayedKeptAndBroughtBackInOrder) {
+  Fragment("as", {{1, 1}, {2, 2}});
+  EXPECT_EQ(form->RhythmText().at(0), "1*8 1*8 30p*8 ");
+  const QString first = "8c7, 8d7, 30*8p, " + QString("32*8p, ").repeated(7);
+  EXPECT_EQ(Text("re2"), first);
   EXPECT_EQ(LastCall("mp2"), "Play " + Tmp("ch1v1a.mid").string());
   EXPECT_EQ(MidiCsvNotes(Tmp("ch1v1a.mid")).size(), 4u);
-  // A length the conversion cannot write leaves the pane empty, which is played all the same.
-  Click("bbPodb");
-  Fragment("", {{1, 1}}, "5");
-  EXPECT_EQ(form->RhythmText().at(0), "1*5 31p*5 ");
-  EXPECT_EQ(dialogs.notices, Lines{"Недопустимая длина ноты"});
-  EXPECT_EQ(Text("re2"), "");
-  EXPECT_EQ(MidiCsvNotes(Tmp("ch1v1a.mid")), Lines{});
-  EXPECT_EQ(LastCall("mp2"), "Play " + Tmp("ch1v1a.mid").string());
-  Click("bbStop");
-  EXPECT_EQ(playerLog.back(), "mp2 Stop");
-}
-
-TEST_F(GridPageTest, SavedFragmentsComeBackInOrderAsOneMelody) {
-  Fragment("as", {{1, 1}, {2, 2}});
-  const QString first = Text("re2");
   dialogs.Plan({false, true});
   Click("bbPlay");
   EXPECT_EQ(Text("re2") + QString::number(Recorded().size()), first + "2");
@@ -178,18 +163,23 @@ TEST_F(GridPageTest, SavedFragmentsComeBackInOrderAsOneMelody) {
   EXPECT_EQ(Text("re2"), first + "\n4*8p, 8e7, 27*8p, " + QString("32*8p, ").repeated(7));
   EXPECT_EQ(form->RhythmText().size(), 16u);
   EXPECT_TRUE(form->MelodyBuffer().empty() && form->RhythmBuffer().empty() && Recorded().empty());
-  // Opening a project offers to drop a buffered fragment.
+  // A length the conversion cannot write leaves the pane empty, which is played all the same.
   Click("bbPodb");
-  Fragment("a", {{1, 1}});
-  dialogs.Clear();
+  Fragment("a", {{1, 1}}, "5");
+  EXPECT_EQ(dialogs.notices, Lines{"Недопустимая длина ноты"});
+  EXPECT_EQ(form->RhythmText().at(0) + Text("re2").toStdString(), "1*5 31p*5 ");
+  EXPECT_EQ(LastCall("mp2"), "Play " + Tmp("ch1v1a.mid").string());
+  Click("bbStop");
+  EXPECT_EQ(LastCall("mp2"), "Stop");
+  // Opening a project offers to drop a buffered fragment.
   dialogs.Plan({true, false, true});
   Click("bbPlay");
   OpenProject("song");
-  EXPECT_EQ(form->MelodyBuffer().size(), 1u);
+  EXPECT_EQ(form->RhythmBuffer().size(), 8u);
   Click("bbOpenProject");
   Click("bbOpenProject"); // with the buffer empty there is no question
   EXPECT_EQ(dialogs.questions.back(), "Буфер содержит несохраненный фрагмент мелодии. Удалить?");
-  EXPECT_EQ(dialogs.questions.size(), 3u);
+  EXPECT_EQ(dialogs.questions.size(), 5u);
   EXPECT_TRUE(form->MelodyBuffer().empty() && form->RhythmBuffer().empty());
 }
 
