@@ -92,6 +92,14 @@ public:
     Click("bbMelod");
     Type("re2", text);
   }
+  // Types the melody or the chords on their page and saves them on the channel.
+  void Save(const char* mode, const QString& text, const QString& channel) {
+    const bool melody = mode == std::string("bbMelod");
+    Click(mode);
+    Type(melody ? "re2" : "reAcc", text);
+    Choose("cbChan", channel);
+    Click(melody ? "bbSaveSingle" : "bbSaveAccordCH");
+  }
   void OpenProject(const QString& name) {
     Type("edProjectName", name);
     Click("bbOpenProject");

@@ -25,7 +25,6 @@ public:
   }
   void Inform(const QString& text) override { notices.push_back(text.toStdString()); }
   void ReportError(const QString& text) override { errors.push_back(text.toStdString()); }
-  bool AllAnswered() const { return answers_.empty(); }
   void Clear() { *this = ScriptedDialogs(); }
 
   std::vector<std::string> questions, notices, errors;
