@@ -13,16 +13,21 @@ class RecordingFilePlayer : public player::FilePlayer {
 public:
   RecordingFilePlayer(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
 
-  void SetFileName(const std::string& path) override;
+  void SetFileName(const std::string& path) override { Log("SetFileName " + (fileName_ = path), playing_); }
   std::string FileName() const override { return fileName_; }
-  void Open() override;
-  void Play() override;
-  void Pause() override;
-  void Stop() override;
-  void Close() override;
+  void Open() override { Log("Open " + fileName_, playing_); }
+  void Play() override { Log("Play " + fileName_, true); }
+  void Pause() override { Log("Pause", false); }
+  void Stop() override { Log("Stop", false); }
+  void Close() override { Log("Close", false); }
   bool IsPlaying() const override { return playing_; }
 
 private:
+  void Log(const std::string& call, bool playing) {
+    log_.push_back(name_ + " " + call);
+    playing_ = playing;
+  }
+
   std::string name_;
   std::vector<std::string>& log_;
   std::string fileName_;

@@ -1,156 +1,132 @@
-// Start-up, the mode buttons, exit and the about box.
+// Start-up, the mode buttons, the about box and exit, and the settings group:
+// the instruments, the values the controls pass on, the volume maximum and
+// where the focus goes.
 
 #include "FormFixture.h"
 
+#include "player/TMidiGen.h"
+
 #include <QDialog>
 #include <QScreen>
-#include <QStackedWidget>
-#include <QTest>
 #include <QTimer>
 
 namespace arvento::test {
 namespace {
 
-QColor TextColour(const QAbstractButton* button) {
-  return button->palette().color(QPalette::ButtonText);
-}
-
-QString VisiblePage(const app::TMainForm2& form) {
-  return form.findChild<QStackedWidget*>("nbMain")->currentWidget()->objectName();
-}
-
-TEST_F(FormTest, StartsOnTheChordPageWithNoProjectAndThePianoOnChannelOne) {
-  Start();
-  EXPECT_EQ(form->windowTitle(), "Аранжировщик полифонических мелодий Arvento  v 2.1.1 ");
-  EXPECT_EQ(form->size(), QSize(793, 562));
+TEST_F(FormTest, ModeButtonsShowTheirPageAndLabelAndColourOnlyThemselves) {
+  // The window starts at the top of the screen on the chord page, with no project.
   EXPECT_EQ(form->frameGeometry().top(), form->screen()->availableGeometry().top());
-  EXPECT_EQ(VisiblePage(*form), "acc");
-  EXPECT_EQ(Text("laRegime"), "Проект не открыт");
-  EXPECT_EQ(Text("cbFamily"), "PIANO");
-  EXPECT_EQ(Text("cbInstByFamily"), "Acoustic Grand");
-  EXPECT_EQ(Text("cbChan"), "1");
-  EXPECT_EQ(Text("cbVoice"), "1");
-  EXPECT_EQ(Control<QSlider>("sbFreq")->value(), 50);
-  EXPECT_EQ(Control<QSlider>("sbGrom")->value(), 100);
-  EXPECT_EQ(Control<QSlider>("sbGrom")->maximum(), 100);
-  EXPECT_EQ(Control<QSlider>("sbMod")->value(), 50);
-  EXPECT_EQ(Text("edGrMax"), "100");
-  EXPECT_EQ(TextColour(Control<QAbstractButton>("bbAccords")), QColor(Qt::red));
-  for (const char* other : {"bbMelod", "bbPodb", "bbPerebor"})
-    EXPECT_EQ(TextColour(Control<QAbstractButton>(other)), QColor(Qt::black)) << other;
-  EXPECT_FALSE(Control<QAbstractButton>("bbBas")->isEnabled());
-  EXPECT_TRUE(Text("stbSound").isEmpty());
-  EXPECT_TRUE(dialogs.errors.empty());
-}
-
-TEST_F(FormTest, StartUpRunsOnlyOnce) {
-  Start();
-  Click("bbMelod");
-  Choose("cbChan", "5");
-  // Hiding and showing the window, or going to another window and coming
-  // back, does not start the window again.
-  form->hide();
-  form->show();
-  QWidget other;
-  other.show();
-  other.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  EXPECT_EQ(VisiblePage(*form), "work");
-  EXPECT_EQ(Text("cbChan"), "5");
-}
-
-TEST_F(FormTest, ModeButtonsShowTheirPageLabelAndColour) {
-  Start();
-  struct Mode {
-    const char* button;
-    const char* page;
-    const char* label;
-  };
-  // With no project open the title is empty, so the label starts with the dot.
-  const Mode modes[] = {
-      {"bbMelod", "work", ". Правка одиночной партии"},
-      {"bbPodb", "save", ". Запись одиночной партии"},
-      {"bbPerebor", "perebor", ". Запись перебора"},
-      {"bbAccords", "acc", ". Запись аккордов"},
-  };
-  for (const Mode& mode : modes) {
-    Click(mode.button);
-    EXPECT_EQ(VisiblePage(*form), mode.page);
-    EXPECT_EQ(Text("laRegime"), mode.label);
-    for (const Mode& other : modes) {
-      EXPECT_EQ(TextColour(Control<QAbstractButton>(other.button)),
-                QColor(other.button == mode.button ? Qt::red : Qt::black))
-          << "after " << mode.button << ": " << other.button;
-    }
+  EXPECT_EQ(form->windowTitle() + Text("laRegime") + Text("stbSound"),
+            "Аранжировщик полифонических мелодий Arvento  v 2.1.1 Проект не открыт");
+  // The button, its page and label, and the mode button in red: "Сборка" is not a mode.
+  const std::tuple<const char*, const char*, const char*, const char*> modes[] = {
+      {"bbAccords", "acc", ". Запись аккордов", "bbAccords"},
+      {"bbMelod", "work", ". Правка одиночной партии", "bbMelod"},
+      {"bbPodb", "save", ". Запись одиночной партии", "bbPodb"},
+      {"bbPerebor", "perebor", ". Запись перебора", "bbPerebor"},
+      {"bbSbor", "Sborka", ". Сборка", "bbPerebor"}};
+  for (const auto& [button, page, label, red] : modes) {
+    Click(button);
+    EXPECT_TRUE(Shown(page)) << page;
+    EXPECT_EQ(Text("laRegime"), label);
+    for (const char* mode : {"bbMelod", "bbPodb", "bbPerebor", "bbAccords"})
+      EXPECT_EQ(Control(mode)->palette().color(QPalette::ButtonText),
+                QColor(mode == std::string(red) ? Qt::red : Qt::black))
+          << button << " " << mode;
   }
-  // "Сборка" shows its page and label and leaves the colours to the four modes.
-  Click("bbSbor");
-  EXPECT_EQ(VisiblePage(*form), "Sborka");
-  EXPECT_EQ(Text("laRegime"), ". Сборка");
-  for (const Mode& mode : modes)
-    EXPECT_EQ(TextColour(Control<QAbstractButton>(mode.button)),
-              QColor(mode.button == std::string_view("bbAccords") ? Qt::red : Qt::black))
-        << mode.button;
-
-  Type("edProjectName", "song");
-  Click("bbOpenProject");
+  // With no project open there is nothing to assemble.
+  Click("bbSobr");
+  EXPECT_EQ(dialogs.notices,
+            Lines{"В проекте нет ни одной партии. Сохраните хотя бы одну партию и повторите сборку."});
+  OpenProject("song");
   Click("bbMelod");
   EXPECT_EQ(Text("laRegime"), "song. Правка одиночной партии");
 }
 
-TEST_F(FormTest, TextsSurviveModeChangesAndTheGeneratorButtonFollowsTheModes) {
-  Start();
+TEST_F(FormTest, StartUpRunsOnceAndExitClosesTheWindow) {
   Click("bbMelod");
-  Type("re2", "4c6, 8e6, ");
-  Click("bbAccords");
-  Type("reAcc", "4(Am), 4(C)");
-  for (const char* mode : {"bbPodb", "bbPerebor", "bbMelod", "bbAccords", "bbPerebor"})
-    Click(mode);
-  EXPECT_EQ(Text("re2"), "4c6, 8e6, ");
-  EXPECT_EQ(Text("reAcc"), "4(Am), 4(C)");
-
-  auto* bbBas = Control<QAbstractButton>("bbBas");
-  bbBas->setEnabled(true); // as the parts page's test command leaves it
-  Click("bbPerebor");
-  EXPECT_TRUE(bbBas->isEnabled());
-  for (const char* mode : {"bbMelod", "bbAccords", "bbPodb"}) {
-    bbBas->setEnabled(true);
-    Click(mode);
-    EXPECT_FALSE(bbBas->isEnabled()) << mode;
-  }
-}
-
-TEST_F(FormTest, AboutBoxNamesTheProgramAndItsSoundAndExitClosesTheWindow) {
-  Start();
-  QString shown;
+  Choose("cbChan", "5");
+  // Showing the window again, or closing the about box, does not start it again.
+  form->hide();
+  form->show();
+  QString about;
   QTimer::singleShot(0, [&] {
-    auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(about, nullptr);
-    for (const QLabel* label : about->findChildren<QLabel*>())
-      shown += label->text() + "\n";
-    about->accept();
+    for (const QLabel* label : QApplication::activeModalWidget()->findChildren<QLabel*>())
+      about += label->text() + "\n";
+    qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept();
   });
   Click("SpeedButton1");
-  EXPECT_TRUE(shown.contains("Arvento  v 2.1.1")) << shown.toStdString();
-  EXPECT_TRUE(shown.contains("FluidSynth, TimGM6mb.sf2")) << shown.toStdString();
-  // Coming back from the about box does not run the start-up again.
-  EXPECT_EQ(Text("laRegime"), "Проект не открыт");
-
+  EXPECT_TRUE(about.contains("Arvento  v 2.1.1\n") && about.contains("FluidSynth, TimGM6mb.sf2"));
+  EXPECT_EQ(Text("cbChan"), "5");
   Click("SpeedButton3");
   EXPECT_FALSE(form->isVisible());
-  EXPECT_TRUE(dialogs.questions.empty());
+  // Without an audio device the status bar says sound is off.
+  form.reset();
+  Start(false);
+  EXPECT_EQ(Text("stbSound"), "Звук выключен: нет устройства вывода звука");
 }
 
-TEST_F(FormTest, WithoutSoundTheWindowWorksAndTheStatusBarSaysSoundIsOff) {
-  Start(false);
-  EXPECT_TRUE(Text("stbSound").contains("Звук выключен")) << Text("stbSound").toStdString();
-  Click("bbMelod");
-  Type("re2", "8c6, ");
+TEST_F(FormTest, TheSettingsReachTheLivePlayerAndTheFileAndTheFocusGoesWhereTheKeyboardPlays) {
+  // The page, a button pressed there first, the instrument chosen, its program
+  // (percussion keys count from 35) and channel, and the button with the focus.
+  const std::tuple<const char*, const char*, const char*, const char*, int, const char*, const char*>
+      choices[] = {{"bbMelod", nullptr, "SOUND EFFECTS", "Gunshot", 127, "1", "cbInstByFamily"},
+                   {"bbAccords", nullptr, "DRUMS", "Hand Clap", 38, "10", "bbDragon"},
+                   {"bbPodb", nullptr, "BASS", "Fretless Bass", 35, "1", "bbPodbor"},
+                   {"bbPodb", "bbRecCard", "REED", "Oboe", 68, "1", "bbRecCard"}};
+  for (const auto& [mode, first, family, instrument, program, channel, focused] : choices) {
+    Click(mode);
+    if (first)
+      Click(first);
+    Choose("cbChan", "4");
+    Choose("cbFamily", family);
+    EXPECT_EQ(QApplication::focusWidget(), Control("cbInstByFamily"));
+    EXPECT_EQ(Text("cbChan"), channel);
+    EXPECT_EQ(form->LivePlayer().Channel(), channel == std::string("1") ? player::mgCh01 : player::mgCh10);
+    Choose("cbInstByFamily", instrument);
+    EXPECT_EQ(form->LivePlayer().Instrument(), program) << instrument;
+    EXPECT_EQ(QApplication::focusWidget(), Control(focused)) << focused;
+  }
+  // The sliders reach the played file.
+  SlideTo("sbFreq", Qt::Key_Home);
+  SlideTo("sbMod", Qt::Key_End);
+  SlideTo("sbGrom", Qt::Key_Home);
+  EXPECT_EQ(Text("laFreqValue") + Text("laModValue") + Text("laGromValue"), "1010010");
+  Melody("4c6, ");
   Click("buPlay");
-  EXPECT_TRUE(std::filesystem::exists(Base() / "tmp" / "ch1v1m.mid"));
-  EXPECT_TRUE(dialogs.errors.empty());
+  const std::vector<std::uint8_t> file = ReadBytes(Tmp("ch1v1m.mid"));
+  // The division (the tempo), the modulation and the first velocity.
+  EXPECT_EQ((std::vector<int>{file.at(13), file.at(57), file.at(64)}), (std::vector<int>{10, 100, 10}));
+}
+
+const char* const kVolumeQuestion = "Ваша звуковая карта поддерживает громкость свыше 127, вы уверены?";
+
+TEST_F(FormTest, TheVolumeMaximumAsksAbove127AndMovesTheChannelSlidersAlong) {
+  Slider("sbc1")->setValue(70);
+  // Typed, the answer to the question (-1: none asked), the volume maximum and
+  // value and the channel slider after, and the error reported.
+  const std::tuple<const char*, int, int, int, int, const char*> steps[] = {
+      {"127", -1, 127, 100, 97, nullptr},
+      {"128", 0, 127, 100, 97, nullptr},
+      {"150", 1, 150, 100, 120, nullptr},
+      {"60", -1, 60, 60, 30, nullptr},
+      {"", -1, 60, 60, 30, nullptr},
+      {"много", -1, 100, 60, 30, "\"много\" не целое число"},
+      {"5", -1, 100, 60, 30, "не может быть меньше 10"}};
+  for (const auto& [typed, answer, maximum, volume, channel, error] : steps) {
+    dialogs.Clear();
+    if (answer >= 0)
+      dialogs.Plan({answer == 1});
+    Type("edGrMax", typed);
+    Click("SpeedButton2");
+    EXPECT_EQ(dialogs.questions, answer < 0 ? Lines{} : Lines{kVolumeQuestion}) << typed;
+    EXPECT_EQ(Text("edGrMax"), answer == 0 ? "127" : typed);
+    EXPECT_EQ(
+        (std::vector<int>{Slider("sbGrom")->maximum(), Slider("sbGrom")->value(), Slider("sbc1")->value()}),
+        (std::vector<int>{maximum, volume, channel}))
+        << typed;
+    EXPECT_TRUE(Reported(error));
+  }
 }
 
 } // namespace

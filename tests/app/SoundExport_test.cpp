@@ -67,16 +67,12 @@ protected:
 class SoundExportTest : public FormTest {
 protected:
   void SetUp() override {
-    Start();
-    Type("edProjectName", "song");
-    Click("bbOpenProject");
-    Click("bbMelod");
-    Type("re2", "4c6, 8p, 8e6, 4g6, ");
+    FormTest::SetUp();
+    OpenProject("song");
+    Melody("4c6, 8p, 8e6, 4g6, ");
     Click("bbSaveSingle");
     ASSERT_TRUE(fs::exists(Song() / "ch1v1m.mid"));
   }
-
-  fs::path Song() const { return Base() / "song"; }
 
   // Right-clicks the list's item and chooses the one entry of its menu.
   void ChooseFromContextMenu(const char* listName, const QString& item, const QString& entry) {
