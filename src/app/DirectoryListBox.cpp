@@ -2,23 +2,14 @@
 
 #include <QStyle>
 
-#include <algorithm>
-
 namespace fs = std::filesystem;
 
 namespace arvento::app {
 
-DirectoryListBox::DirectoryListBox(QWidget* parent) : QListWidget(parent) {}
-
-void DirectoryListBox::SetDirectory(const fs::path& directory) {
-  directory_ = directory;
-  Reread();
-}
-
-void DirectoryListBox::Reread() {
+QStringList DirectoryListBox::Names(const fs::path& directory) const {
   QStringList names;
   std::error_code error;
-  for (const fs::directory_entry& entry : fs::directory_iterator(directory_, error)) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(directory, error)) {
     std::error_code ignored;
     const std::string name = entry.path().filename().string();
     if (entry.is_directory(ignored) && !name.starts_with("."))
@@ -26,10 +17,11 @@ void DirectoryListBox::Reread() {
   }
   std::sort(names.begin(), names.end(),
             [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-  clear();
-  const QIcon folder = style()->standardIcon(QStyle::SP_DirIcon);
-  for (const QString& name : names)
-    addItem(new QListWidgetItem(folder, name));
+  return names;
+}
+
+QIcon DirectoryListBox::Icon() const {
+  return style()->standardIcon(QStyle::SP_DirIcon);
 }
 
 } // namespace arvento::app

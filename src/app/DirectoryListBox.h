@@ -1,23 +1,20 @@
 #pragma once
 
-#include <QListWidget>
-
-#include <filesystem>
+#include "app/FileListBox.h"
 
 namespace arvento::app {
 
-// The directories under one directory: the projects of the start directory.
-class DirectoryListBox : public QListWidget {
+// The directories under one directory, hidden ones left out: the projects of
+// the start directory.
+class DirectoryListBox : public FileListBox {
   Q_OBJECT
 
 public:
-  explicit DirectoryListBox(QWidget* parent = nullptr);
+  using FileListBox::FileListBox;
 
-  void SetDirectory(const std::filesystem::path& directory);
-  void Reread();
-
-private:
-  std::filesystem::path directory_;
+protected:
+  QStringList Names(const std::filesystem::path& directory) const override;
+  QIcon Icon() const override;
 };
 
 } // namespace arvento::app

@@ -17,8 +17,16 @@ void FileListBox::Reread() {
   clear();
   if (directory_.empty())
     return;
-  for (const std::string& name : project::ProjectMidiFiles(directory_))
-    addItem(QString::fromStdString(name));
+  const QIcon icon = Icon();
+  for (const QString& name : Names(directory_))
+    addItem(new QListWidgetItem(icon, name));
+}
+
+QStringList FileListBox::Names(const fs::path& directory) const {
+  QStringList names;
+  for (const std::string& name : project::ProjectMidiFiles(directory))
+    names.push_back(QString::fromStdString(name));
+  return names;
 }
 
 fs::path FileListBox::SelectedFile() const {

@@ -14,14 +14,19 @@ class FileListBox : public QListWidget {
 public:
   explicit FileListBox(QWidget* parent = nullptr);
 
-  // Shows the directory's files; nothing is selected afterwards.
+  // Shows the directory's entries; nothing is selected afterwards.
   void SetDirectory(const std::filesystem::path& directory);
   const std::filesystem::path& Directory() const { return directory_; }
   // Reads the directory again.
   void Reread();
-  // The full path of the selected file: the current item when it is
+  // The full path of the selected entry: the current item when it is
   // selected, else the first selected one; empty when none is.
   std::filesystem::path SelectedFile() const;
+
+protected:
+  // The names the list shows for a directory, in their order, and their icon.
+  virtual QStringList Names(const std::filesystem::path& directory) const;
+  virtual QIcon Icon() const { return {}; }
 
 private:
   std::filesystem::path directory_;

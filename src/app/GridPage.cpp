@@ -21,11 +21,7 @@ void TMainForm2::ConnectGridPage() {
 
   OnClick(bbSetka, &TMainForm2::bbSetkaClick);
   OnClick(bbDrawErase, &TMainForm2::bbDrawEraseClick);
-  // A metre button acts when it becomes selected, by the user or by the
-  // parts page's metre button.
-  OnSelected(rb8, &TMainForm2::rb8Click);
-  OnSelected(rb6, &TMainForm2::rb6Click);
-  connect(cb1, &QComboBox::currentTextChanged, this, [this] { Run([this] { cb1Change(); }); });
+  MirrorGridChoices(rb8, rb6, cb1, rb82, rb62, cb12, &TMainForm2::bbSetkaClick);
   connect(pb1, &GridCanvas::pressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons held, Qt::KeyboardModifiers, int x, int y) {
             Run([&] { pb1MouseDown(held, x, y); });
@@ -69,23 +65,6 @@ void TMainForm2::bbSetkaClick() {
 
 void TMainForm2::bbDrawEraseClick() {
   ToggleGridEraseMode(*bbDrawErase);
-}
-
-// Selecting the parts page's metre button runs its own handler, which
-// redraws the pattern grid; a button already selected does nothing.
-void TMainForm2::rb8Click() {
-  rb82->setChecked(true);
-  bbSetkaClick();
-}
-
-void TMainForm2::rb6Click() {
-  rb62->setChecked(true);
-  bbSetkaClick();
-}
-
-void TMainForm2::cb1Change() {
-  if (cb12->currentText() != cb1->currentText())
-    cb12->setCurrentText(cb1->currentText());
 }
 
 void TMainForm2::pb1MouseDown(Qt::MouseButtons held, int x, int y) {

@@ -168,6 +168,30 @@ void TMainForm2::OnSelected(QAbstractButton* button, void (TMainForm2::*handler)
   });
 }
 
+void TMainForm2::MirrorGridChoices(QRadioButton* eight, QRadioButton* six, QComboBox* length,
+                                   QRadioButton* otherEight, QRadioButton* otherSix, QComboBox* otherLength,
+                                   void (TMainForm2::*redraw)()) {
+  // Selecting the other page's button runs its own handler, which redraws
+  // that page's grid; a button already selected does nothing.
+  const auto mirror = [this, redraw](QRadioButton* button, QRadioButton* other) {
+    connect(button, &QAbstractButton::toggled, this, [this, redraw, other](bool selected) {
+      if (selected)
+        Run([&] {
+          other->setChecked(true);
+          (this->*redraw)();
+        });
+    });
+  };
+  mirror(eight, otherEight);
+  mirror(six, otherSix);
+  connect(length, &QComboBox::currentTextChanged, this, [this, length, otherLength] {
+    Run([&] {
+      if (otherLength->currentText() != length->currentText())
+        otherLength->setCurrentText(length->currentText());
+    });
+  });
+}
+
 void TMainForm2::OnItemClicked(QListWidget* list, void (TMainForm2::*handler)()) {
   connect(list, &QListWidget::itemClicked, this, [this, handler] { Run([&] { (this->*handler)(); }); });
 }

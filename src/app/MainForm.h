@@ -84,6 +84,11 @@ private:
   void OnSelected(QAbstractButton* button, void (TMainForm2::*handler)());
   void OnItemClicked(QListWidget* list, void (TMainForm2::*handler)());
   void OnItemDoubleClicked(QListWidget* list, void (TMainForm2::*handler)());
+  // The grid page and the parts page each show the metre buttons and the
+  // note-length list: a metre selected or a length chosen on this page
+  // selects or chooses the same on the other page, then redraws this page's grid.
+  void MirrorGridChoices(QRadioButton* eight, QRadioButton* six, QComboBox* length, QRadioButton* otherEight,
+                         QRadioButton* otherSix, QComboBox* otherLength, void (TMainForm2::*redraw)());
 
   void FormActivate();
   void bbMelodClick();
@@ -218,9 +223,6 @@ private:
 
   void bbSetkaClick();
   void bbDrawEraseClick();
-  void rb8Click();
-  void rb6Click();
-  void cb1Change();
   void pb1MouseDown(Qt::MouseButtons held, int x, int y);
   void pb1MouseMove(int x);
   void pb1MouseUp(Qt::MouseButton button, int x, int y);
@@ -324,9 +326,6 @@ private:
   void rbDrumsClick();
   void rbRitmClick();
   void bbBasClick();
-  void rb82Click();
-  void rb62Click();
-  void cb12Change();
   // The generators' bar in columns: 8 in 4/4, 6 in 3/4.
   int PatternBarCells() const;
   // The run keys of the pattern grid's row and its end-of-row mark.

@@ -39,10 +39,7 @@ void TMainForm2::ConnectPartsPage() {
   OnSelected(rbDrums, &TMainForm2::rbDrumsClick);
   OnSelected(rbRitm, &TMainForm2::rbRitmClick);
   OnClick(bbBas, &TMainForm2::bbBasClick);
-  // The metre buttons are also selected by the grid page's metre buttons.
-  OnSelected(rb82, &TMainForm2::rb82Click);
-  OnSelected(rb62, &TMainForm2::rb62Click);
-  connect(cb12, &QComboBox::currentTextChanged, this, [this] { Run([this] { cb12Change(); }); });
+  MirrorGridChoices(rb82, rb62, cb12, rb8, rb6, cb1, &TMainForm2::bbSetClick);
 }
 
 void TMainForm2::bbSetClick() {
@@ -113,21 +110,6 @@ void TMainForm2::bbBasClick() {
   // Refused or not, the melody page shows the pane and plays it.
   bbMelodClick();
   buPlayClick();
-}
-
-void TMainForm2::rb82Click() {
-  rb8->setChecked(true);
-  bbSetClick();
-}
-
-void TMainForm2::rb62Click() {
-  rb6->setChecked(true);
-  bbSetClick();
-}
-
-void TMainForm2::cb12Change() {
-  if (cb1->currentText() != cb12->currentText())
-    cb1->setCurrentText(cb12->currentText());
 }
 
 int TMainForm2::PatternBarCells() const {
