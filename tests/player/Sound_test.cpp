@@ -186,6 +186,28 @@ TEST(SoundSystem, ASoundFontThatDoesNotLoadLeavesEverythingMadeAndSilent) {
   unsetenv("ARVENTO_SOUNDFONT");
 }
 
+// The window's sound loads on a thread of its own: a note asked for meanwhile is answered at once (sounded
+// or refused, never waited for), and the UI thread hears once that the SoundFont has loaded.
+TEST(SoundSystem, TheSoundFontLoadsBehindTheUiThreadWhichHearsOnceWhenItIsReady) {
+  UiWorkQueue queue;
+  int told = 0;
+  bool loadedWhenTold = false;
+  std::unique_ptr<SoundSystem> sound;
+  sound = SoundSystem::CreateLoading(queue.Thread(), [&] {
+    ++told;
+    loadedWhenTold = sound->SoundFontLoaded();
+  });
+  EXPECT_EQ(sound->SoundFont(), FindSoundFont());
+  TMidiGen(sound->StreamOutput(), queue.Thread()).PlayNote(60);
+  for (int i = 0; i < 2000 && told == 0; ++i) {
+    queue.ProcessPending();
+    std::this_thread::sleep_for(5ms);
+  }
+  queue.ProcessPending();
+  EXPECT_EQ(told, 1);
+  EXPECT_TRUE(loadedWhenTold);
+}
+
 // Live notes go to the synthesizer, which needs an audio device, or, with ARVENTO_MIDI_OUTPUT "alsa", to
 // the ALSA sequencer, whose outputs are its writable ports: none on a machine without a sequencer, at least
 // Midi Through on most others.
