@@ -13,10 +13,10 @@ namespace {
 constexpr int kSteps = 1000;
 } // namespace
 
-std::optional<exporting::ExportReport> ExportWithProgress(QWidget* window,
-                                                          const std::filesystem::path& midiFile,
-                                                          const std::filesystem::path& out,
-                                                          const exporting::ExportOptions& options) {
+std::optional<exporting::ExportReport>
+ExportWithProgress(QWidget* window, const decltype(FormServices::exportMidiFile)& exportMidiFile,
+                   const std::filesystem::path& midiFile, const std::filesystem::path& out,
+                   const exporting::ExportOptions& options) {
   QProgressDialog dialog("Экспорт в " + QString::fromStdString(out.filename().string()) + "…", "Отмена", 0,
                          kSteps, window);
   dialog.setObjectName("exportProgress");
@@ -42,7 +42,7 @@ std::optional<exporting::ExportReport> ExportWithProgress(QWidget* window,
   });
   std::thread worker([&] {
     try {
-      report = exporting::ExportMidiFile(midiFile, out, options, progress);
+      report = exportMidiFile(midiFile, out, options, progress);
     } catch (const exporting::Cancelled&) {
       // Nothing was written, and there is nothing to report.
     } catch (...) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "export/ExportSound.h"
 
 #include <QString>
 
@@ -34,6 +35,11 @@ struct FormServices {
   // synthesizer and SoundFont in use.
   QString soundStatus;
   QString soundDescription;
+  // Writes a MIDI file as a sound file, as exporting::ExportMidiFile does.
+  std::function<exporting::ExportReport(
+      const std::filesystem::path& midiFile, const std::filesystem::path& out,
+      const exporting::ExportOptions& options, const exporting::Progress& progress)>
+      exportMidiFile;
 };
 
 } // namespace arvento::app

@@ -37,7 +37,8 @@ void SetButtonTextColour(QAbstractButton& button, const QColor& colour) {
 } // namespace
 
 TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
-    : QMainWindow(parent), dialogs(services.dialogs), startDirectory(services.startDirectory),
+    : QMainWindow(parent), dialogs(services.dialogs), exportMidiFile(services.exportMidiFile),
+      startDirectory(services.startDirectory),
       MidiGen1(std::make_unique<player::TMidiGen>(services.midiOutput, services.uiThread)),
       pb1Picture(melody::kMelodyGridHeight, melody::kMelodyGridRows),
       pb2Picture(melody::kPatternGridHeight, 1) {

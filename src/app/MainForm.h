@@ -120,6 +120,7 @@ private:
   void PlayerButtonClick(MediaPlayerBar& player, MediaPlayerBar::Button button);
 
   Dialogs& dialogs;
+  const decltype(FormServices::exportMidiFile) exportMidiFile;
   const std::filesystem::path startDirectory;
   std::unique_ptr<player::TMidiGen> MidiGen1;
   TAboutBox* aboutBox;

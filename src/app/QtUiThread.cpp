@@ -1,6 +1,6 @@
 #include "app/QtUiThread.h"
 
-#include "player/SoundSystem.h"
+#include "player/UiThread.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

@@ -79,7 +79,8 @@ void TMainForm2::ExportSound(const fs::path& midiFile) {
   exporting::ExportOptions options;
   options.format = exporting::FormatOfFile(out);
   options.soundFont = player::FindSoundFont();
-  const std::optional<exporting::ExportReport> report = ExportWithProgress(this, midiFile, out, options);
+  const std::optional<exporting::ExportReport> report =
+      ExportWithProgress(this, exportMidiFile, midiFile, out, options);
   if (report)
     SetStatusText(ExportStatus(out, *report));
 }

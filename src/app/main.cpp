@@ -3,10 +3,11 @@
 
 #include "app/Dialogs.h"
 #include "app/FormServices.h"
+#include "app/LateSound.h"
 #include "app/MainForm.h"
 #include "app/QtUiThread.h"
 #include "app/SoundStatus.h"
-#include "player/SoundSystem.h"
+#include "player/SoundFont.h"
 
 #include <QApplication>
 
@@ -17,23 +18,29 @@ int main(int argc, char** argv) {
   QApplication::setStyle("Fusion");
 
   const arvento::player::UiThread uiThread = arvento::app::QtUiThread();
-  // The form is made after the sound system and goes before it; the sound
-  // tells it when the SoundFont has loaded, from the event loop.
+  // The form is made after the sound and goes before it; the sound tells it
+  // when it has loaded, from the event loop.
   arvento::app::TMainForm2* shown = nullptr;
-  const std::unique_ptr<arvento::player::SoundSystem> sound =
-      arvento::player::SoundSystem::CreateLoading(uiThread, [&shown, &sound] {
-        if (shown != nullptr)
-          shown->ShowSound(arvento::app::SoundStatus(*sound), QString::fromStdString(sound->Description()));
-      });
+  arvento::app::LateSound sound(ARVENTO_SOUND_MODULE, uiThread, [&shown, &sound] {
+    if (shown != nullptr)
+      shown->ShowSound(sound.Status(), sound.Description());
+  });
+  const QString loading = arvento::app::SoundLoadingStatus(arvento::player::FindSoundFont());
   arvento::app::MessageBoxDialogs dialogs;
   const arvento::app::FormServices services{
       .dialogs = dialogs,
-      .newFilePlayer = [&sound](const std::string&) { return sound->NewFilePlayer(); },
-      .midiOutput = sound->StreamOutput(),
+      .newFilePlayer = [&sound](const std::string&) { return sound.NewFilePlayer(); },
+      .midiOutput = sound.StreamOutput(),
       .uiThread = uiThread,
       .startDirectory = std::filesystem::current_path(),
-      .soundStatus = arvento::app::SoundLoadingStatus(sound->SoundFont()),
-      .soundDescription = arvento::app::SoundLoadingStatus(sound->SoundFont()),
+      .soundStatus = loading,
+      .soundDescription = loading,
+      .exportMidiFile =
+          [&sound](const std::filesystem::path& midiFile, const std::filesystem::path& out,
+                   const arvento::exporting::ExportOptions& options,
+                   const arvento::exporting::Progress& progress) {
+            return sound.Export(midiFile, out, options, progress);
+          },
   };
   arvento::app::TMainForm2 form(services);
   shown = &form;

@@ -2,9 +2,9 @@
 #include "cli/Commands.h"
 #include "cli/SoundCommandHelp.h"
 #include "core/Quote.h"
-#include "player/SoundSystem.h"
 #include "player/TMidiGen.h"
 #include "player/UiWorkQueue.h"
+#include "player/backends/SynthSoundSystem.h"
 #include "player/backends/VirtualStreamOutput.h"
 
 #include <cstdio>
@@ -84,7 +84,7 @@ int RunPlay(const std::vector<std::string>& arguments) {
     return kExitOk;
   }
 
-  const std::unique_ptr<player::SoundSystem> sound = player::SoundSystem::Create(queue.Thread());
+  const std::unique_ptr<player::SoundSystem> sound = player::CreateSynthSoundSystem(queue.Thread());
   player::TMidiGen gen(sound->StreamOutput(), queue.Thread());
   ApplyOptions(args, gen);
   if (!gen.MidiAvailable()) {

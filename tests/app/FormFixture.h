@@ -39,9 +39,10 @@ public:
     const auto newPlayer = [this](const std::string& name) -> std::unique_ptr<player::FilePlayer> {
       return std::make_unique<RecordingFilePlayer>(name, playerLog);
     };
-    form = std::make_unique<app::TMainForm2>(app::FormServices{
-        dialogs, newPlayer, midiOutput, uiThread, dir.path(),
-        soundOn ? QString() : "Звук выключен: нет устройства вывода звука", "FluidSynth, TimGM6mb.sf2"});
+    form = std::make_unique<app::TMainForm2>(
+        app::FormServices{dialogs, newPlayer, midiOutput, uiThread, dir.path(),
+                          soundOn ? QString() : "Звук выключен: нет устройства вывода звука",
+                          "FluidSynth, TimGM6mb.sf2", exporting::ExportMidiFile});
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));

@@ -6,12 +6,12 @@
 #include "midi/PartFile.h"
 #include "player/OfflineRender.h"
 #include "player/SoundFont.h"
-#include "player/SoundSystem.h"
 #include "player/TMidiGen.h"
 #include "player/UiWorkQueue.h"
 #include "player/backends/AlsaStreamOutput.h"
 #include "player/backends/FluidFilePlayer.h"
 #include "player/backends/FluidStreamOutput.h"
+#include "player/backends/SynthSoundSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -173,7 +173,7 @@ TEST(SoundSystem, ASoundFontThatDoesNotLoadLeavesEverythingMadeAndSilent) {
   arvento::test::WriteText(broken, "not a SoundFont");
   EXPECT_EQ(FindSoundFont(), broken);
   UiWorkQueue queue;
-  const std::unique_ptr<SoundSystem> sound = SoundSystem::Create(queue.Thread());
+  const std::unique_ptr<SoundSystem> sound = CreateSynthSoundSystem(queue.Thread());
   EXPECT_FALSE(sound->Available());
   EXPECT_NE(sound->Description().find("broken.sf2 could not be loaded"), std::string::npos)
       << sound->Description();
@@ -186,28 +186,6 @@ TEST(SoundSystem, ASoundFontThatDoesNotLoadLeavesEverythingMadeAndSilent) {
   unsetenv("ARVENTO_SOUNDFONT");
 }
 
-// The window's sound loads on a thread of its own: a note asked for meanwhile is answered at once (sounded
-// or refused, never waited for), and the UI thread hears once that the SoundFont has loaded.
-TEST(SoundSystem, TheSoundFontLoadsBehindTheUiThreadWhichHearsOnceWhenItIsReady) {
-  UiWorkQueue queue;
-  int told = 0;
-  bool loadedWhenTold = false;
-  std::unique_ptr<SoundSystem> sound;
-  sound = SoundSystem::CreateLoading(queue.Thread(), [&] {
-    ++told;
-    loadedWhenTold = sound->SoundFontLoaded();
-  });
-  EXPECT_EQ(sound->SoundFont(), FindSoundFont());
-  TMidiGen(sound->StreamOutput(), queue.Thread()).PlayNote(60);
-  for (int i = 0; i < 2000 && told == 0; ++i) {
-    queue.ProcessPending();
-    std::this_thread::sleep_for(5ms);
-  }
-  queue.ProcessPending();
-  EXPECT_EQ(told, 1);
-  EXPECT_TRUE(loadedWhenTold);
-}
-
 // Live notes go to the synthesizer, which needs an audio device, or, with ARVENTO_MIDI_OUTPUT "alsa", to
 // the ALSA sequencer, whose outputs are its writable ports: none on a machine without a sequencer, at least
 // Midi Through on most others.
@@ -215,7 +193,7 @@ TEST(SoundSystem, LiveNotesGoToTheSynthesizerOrTheAlsaSequencer) {
   for (const bool alsa : {false, true}) {
     alsa ? setenv("ARVENTO_MIDI_OUTPUT", "alsa", 1) : unsetenv("ARVENTO_MIDI_OUTPUT");
     UiWorkQueue queue;
-    const std::unique_ptr<SoundSystem> sound = SoundSystem::Create(queue.Thread());
+    const std::unique_ptr<SoundSystem> sound = CreateSynthSoundSystem(queue.Thread());
     const std::string description = sound->Description();
     MidiStreamOutput& output = sound->StreamOutput();
     const std::uint32_t count = output.DeviceCount();

@@ -26,14 +26,6 @@ public:
   // SoundFont that does not load, or a missing audio device, leaves an engine
   // without output that says why in Description.
   static std::shared_ptr<SynthEngine> Create(const std::string& soundFont, Audio audio);
-  // The synthesizer without its SoundFont and output: it makes no sound until
-  // LoadSoundFont has run.
-  static std::shared_ptr<SynthEngine> CreateUnloaded(const std::string& soundFont, Audio audio);
-  // Reads the SoundFont's presets (their samples are read when a channel
-  // first selects them) and, for a device engine, opens the audio device.
-  // Takes a while for a large SoundFont, so the window runs it on a thread of
-  // its own; call it once, and read Description only after it has returned.
-  void LoadSoundFont();
   ~SynthEngine();
   SynthEngine(const SynthEngine&) = delete;
   SynthEngine& operator=(const SynthEngine&) = delete;
@@ -65,6 +57,11 @@ public:
 
 private:
   explicit SynthEngine(std::unique_ptr<SynthCore> core);
+  // The synthesizer without its SoundFont and output.
+  static std::shared_ptr<SynthEngine> CreateUnloaded(const std::string& soundFont, Audio audio);
+  // Reads the SoundFont's presets (their samples are read when a channel
+  // first selects them) and, for a device engine, opens the audio device.
+  void LoadSoundFont();
   std::unique_ptr<SynthCore> core_;
 };
 
