@@ -7,7 +7,7 @@
 # interleaved so that the machine's load falls on all of them alike.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh fluid-soundfont-gm
+bash scripts/setup.sh fluid-soundfont-gm x11-utils
 cmake --preset bench > /dev/null
 cmake --build --preset bench --target arvento bare_window > /dev/null
 
@@ -24,12 +24,20 @@ shown_ms() { # caption program [environment...]
   display=$((display + 1))
   Xvfb ":$display" -screen 0 1280x800x24 > /dev/null 2>&1 &
   local xvfb=$!
-  sleep 0.5
+  # A loaded machine can take longer than a fixed pause to start the server.
+  until DISPLAY=":$display" xdpyinfo > /dev/null 2>&1; do
+    sleep 0.05
+  done
   local start now app
   start=$(date +%s%N)
   env DISPLAY=":$display" "$@" "$program" > /dev/null 2>&1 &
   app=$!
   until DISPLAY=":$display" xdotool search --onlyvisible --name "$caption" > /dev/null 2>&1; do
+    if ! kill -0 "$app" 2> /dev/null; then
+      echo "startup-bench: $program ended before its window showed" >&2
+      kill "$xvfb"
+      exit 1
+    fi
     sleep 0.01
   done
   now=$(date +%s%N)
