@@ -46,13 +46,50 @@ QString ScriptedDialogs::AskSaveFile(const QString& caption, const QString& sugg
   return file;
 }
 
+void ScriptedDialogs::PlanOpenFiles(std::initializer_list<QString> files) {
+  openFiles_.insert(openFiles_.end(), files);
+}
+
+void ScriptedDialogs::PlanChoices(std::initializer_list<int> choices) {
+  choices_.insert(choices_.end(), choices);
+}
+
+QString ScriptedDialogs::AskOpenFile(const QString& caption, const QStringList&) {
+  openQuestions.push_back(caption.toStdString());
+  if (openFiles_.empty()) {
+    ADD_FAILURE() << "unplanned open dialog: " << caption.toStdString();
+    return {};
+  }
+  const QString file = openFiles_.front();
+  openFiles_.pop_front();
+  return file;
+}
+
+int ScriptedDialogs::ChooseItem(const QString& caption, const QStringList& items) {
+  std::vector<std::string> offered;
+  for (const QString& item : items)
+    offered.push_back(item.toStdString());
+  choiceLists.push_back(offered);
+  if (choices_.empty()) {
+    ADD_FAILURE() << "unplanned choice: " << caption.toStdString();
+    return -1;
+  }
+  const int choice = choices_.front();
+  choices_.pop_front();
+  return choice;
+}
+
 void ScriptedDialogs::Clear() {
   questions.clear();
   notices.clear();
   errors.clear();
   saveQuestions.clear();
+  openQuestions.clear();
+  choiceLists.clear();
   answers_.clear();
   saveFiles_.clear();
+  openFiles_.clear();
+  choices_.clear();
 }
 
 } // namespace arvento::test

@@ -21,7 +21,16 @@ public:
   void PlanSaveFiles(std::initializer_list<QString> files);
   QString AskSaveFile(const QString& caption, const QString& suggested, const QStringList& filters) override;
 
-  bool AllAnswered() const { return answers_.empty() && saveFiles_.empty(); }
+  // The open dialogs answer with these files in turn, the lists with these
+  // indexes; an empty file or -1 cancels.
+  void PlanOpenFiles(std::initializer_list<QString> files);
+  void PlanChoices(std::initializer_list<int> choices);
+  QString AskOpenFile(const QString& caption, const QStringList& filters) override;
+  int ChooseItem(const QString& caption, const QStringList& items) override;
+
+  bool AllAnswered() const {
+    return answers_.empty() && saveFiles_.empty() && openFiles_.empty() && choices_.empty();
+  }
   void Clear();
 
   std::vector<std::string> questions;
@@ -33,10 +42,14 @@ public:
     std::vector<std::string> filters;
   };
   std::vector<SaveQuestion> saveQuestions;
+  std::vector<std::string> openQuestions;            // the captions
+  std::vector<std::vector<std::string>> choiceLists; // the items offered
 
 private:
   std::deque<bool> answers_;
   std::deque<QString> saveFiles_;
+  std::deque<QString> openFiles_;
+  std::deque<int> choices_;
 };
 
 } // namespace arvento::test
