@@ -144,8 +144,11 @@ ClassicExport ExportRingtone(const std::vector<std::string>& lines, std::string_
   const int defaultOctave = DefaultOctave(notes);
   written.line = ClassicName(name) + ":d=" + std::to_string(defaultLength) +
                  ",o=" + std::to_string(defaultOctave) + ",b=" + std::to_string(BeatsOfTempo(tempo)) + ":";
-  for (std::size_t i = 0; i < notes.size(); ++i)
-    written.line += (i == 0 ? "" : ",") + NoteText(notes[i], defaultLength, defaultOctave);
+  for (std::size_t i = 0; i < notes.size(); ++i) {
+    if (i > 0)
+      written.line += ',';
+    written.line += NoteText(notes[i], defaultLength, defaultOctave);
+  }
   return written;
 }
 
