@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -52,6 +53,23 @@ QString MessageBoxDialogs::AskSaveFile(const QString& caption, const QString& su
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return {};
   return dialog.selectedFiles().front();
+}
+
+QString MessageBoxDialogs::AskOpenFile(const QString& caption, const QStringList& filters) {
+  QFileDialog dialog(QApplication::activeWindow(), caption);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(filters);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return dialog.selectedFiles().front();
+}
+
+int MessageBoxDialogs::ChooseItem(const QString& caption, const QStringList& items) {
+  bool chosen = false;
+  const QString item =
+      QInputDialog::getItem(QApplication::activeWindow(), kTitle, caption, items, 0, false, &chosen);
+  return chosen ? static_cast<int>(items.indexOf(item)) : -1;
 }
 
 } // namespace arvento::app

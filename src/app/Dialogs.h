@@ -8,7 +8,8 @@ class QWidget;
 namespace arvento::app {
 
 // The modal boxes of the window: a question with Yes and No, a notice with
-// OK, the report of a failed command and the choice of a file to save.
+// OK, the report of a failed command, the choice of a file to save or to
+// open and the choice of an item from a list.
 // Tests answer through a scripted one.
 class Dialogs {
 public:
@@ -24,6 +25,12 @@ public:
   // user cancels.
   virtual QString AskSaveFile(const QString& caption, const QString& suggested,
                               const QStringList& filters) = 0;
+  // The existing file the user chose in an open dialog that offers the
+  // filters; empty when the user cancels.
+  virtual QString AskOpenFile(const QString& caption, const QStringList& filters) = 0;
+  // The index of the item the user chose from the list, the first offered;
+  // -1 when the user cancels.
+  virtual int ChooseItem(const QString& caption, const QStringList& items) = 0;
 };
 
 // The real boxes, on top of whatever window is active.
@@ -33,6 +40,8 @@ public:
   void Inform(const QString& text) override;
   void ReportError(const QString& text) override;
   QString AskSaveFile(const QString& caption, const QString& suggested, const QStringList& filters) override;
+  QString AskOpenFile(const QString& caption, const QStringList& filters) override;
+  int ChooseItem(const QString& caption, const QStringList& items) override;
 };
 
 } // namespace arvento::app

@@ -205,6 +205,15 @@ private:
   void flb2Click();
   void CompileMelody(bool toAuditionDir, PlayTarget target);
 
+  // The melody pane's context menu: its editing entries, then the classic
+  // ringtone's (RingtoneMenu.cpp).
+  void ConnectRingtoneMenu();
+  // Opens a ringtone of the clipboard, or of a file the user chooses when the
+  // clipboard holds none, into the melody pane and the tempo.
+  void PasteRingtoneClick();
+  // Puts the melody pane on the clipboard as a classic ringtone.
+  void CopyRingtoneClick();
+
   // ==== Grid page "save": keyboard recording (Keyboard.cpp), melody grid
   // (GridPage.cpp), conversion, fragments and octaves (MelodyFragments.cpp) ====
 

@@ -20,6 +20,7 @@ void TMainForm2::ConnectMelodyPage() {
   OnClick(bbRead, &TMainForm2::bbReadClick);
   OnItemClicked(flb2, &TMainForm2::flb2Click);
   OnItemDoubleClicked(flb2, &TMainForm2::bbReadClick);
+  ConnectRingtoneMenu();
 }
 
 void TMainForm2::buPlayClick() {

@@ -28,6 +28,8 @@ extern const Command kTonesCommand;
 extern const Command kVoiceCommand;
 extern const Command kConvertCommand;
 extern const Command kOctaveCommand;
+extern const Command kRtttlImportCommand;
+extern const Command kRtttlExportCommand;
 // The sound commands run in arvento-cli-sound, which links the synthesizer;
 // arvento-cli holds stand-ins with the same help that start it.
 extern const Command kPlayCommand;

@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   using namespace arvento::cli;
   return RunCommandLine({&kMelodyCommand, &kDumpCommand, &kPatternCommand, &kRhythmCommand, &kChordsCommand,
                          &kTonesCommand, &kVoiceCommand, &kConvertCommand, &kOctaveCommand,
-                         &kPlayInSoundProgram, &kRenderInSoundProgram, &kExportInSoundProgram,
-                         &kAssembleCommand},
+                         &kRtttlImportCommand, &kRtttlExportCommand, &kPlayInSoundProgram,
+                         &kRenderInSoundProgram, &kExportInSoundProgram, &kAssembleCommand},
                         argc, argv);
 }

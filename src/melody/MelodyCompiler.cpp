@@ -1,10 +1,9 @@
 #include "melody/MelodyCompiler.h"
 
 #include "core/CommaTokens.h"
-#include "core/Error.h"
 #include "core/NoteValues.h"
-#include "core/Quote.h"
 #include "core/TextLines.h"
+#include "melody/MelodyLines.h"
 #include "melody/TokenReadings.h"
 #include "midi/PartFile.h"
 #include "midi/TrackBody.h"
@@ -31,25 +30,21 @@ public:
 
   // Lines without a comma or with "//" take no part.
   void Line(std::string_view line, std::size_t number) {
-    if (line.find(',') == std::string_view::npos || line.find("//") != std::string_view::npos)
-      return;
-    while (!line.empty() && line.front() == ' ')
-      line.remove_prefix(1);
     // Each token is followed by a comma and the blank of the written form;
     // text after the last comma is not played.
-    ForEachCommaToken(line, 1, [&](std::string_view token) { Compile(token, number); });
+    ForEachCommaToken(PlayedPart(line), 1, [&](std::string_view token) { Compile(token, number); });
   }
 
 private:
   void Compile(std::string_view token, std::size_t lineNumber) {
     const MelodyToken& reading = readings_.For(token);
     if (!reading.problem.empty())
-      Fail(reading.problem, token, lineNumber);
+      throw TokenError(reading.problem, token, lineNumber);
     switch (reading.kind) {
       case MelodyToken::Kind::Rest:
         pendingRest_ += reading.ticks;
         if (pendingRest_ > kLongestTicks)
-          Fail("слишком длинная пауза", token, lineNumber);
+          throw TokenError("слишком длинная пауза", token, lineNumber);
         break;
       case MelodyToken::Kind::Silent:
         break;
@@ -61,10 +56,6 @@ private:
         break;
       }
     }
-  }
-
-  [[noreturn]] static void Fail(const std::string& why, std::string_view token, std::size_t lineNumber) {
-    throw Error("Строка " + std::to_string(lineNumber) + ", элемент " + Quoted(token) + ": " + why);
   }
 
   std::uint8_t noteOn_;

@@ -66,7 +66,7 @@ MelodyToken ReadMelodyToken(std::string_view token) {
 
   const std::string& tail = head.rest;
   if (tail.find('p') != std::string::npos)
-    return {MelodyToken::Kind::Rest, ticks, 0, {}};
+    return {MelodyToken::Kind::Rest, ticks, 0, {}, static_cast<int>(length), head.dotted, factor};
 
   const std::size_t nameSize = tail.find('#') != std::string::npos ? 2 : 1;
   if (tail.size() < nameSize)
@@ -85,7 +85,13 @@ MelodyToken ReadMelodyToken(std::string_view token) {
   const long long note = index + (*octave - 1) * 12;
   if (note < 0 || note > 127)
     return Problem("нота вне диапазона 0..127 (c1..g11)");
-  return {MelodyToken::Kind::Note, ticks, static_cast<int>(note), {}};
+  return {MelodyToken::Kind::Note,
+          ticks,
+          static_cast<int>(note),
+          {},
+          static_cast<int>(length),
+          head.dotted,
+          factor};
 }
 
 } // namespace arvento::melody

@@ -20,6 +20,11 @@ struct MelodyToken {
   long long ticks = 0;
   int key = 0;
   std::string problem; // why the token cannot be played; empty when it can
+  // The note value as written, of a note or rest: 2*8.c6 is a dotted eighth
+  // twice over.
+  int length = 0;
+  bool dotted = false;
+  long long factor = 1;
 };
 
 MelodyToken ReadMelodyToken(std::string_view token);

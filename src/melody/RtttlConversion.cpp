@@ -5,8 +5,8 @@
 #include "core/Error.h"
 #include "core/NoteNames.h"
 #include "core/NoteValues.h"
+#include "melody/MelodyLayout.h"
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -110,18 +110,6 @@ std::string SlotText(const MelodySlot& slot) {
   return text + ", ";
 }
 
-std::vector<std::string> LayOut(std::string_view text) {
-  std::vector<std::string> lines;
-  while (text.size() > kMelodyLineWidth) {
-    // Tokens are far shorter than a line, so a blank or comma is always found.
-    const std::size_t cut = std::min(text.find_last_of(" ,", kMelodyLineWidth - 1), kMelodyLineWidth - 1) + 1;
-    lines.emplace_back(text.substr(0, cut));
-    text.remove_prefix(cut);
-  }
-  if (!text.empty())
-    lines.emplace_back(text);
-  return lines;
-}
 } // namespace
 
 RtttlConversion RhythmToRtttl(const std::vector<std::string>& rhythmLines,
@@ -149,7 +137,7 @@ RtttlConversion RhythmToRtttl(const std::vector<std::string>& rhythmLines,
       break;
     text += SlotText(slot);
   }
-  return {LayOut(text), std::move(reading.slots)};
+  return {LayOutMelody(text), std::move(reading.slots)};
 }
 
 } // namespace arvento::melody

@@ -4,6 +4,7 @@
 // the rhythm takes the k-th recorded pitch, rests stay rests.
 
 #include "core/Outcome.h"
+#include "melody/MelodyLayout.h"
 
 #include <cstddef>
 #include <string>
@@ -20,9 +21,6 @@ inline constexpr std::string_view kRhythmTooLongMessage =
 
 // The melody holds at most this many notes and rests.
 inline constexpr int kMaxMelodySlots = 1000;
-// The written text is cut into lines of at most this many characters, only
-// after a blank or a comma.
-inline constexpr std::size_t kMelodyLineWidth = 95;
 
 inline constexpr int kRestPitch = 1111;
 

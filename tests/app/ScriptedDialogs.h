@@ -10,36 +10,46 @@
 
 namespace arvento::test {
 
-// Answers the window's questions from a plan and records every text shown.
-// A question beyond the plan fails the test and is answered No.
+// Answers the window's questions and dialogs from plans and records every
+// text shown. A question or dialog beyond its plan fails the test and is
+// answered No or cancelled.
 class ScriptedDialogs : public app::Dialogs {
 public:
   void Plan(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
+  // The save and open dialogs answer with these files in turn, the lists with
+  // these indexes; an empty file or -1 cancels.
+  void PlanSaveFiles(std::initializer_list<QString> files) { saveFiles_.insert(saveFiles_.end(), files); }
+  void PlanOpenFiles(std::initializer_list<QString> files) { openFiles_.insert(openFiles_.end(), files); }
+  void PlanChoices(std::initializer_list<int> choices) { choices_.insert(choices_.end(), choices); }
+
   bool Ask(const QString& question) override {
     questions.push_back(question.toStdString());
-    EXPECT_FALSE(answers_.empty()) << "unplanned question: " << questions.back();
-    const bool answer = !answers_.empty() && answers_.front();
-    if (!answers_.empty())
-      answers_.pop_front();
-    return answer;
+    return Next(answers_, "question: " + questions.back(), false);
   }
   void Inform(const QString& text) override { notices.push_back(text.toStdString()); }
   void ReportError(const QString& text) override { errors.push_back(text.toStdString()); }
-  // The save dialogs answer with these files in turn; an empty one cancels.
-  void PlanSaveFiles(std::initializer_list<QString> files) { saveFiles_.insert(saveFiles_.end(), files); }
   QString AskSaveFile(const QString& caption, const QString& suggested, const QStringList& filters) override {
     SaveQuestion question{caption.toStdString(), suggested.toStdString(), {}};
     for (const QString& filter : filters)
       question.filters.push_back(filter.toStdString());
     saveQuestions.push_back(question);
-    EXPECT_FALSE(saveFiles_.empty()) << "unplanned save dialog: " << question.caption;
-    if (saveFiles_.empty())
-      return {};
-    const QString file = saveFiles_.front();
-    saveFiles_.pop_front();
-    return file;
+    return Next(saveFiles_, "save dialog: " + question.caption, QString());
   }
-  bool AllAnswered() const { return answers_.empty() && saveFiles_.empty(); }
+  QString AskOpenFile(const QString& caption, const QStringList&) override {
+    openQuestions.push_back(caption.toStdString());
+    return Next(openFiles_, "open dialog: " + openQuestions.back(), QString());
+  }
+  int ChooseItem(const QString& caption, const QStringList& items) override {
+    std::vector<std::string> offered;
+    for (const QString& item : items)
+      offered.push_back(item.toStdString());
+    choiceLists.push_back(offered);
+    return Next(choices_, "choice: " + caption.toStdString(), -1);
+  }
+
+  bool AllAnswered() const {
+    return answers_.empty() && saveFiles_.empty() && openFiles_.empty() && choices_.empty();
+  }
   void Clear() { *this = ScriptedDialogs(); }
 
   std::vector<std::string> questions, notices, errors;
@@ -49,10 +59,23 @@ public:
     std::vector<std::string> filters;
   };
   std::vector<SaveQuestion> saveQuestions;
+  std::vector<std::string> openQuestions;            // the captions
+  std::vector<std::vector<std::string>> choiceLists; // the items offered
 
 private:
+  template <class Answer> static Answer Next(std::deque<Answer>& plan, const std::string& what, Answer none) {
+    EXPECT_FALSE(plan.empty()) << "unplanned " << what;
+    if (plan.empty())
+      return none;
+    const Answer answer = plan.front();
+    plan.pop_front();
+    return answer;
+  }
+
   std::deque<bool> answers_;
   std::deque<QString> saveFiles_;
+  std::deque<QString> openFiles_;
+  std::deque<int> choices_;
 };
 
 } // namespace arvento::test

@@ -95,7 +95,8 @@ const Case kCases[] = {
     // The program and its help.
     {.args = "--help",
      .out = Part("Usage: arvento-cli COMMAND", "  melody ", "  dump ", "  pattern ", "  rhythm ", "  chords ",
-                 "  tones ", "  voice ", "  convert ", "  octave ", "  play ", "  render ", "  assemble ")},
+                 "  tones ", "  voice ", "  convert ", "  octave ", "  rtttl-import ", "  rtttl-export ",
+                 "  play ", "  render ", "  assemble ")},
     {.args = "", .status = 2, .out = Part("Usage: arvento-cli COMMAND")},
     {.args = "nonsense", .status = 2, .out = Part("Usage:"), .err = Part("unknown command \"nonsense\"\n")},
     {.args = "melody --help", .out = Part("Usage: arvento-cli melody", "--modulation N")},
@@ -176,6 +177,60 @@ const Case kCases[] = {
     {.args = "octave up a.txt >&-",
      .status = 2,
      .err = Whole("arvento-cli: не удалось записать стандартный вывод: Bad file descriptor\n")},
+
+    // rtttl-import: a part file with the ringtone's tempo, or the RTTTL-E text; one of several picked.
+    {.args = "rtttl-import n.txt -o out.mid",
+     .files = {{"n.txt", "Nokia:d=4,o=5,b=120:8e6,8d6,f#,g#\r\n"}},
+     .written = {{"out.mid",
+                  {"Header, 1, 2, 48", "2, 0, Note_on_c, 0, 88, 100", "2, 24, Note_off_c, 0, 88"}}}},
+    {.args = "rtttl-import - --list", .in = "One::c\n\n Two :d=8:d\n", .out = Whole("1 One\n2 Two\n")},
+    {.args = "rtttl-import - --pick Two --text",
+     .in = "One::c\nTwo:d=8,o=4,b=63:c,p\n",
+     .out = Whole("// Two, b=63\n8c6, 8p, \n")},
+    {.args = "rtttl-import - --pick 2 --channel 3 --tempo 30 -o out.mid",
+     .in = "One::c\nTwo:b=200:d\n",
+     .written = {{"out.mid", {"Header, 1, 2, 30", "Note_on_c, 2, 86, 100"}}}},
+    {.args = "rtttl-import - -o out.mid",
+     .in = "fast:b=300:c\n",
+     .err = Whole(
+         "arvento-cli rtttl-import: Мелодия \"fast\": b=300 дает темп 120 вне 10..100, взят темп 100\n"),
+     .written = {{"out.mid", {"Header, 1, 2, 100", "Note_on_c, 0, 84, 100"}}}},
+    {.args = "rtttl-import - -o out.mid",
+     .in = "x:d=4:8c,8x\n",
+     .status = 2,
+     .err = Whole("arvento-cli rtttl-import: Мелодия \"x\": нота 2 \"8x\": неизвестная нота \"x\"\n")},
+    {.args = "rtttl-import - --text",
+     .in = "a::c\nb::d\n",
+     .status = 2,
+     .err = Part("holds 2 ringtones: pick one")},
+    {.args = "rtttl-import - --text --pick 3",
+     .in = "a::c\nb::d\n",
+     .status = 2,
+     .err = Part("no ringtone \"3\"")},
+    {.args = "rtttl-import - --text", .in = " \n", .status = 2, .err = Part("нет ни одной мелодии")},
+    {.args = "rtttl-import - --list -o out.mid",
+     .status = 2,
+     .err = Part("--list prints, and writes no file")},
+    {.args = "rtttl-import n.txt",
+     .files = {{"n.txt", "x::c"}},
+     .status = 2,
+     .err = Part("missing -o OUT.mid")},
+
+    // rtttl-export: the name of the file, or --name without ":" and ","; a factor that makes no classic value
+    // is told.
+    {.args = "rtttl-export a.txt", .out = Whole("a:d=8,o=4,b=125:4c,p,e\n")},
+    {.args = "rtttl-export - --name 'My:tune' --tempo 25",
+     .in = "5*8c6, \n",
+     .out = Whole("Mytune:d=8,o=4,b=63:2c,c\n"),
+     .err =
+         Whole("arvento-cli rtttl-export: Строка 1, элемент \"5*8c6\": в классическом формате нет лиг, нота "
+               "записана 2 нотами одной высоты\n")},
+    {.args = "rtttl-export -",
+     .in = "8c3, 8b2, \n",
+     .status = 2,
+     .err = Whole("arvento-cli rtttl-export: Строка 1, элемент \"8b2\": нота ниже c3, октавы 1 классического "
+                  "формата\n")},
+    {.args = "rtttl-export a.txt --tempo 101", .status = 2, .err = Part("from 10 to 100, not \"101\"")},
 
     // chords: guitar, struck, two octaves up by default.
     {.args = "chords --arpeggio 4 p.txt -o out.mid",

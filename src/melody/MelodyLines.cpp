@@ -1,0 +1,19 @@
+#include "melody/MelodyLines.h"
+
+#include "core/Quote.h"
+
+namespace arvento::melody {
+
+std::string_view PlayedPart(std::string_view line) {
+  if (line.find(',') == std::string_view::npos || line.find("//") != std::string_view::npos)
+    return {};
+  while (!line.empty() && line.front() == ' ')
+    line.remove_prefix(1);
+  return line;
+}
+
+Error TokenError(const std::string& why, std::string_view token, std::size_t lineNumber) {
+  return Error("Строка " + std::to_string(lineNumber) + ", элемент " + Quoted(token) + ": " + why);
+}
+
+} // namespace arvento::melody
