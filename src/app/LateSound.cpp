@@ -105,37 +105,39 @@ private:
 };
 
 LateSound::LateSound(const std::string& module, player::UiThread ui, std::function<void()> loaded)
-    : output_(std::make_unique<LateStreamOutput>()) {
-  std::promise<void> done;
-  ready_ = done.get_future().share();
-  loader_ = std::thread([this, module, ui, loaded = std::move(loaded), done = std::move(done)]() mutable {
+    : modulePath_(module), ui_(std::move(ui)), loaded_(std::move(loaded)),
+      output_(std::make_unique<LateStreamOutput>()), ready_(done_.get_future().share()) {}
+
+void LateSound::Start() {
+  loader_ = std::thread([this] {
     // The module stays loaded for the life of the program: its code runs
     // until the last player has gone.
-    if (void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+    if (void* handle = dlopen(modulePath_.c_str(), RTLD_NOW | RTLD_LOCAL)) {
       using Entry = const SoundModule* (*)();
       if (const auto entry = reinterpret_cast<Entry>(dlsym(handle, "ArventoSoundModule")))
         module_ = entry();
     }
     if (module_ == nullptr) {
       const char* error = dlerror();
-      failure_ = error != nullptr ? error : module;
+      failure_ = error != nullptr ? error : modulePath_;
     } else {
       try {
-        sound_ = module_->createSound(ui);
+        sound_ = module_->createSound(ui_);
       } catch (const Error& error) {
         failure_ = error.what();
       }
     }
-    done.set_value();
-    ui.post([this, loaded = std::move(loaded)] {
+    done_.set_value();
+    ui_.post([this] {
       Attach();
-      loaded();
+      loaded_();
     });
   });
 }
 
 LateSound::~LateSound() {
-  loader_.join();
+  if (loader_.joinable())
+    loader_.join();
 }
 
 void LateSound::Attach() {

@@ -24,9 +24,12 @@ class LateStreamOutput;
 
 class LateSound {
 public:
-  // Loads the module at `module`; `loaded` runs on the UI thread once the
-  // sound has loaded or failed to.
+  // The module at `module`; `loaded` runs on the UI thread once the sound has
+  // loaded or failed to.
   LateSound(const std::string& module, player::UiThread ui, std::function<void()> loaded);
+  // Starts loading. The window calls it once it shows, so that the loading
+  // does not compete with the window's own start for the processor.
+  void Start();
   // Waits for the loading thread. The players made from it and the users of
   // StreamOutput go first.
   ~LateSound();
@@ -49,6 +52,10 @@ private:
   void Attach();
   void Forget(LateFilePlayer* player);
 
+  std::string modulePath_;
+  player::UiThread ui_;
+  std::function<void()> loaded_;
+  std::promise<void> done_;
   std::unique_ptr<LateStreamOutput> output_;
   std::vector<LateFilePlayer*> players_;
   // Set by the loading thread before `ready_` is made ready.

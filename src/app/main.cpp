@@ -10,6 +10,7 @@
 #include "player/SoundFont.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
   arvento::app::TMainForm2 form(services);
   shown = &form;
   form.show();
+  QTimer::singleShot(0, [&sound] { sound.Start(); });
   const int status = application.exec();
   shown = nullptr;
   return status;

@@ -32,6 +32,7 @@ TEST(LateSound, TheModuleLoadsBehindTheUiThreadAndThePlayersMadeMeanwhileFollow)
   player::UiWorkQueue queue;
   int told = 0;
   LateSound sound(ARVENTO_SOUND_MODULE, queue.Thread(), [&told] { ++told; });
+  sound.Start();
   std::unique_ptr<player::FilePlayer> early = sound.NewFilePlayer();
   early->SetFileName(file);
   // Whatever the loading thread has done, the UI thread has not heard yet.
@@ -50,6 +51,7 @@ TEST(LateSound, AMissingModuleIsToldAndRefusesTheExport) {
   player::UiWorkQueue queue;
   int told = 0;
   LateSound sound("/nonexistent/libarvento_sound.so", queue.Thread(), [&told] { ++told; });
+  sound.Start();
   AwaitLoaded(queue, told);
   EXPECT_EQ(told, 1);
   EXPECT_EQ(sound.Status(), "Звук выключен: не удалось загрузить модуль звука");
