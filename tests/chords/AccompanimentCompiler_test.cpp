@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 #include "chords/AccompanimentCompiler.h"
 #include "chords/EntryWriter.h"
-#include "core/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -36,12 +35,7 @@ Lines NotesOf(const Lines& lines, const AccompanimentSettings& settings) {
 }
 
 std::string ErrorOf(const Lines& entries, const AccompanimentSettings& settings = Piano()) {
-  try {
-    Written(entries, settings);
-  } catch (const arvento::Error& error) {
-    return error.what();
-  }
-  return "no error";
+  return arvento::test::ErrorText([&] { Written(entries, settings); });
 }
 
 // The note-ons of 4(C) on the piano struck together, the note-offs after the first, and all of them a quarter

@@ -1,6 +1,6 @@
 // The window of the sound that goes into the file, and its fade.
 
-#include "core/Error.h"
+#include "TestSupport.h"
 #include "export/Cut.h"
 
 #include <gtest/gtest.h>
@@ -23,18 +23,14 @@ struct Case {
 const Case kCases[] = {
     {"the whole sound, ending in quiet: no fade", 5000, true, {}, {0, 5000, 0, false}},
     {"the whole sound, cut while it rang: the fade", 5000, false, {}, {0, 5000, 500, false}},
-    {"a window inside the sound fades over 0.5 s",
-     5000,
-     true,
-     {.start = 1, .length = 2},
-     {1000, 2000, 500, false}},
+    {"a window inside the sound fades", 5000, true, {.start = 1, .length = 2}, {1000, 2000, 500, false}},
     {"a window to the end of a quiet ending does not", 5000, true, {.start = 1.5}, {1500, 3500, 0, false}},
     {"a length past the end stops at the end", 5000, true, {.start = 1, .length = 9}, {1000, 4000, 0, false}},
     {"another fade", 5000, true, {.length = 2, .fade = 1.25}, {0, 2000, 1250, false}},
     {"no fade", 5000, true, {.length = 2, .fade = 0}, {0, 2000, 0, false}},
     {"a fade longer than the cut fades the whole cut", 5000, true, {.length = 0.3}, {0, 300, 300, false}},
     {"seconds round to the nearest frame", 5000, true, {.start = 0.0004, .length = 0.0016}, {0, 2, 2, false}},
-    {"the format's limit cuts a longer sound, with the fade",
+    {"the format's limit cuts a longer sound and fades",
      50000,
      true,
      {.maxSeconds = 40},
@@ -74,14 +70,8 @@ TEST(Cut, RefusesAStartAtOrPastTheEndAndAnEmptyCut) {
       {{.length = 0}, "Длина вырезки 0.00 с короче одного отсчёта звука"},
       {{.start = 1, .length = 0.0004}, "Длина вырезки 0.00 с короче одного отсчёта звука"},
   };
-  for (const Refusal& refusal : refusals) {
-    try {
-      ChooseCut(5000, true, kRate, refusal.request);
-      ADD_FAILURE() << "cut " << refusal.message;
-    } catch (const Error& error) {
-      EXPECT_STREQ(error.what(), refusal.message);
-    }
-  }
+  for (const Refusal& refusal : refusals)
+    EXPECT_EQ(test::ErrorText([&] { ChooseCut(5000, true, kRate, refusal.request); }), refusal.message);
 }
 
 TEST(Cut, TheFadeFallsInEqualStepsToSilenceAtTheLastFrame) {

@@ -1,10 +1,11 @@
 #pragma once
 
-// What the fuzz targets share: the entry point, which hands each input to the target's Check as text; the
-// text read as the program reads files and options; the program's refusals; the checks of invariants. An
-// arvento::Error is the program refusing bad input; any other exception escapes, and libFuzzer reports it.
+// What the fuzz targets share: the entry point, which hands each input to the target's Check as text, and
+// the checks of invariants. An arvento::Error is the program refusing bad input; any other exception
+// escapes, and libFuzzer reports it.
 
 #include "core/Error.h"
+#include "core/TextLines.h"
 #include "midi/SmfReader.h"
 
 #include <algorithm>
@@ -20,16 +21,6 @@ namespace arvento::fuzz {
 
 void Check(std::string_view input); // each target defines it
 
-// The lines of a text file as arvento-cli reads them: split at LF, one CR before it removed, no empty
-// line after a final LF.
-inline std::vector<std::string> Lines(std::string_view text) {
-  std::vector<std::string> lines;
-  std::istringstream stream{std::string(text)};
-  for (std::string line; std::getline(stream, line);)
-    lines.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
-  return lines;
-}
-
 // The blank-separated words of the lines.
 inline std::vector<std::string> Words(const std::vector<std::string>& lines) {
   std::vector<std::string> words;
@@ -41,9 +32,10 @@ inline std::vector<std::string> Words(const std::vector<std::string>& lines) {
   return words;
 }
 
-// An input's options, the words of its first line, and the text to read, its other lines.
+// An input's options, the words of its first line, and the text to read, its other lines as arvento-cli
+// reads the lines of a file.
 struct OptionsAndLines {
-  explicit OptionsAndLines(std::string_view text) : lines(Lines(text)) {
+  explicit OptionsAndLines(std::string_view text) : lines(TextLines(text)) {
     if (!lines.empty()) {
       options = Words({lines.front()});
       lines.erase(lines.begin());

@@ -5,6 +5,6 @@
 #include "melody/MelodyCompiler.h"
 
 void arvento::fuzz::Check(std::string_view text) {
-  if (const auto bytes = Attempt([&] { return melody::CompileMelody(Lines(text), {}); }))
+  if (const auto bytes = Attempt([&] { return melody::CompileMelody(TextLines(text), {}); }))
     ExpectPartFile(*bytes, SoundSettings{}.tempo);
 }

@@ -6,7 +6,7 @@
 #include "melody/OctaveShift.h"
 
 void arvento::fuzz::Check(std::string_view text) {
-  const std::vector<std::string> lines = Lines(text);
+  const std::vector<std::string> lines = TextLines(text);
   const bool inRange = !melody::ShiftMelodyOctave(lines, 0).Refused();
   for (const int octaves : {1, -1}) {
     const auto shift = melody::ShiftMelodyOctave(lines, octaves);

@@ -1,10 +1,11 @@
-#include "core/Error.h"
+#include "TestSupport.h"
 #include "generators/PatternGenerator.h"
 #include "generators/RhythmGenerator.h"
 
 #include <gtest/gtest.h>
 
 using namespace arvento;
+using namespace arvento::test;
 using generators::PartMode;
 using Lines = std::vector<std::string>;
 
@@ -15,30 +16,8 @@ const std::string kFigure = "8a5, 8c6, 8e6, 8c6, ";
 // bar fitting makes 4*8 so that the rhythm lasts one bar.
 const Lines kRowKeys = {"101,2", "103,1p", "104,1", "105,28p", "105,28p%"};
 
-// The generated lines joined by "|", or the refusal shown instead.
-std::string Joined(const Outcome<Lines>& lines) {
-  if (lines.Refused())
-    return lines.RefusalText();
-  std::string joined;
-  for (std::size_t i = 0; i < lines.Result().size(); ++i)
-    joined += (i == 0 ? "" : "|") + lines.Result()[i];
-  return joined;
-}
-
-std::string Repeat(const std::string& text, int times) {
-  std::string result;
-  for (int i = 0; i < times; ++i)
-    result += text;
-  return result;
-}
-
 std::string RhythmError(const Lines& keys) {
-  try {
-    generators::GenerateRhythm(keys, {"4(Am)"}, 8, "8");
-  } catch (const Error& error) {
-    return error.what();
-  }
-  return "no error";
+  return ErrorText([&] { generators::GenerateRhythm(keys, {"4(Am)"}, 8, "8"); });
 }
 
 struct PatternCase {

@@ -1,4 +1,4 @@
-#include "core/Error.h"
+#include "TestSupport.h"
 #include "melody/GridRuns.h"
 #include "melody/MelodyCompiler.h"
 #include "melody/RhythmText.h"
@@ -9,6 +9,7 @@
 #include <map>
 
 using namespace arvento;
+using arvento::test::Repeat;
 using melody::RhythmToRtttl;
 using melody::Sample;
 using Lines = std::vector<std::string>;
@@ -30,13 +31,6 @@ melody::RowSampler Row(const std::string& drawn, const melody::GridGeometry& gri
       readings.at(++column * w - w / 2) = c == 'r' ? Sample::Red : c == '.' ? Sample::Silver : Sample::Other;
   }
   return [readings](int x) { return readings.at(x); };
-}
-
-std::string Repeat(const std::string& text, int times) {
-  std::string result;
-  for (int i = 0; i < times; ++i)
-    result += text;
-  return result;
 }
 
 // The written lines joined, or the message shown instead of them.

@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "core/Error.h"
 #include "melody/MelodyCompiler.h"
 #include "melody/OctaveShift.h"
 
@@ -12,15 +11,8 @@ using Lines = std::vector<std::string>;
 namespace {
 const std::string kRefused = "Октава не изменена: ";
 
-// The shifted lines joined by "|", or the refusal.
 std::string Shifted(const Lines& lines, int octaves) {
-  const Outcome<Lines> shift = melody::ShiftMelodyOctave(lines, octaves);
-  if (shift.Refused())
-    return shift.RefusalText();
-  std::string joined;
-  for (std::size_t i = 0; i < shift.Result().size(); ++i)
-    joined += (i == 0 ? "" : "|") + shift.Result()[i];
-  return joined;
+  return test::Joined(melody::ShiftMelodyOctave(lines, octaves));
 }
 } // namespace
 
@@ -88,14 +80,8 @@ TEST(MelodyCompiler, MalformedTokensNameTheirLineAndToken) {
       // A token glued to the comma before it loses its first character to the comma's blank.
       {{"8c6,8d6, "}, "Строка 1, элемент \"d6\": длительность не число"},
   };
-  for (const auto& [lines, message] : cases) {
-    try {
-      MelodyEvents(lines, 1, 100);
-      ADD_FAILURE() << "no error for " << lines.back();
-    } catch (const Error& error) {
-      EXPECT_EQ(std::string(error.what()), message);
-    }
-  }
+  for (const auto& [lines, message] : cases)
+    EXPECT_EQ(test::ErrorText([&] { MelodyEvents(lines, 1, 100); }), message);
 }
 
 TEST(OctaveShift, NotesMoveRestsAndSkippedLinesStayOrNothingMoves) {

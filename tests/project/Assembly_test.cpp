@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "core/Error.h"
 #include "midi/SmfReader.h"
 #include "project/Assembly.h"
 #include "project/AtomicFile.h"
@@ -33,12 +32,7 @@ protected:
     return settings;
   }
   std::string Refusal(const AssemblySettings& settings) const {
-    try {
-      AssembleProject(song, audition, "song", settings);
-    } catch (const Error& error) {
-      return error.what();
-    }
-    return "no error";
+    return test::ErrorText([&] { AssembleProject(song, audition, "song", settings); });
   }
 
   test::TempDir base;

@@ -106,4 +106,20 @@ std::vector<std::uint8_t> Bytes(const std::string& hexText) {
   return bytes;
 }
 
+std::string Repeat(const std::string& text, int times) {
+  std::string repeated;
+  for (int i = 0; i < times; ++i)
+    repeated += text;
+  return repeated;
+}
+
+std::string Joined(const Outcome<std::vector<std::string>>& lines) {
+  if (lines.Refused())
+    return lines.RefusalText();
+  std::string joined;
+  for (std::size_t i = 0; i < lines.Result().size(); ++i)
+    joined += (i == 0 ? "" : "|") + lines.Result()[i];
+  return joined;
+}
+
 } // namespace arvento::test

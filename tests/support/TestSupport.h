@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/Error.h"
+#include "core/Outcome.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -44,5 +47,20 @@ CommandResult RunCommand(const std::string& commandLine, const std::string& inpu
 
 // Parses a byte text such as "4D 54 68 64" into bytes.
 std::vector<std::uint8_t> Bytes(const std::string& hexText);
+
+std::string Repeat(const std::string& text, int times);
+
+// The lines joined by "|", or the refusal given instead of them.
+std::string Joined(const Outcome<std::vector<std::string>>& lines);
+
+// The message of the arvento::Error that the call throws; "no error" when it returns.
+template <class Call> std::string ErrorText(Call call) {
+  try {
+    call();
+  } catch (const Error& error) {
+    return error.what();
+  }
+  return "no error";
+}
 
 } // namespace arvento::test
