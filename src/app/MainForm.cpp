@@ -1,8 +1,8 @@
 #include "app/MainForm.h"
 
 #include "app/AboutBox.h"
-#include "app/InstrumentNames.h"
 #include "core/Error.h"
+#include "core/InstrumentNames.h"
 #include "player/FilePlayer.h"
 #include "player/TMidiGen.h"
 #include "project/AtomicFile.h"

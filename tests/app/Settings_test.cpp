@@ -3,7 +3,7 @@
 
 #include "FormFixture.h"
 
-#include "app/InstrumentNames.h"
+#include "core/InstrumentNames.h"
 #include "player/TMidiGen.h"
 
 #include <QApplication>
@@ -63,7 +63,7 @@ TEST_F(SettingsTest, FamiliesShowTheirEightInstrumentsWithTheKeptSpellings) {
   EXPECT_EQ(Text("cbInstByFamily"), "Violin");
   // Every melodic family shows eight names of its own.
   for (int family = 0; family < 16; ++family)
-    EXPECT_EQ(app::InstrumentNamesOf(family).size(), 8u) << family;
+    EXPECT_EQ(InstrumentNamesOf(family).size(), 8u) << family;
 }
 
 TEST_F(SettingsTest, DrumsSelectChannelTenAndAnyOtherFamilyChannelOne) {
