@@ -45,4 +45,8 @@ CommandResult RunCommand(const std::string& commandLine, const std::string& inpu
 // Parses a byte text such as "4D 54 68 64" into bytes.
 std::vector<std::uint8_t> Bytes(const std::string& hexText);
 
+// A format 1 Standard MIDI File of the division and the byte texts of its
+// track bodies, each ending with its own end-of-track event.
+std::vector<std::uint8_t> Smf(int division, const std::vector<std::string>& tracks);
+
 } // namespace arvento::test
