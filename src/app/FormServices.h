@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -34,6 +35,10 @@ struct FormServices {
   // synthesizer and SoundFont in use.
   QString soundStatus;
   QString soundDescription;
+  // The time, by which the piano roll tells when the user last scrolled it.
+  std::function<std::chrono::steady_clock::time_point()> clock = [] {
+    return std::chrono::steady_clock::now();
+  };
 };
 
 } // namespace arvento::app

@@ -40,7 +40,8 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
     : QMainWindow(parent), dialogs(services.dialogs), startDirectory(services.startDirectory),
       MidiGen1(std::make_unique<player::TMidiGen>(services.midiOutput, services.uiThread)),
       pb1Picture(melody::kMelodyGridHeight, melody::kMelodyGridRows),
-      pb2Picture(melody::kPatternGridHeight, 1) {
+      pb2Picture(melody::kPatternGridHeight, 1), newFilePlayer(services.newFilePlayer),
+      clock(services.clock) {
   setupUi(this);
 
   QPalette regime = laRegime->palette();
@@ -132,6 +133,7 @@ void TMainForm2::ConnectControls() {
   ConnectChordPage();
   ConnectAssemblyPage();
   ConnectSoundExport();
+  ConnectRoll();
   ConnectPartsPage();
 }
 

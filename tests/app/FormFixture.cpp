@@ -2,8 +2,11 @@
 
 #include "app/QtUiThread.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 namespace arvento::test {
 
@@ -11,13 +14,16 @@ void FormTest::Start(bool soundOn) {
   const app::FormServices services{
       .dialogs = dialogs,
       .newFilePlayer = [this](const std::string& name) -> std::unique_ptr<player::FilePlayer> {
-        return std::make_unique<RecordingFilePlayer>(name, playerLog);
+        auto player = std::make_unique<RecordingFilePlayer>(name, playerLog);
+        players[name] = player.get();
+        return player;
       },
       .midiOutput = midiOutput,
       .uiThread = uiThread,
       .startDirectory = dir.path(),
       .soundStatus = soundOn ? QString() : "Звук выключен: нет устройства вывода звука",
       .soundDescription = "FluidSynth, TimGM6mb.sf2",
+      .clock = [this] { return now; },
   };
   form = std::make_unique<app::TMainForm2>(services);
   form->show();
@@ -72,6 +78,38 @@ void FormTest::ClickListItem(const char* name, const QString& text, bool twice) 
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
   if (twice)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void FormTest::ChooseFromContextMenu(const char* listName, const QString& item, const QString& entry) {
+  auto* list = Control<QListWidget>(listName);
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(list->isVisible()) << listName << " is not on the visible page";
+  const QList<QListWidgetItem*> found = list->findItems(item, Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1) << listName << " does not show " << item.toStdString();
+  bool chosen = false;
+  // The menu runs its own event loop, in which the timer chooses the entry.
+  QTimer chooser;
+  chooser.setSingleShot(true);
+  QObject::connect(&chooser, &QTimer::timeout, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr)
+      return;
+    for (QAction* action : menu->actions()) {
+      if (action->text() == entry) {
+        menu->setActiveAction(action);
+        QTest::keyClick(menu, Qt::Key_Return);
+        chosen = true;
+        return;
+      }
+    }
+    menu->close();
+  });
+  chooser.start(0);
+  // Through the window, as the window system delivers a click: a right
+  // press also asks for the context menu.
+  const QPoint centre = list->visualItemRect(found.front()).center();
+  QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, list->viewport()->mapTo(form.get(), centre));
+  EXPECT_TRUE(chosen) << "no entry " << entry.toStdString() << " in the context menu of " << listName;
 }
 
 QString FormTest::Text(const char* name) const {

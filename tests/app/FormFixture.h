@@ -16,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +46,8 @@ protected:
   // Replaces the text of an edit or text pane by typing.
   void Type(const char* edit, const QString& text);
   void ClickListItem(const char* list, const QString& item, bool twice = false);
+  // Right-clicks the list's item and chooses the entry of its menu.
+  void ChooseFromContextMenu(const char* list, const QString& item, const QString& entry);
 
   QString Text(const char* name) const;
   QString StatusText() const;
@@ -55,6 +59,10 @@ protected:
   TempDir dir;
   ScriptedDialogs dialogs;
   std::vector<std::string> playerLog;
+  // The last file player made under each name.
+  std::map<std::string, RecordingFilePlayer*> players;
+  // The time the window reads from its clock.
+  std::chrono::steady_clock::time_point now{};
   player::UiThread uiThread = app::QtUiThread();
   player::VirtualStreamOutput midiOutput{uiThread};
   std::unique_ptr<app::TMainForm2> form;
