@@ -99,13 +99,12 @@ void RollView::SetNotes(midi::SmfNotes notes, std::vector<roll::TrackMode> modes
   if (!placed_)
     Fit();
   UpdateScrollBars();
-  update();
+  Repaint();
 }
 
 void RollView::SetModes(std::vector<roll::TrackMode> modes) {
   modes_ = std::move(modes);
-  canvas_->update();
-  velocities_->update();
+  Repaint();
 }
 
 void RollView::ShowCursor(double tick) {
@@ -116,7 +115,13 @@ void RollView::ShowCursor(double tick) {
     geometry_.scrollX = *first * geometry_.pixelsPerTick;
     UpdateScrollBars();
   }
-  canvas_->update();
+  Repaint();
+}
+
+// The layers are opaque: each one repaints only when it is told to.
+void RollView::Repaint() {
+  for (QWidget* layer : {canvas_, keys_, velocities_})
+    layer->update();
 }
 
 void RollView::UserScrolled() {
@@ -124,7 +129,7 @@ void RollView::UserScrolled() {
     following_.UserScrolled(clock_());
     placed_ = true;
   }
-  update();
+  Repaint();
 }
 
 void RollView::Fit() {
@@ -161,7 +166,7 @@ void RollView::UpdateScrollBars() {
   geometry_.scrollX = std::clamp(geometry_.scrollX, 0.0, double(horizontal_->maximum()));
   geometry_.scrollY = std::clamp(geometry_.scrollY, 0.0, double(vertical_->maximum()));
   moving_ = false;
-  update();
+  Repaint();
 }
 
 void RollView::ZoomTime(double factor, double x) {

@@ -58,6 +58,7 @@ private:
   // values from the geometry's scroll, which they clamp.
   void UpdateScrollBars();
   void UserScrolled();
+  void Repaint();
 
   Clock clock_;
   QWidget* canvas_;

@@ -113,20 +113,22 @@ void PaintVelocities(QPainter& painter, const midi::SmfNotes& notes, std::span<c
 
 void PaintKeyboard(QPainter& painter, const RollGeometry& geometry, QSizeF size) {
   const KeySpan keys = KeysInView(geometry, size.height());
-  const double textHeight = QFontMetrics(painter.font()).height();
-  const bool everyName = geometry.rowHeight >= textHeight;
   for (int key = keys.top; key >= keys.bottom; --key) {
-    const bool black = IsBlackKey(key);
     const QRectF row(0, geometry.RowTop(key), size.width(), geometry.rowHeight);
-    painter.fillRect(row, black ? QColor(40, 40, 40) : QColor(255, 255, 255));
+    painter.fillRect(row, IsBlackKey(key) ? QColor(40, 40, 40) : QColor(255, 255, 255));
     painter.setPen(QColor(170, 170, 170));
     painter.drawLine(QLineF(0, row.bottom(), size.width(), row.bottom()));
-    if (key < 0 || key > 127 || (!everyName && key % 12 != 0))
+  }
+  // The names after all keys, so that a name taller than its row stays whole.
+  const double textHeight = QFontMetrics(painter.font()).height();
+  const bool everyName = geometry.rowHeight >= textHeight;
+  for (int key = std::min(keys.top, 127); key >= std::max(keys.bottom, 0); --key) {
+    if (!everyName && key % 12 != 0)
       continue;
-    // A name wider than its row is centred on it.
-    const QRectF text(4, row.center().y() - textHeight / 2, size.width() - 6, textHeight);
-    painter.setPen(black ? Qt::white : Qt::black);
-    painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(KeyName(key)));
+    const double middle = geometry.RowTop(key) + geometry.rowHeight / 2;
+    painter.setPen(IsBlackKey(key) ? Qt::white : Qt::black);
+    painter.drawText(QRectF(4, middle - textHeight / 2, size.width() - 6, textHeight),
+                     Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(KeyName(key)));
   }
 }
 
