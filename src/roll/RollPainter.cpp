@@ -9,11 +9,15 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace arvento::roll {
 
 namespace {
+
+// A bar this many pixels wide and tall has an edge.
+constexpr double kLeastEdgedWidth = 4;
 
 // The keys whose rows cross the height, top row first.
 struct KeySpan {
@@ -41,7 +45,7 @@ void PaintBar(QPainter& painter, const QRectF& rect, const QColor& colour, bool 
   painter.fillRect(rect, colour);
   // An edge a shade darker tells apart notes that touch; only where the note is wide enough to keep its
   // colour.
-  if (outlined && rect.width() >= 4 && rect.height() >= 4) {
+  if (outlined && rect.width() >= kLeastEdgedWidth && rect.height() >= kLeastEdgedWidth) {
     painter.setPen(colour.darker(140));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
@@ -82,16 +86,29 @@ void PaintNotes(QPainter& painter, const midi::SmfNotes& notes, std::span<const 
   for (const std::size_t t : DrawingOrder(modes)) {
     const midi::SmfNoteTrack& track = notes.tracks[t];
     const QColor colour = NoteColour(track.number, modes[t]);
+    // The pixel columns of the last bar painted in each key's row: a whole
+    // file in a picture puts many short notes into one column, and a note
+    // without an edge inside those columns would paint the same pixels again.
+    std::array<std::pair<double, double>, 128> painted;
+    painted.fill({0, -1});
     for (const midi::SmfNote& note : NotesReaching(track, from, to)) {
       if (note.key > keys.top || note.key < keys.bottom)
         continue;
       const double left = geometry.X(note.start), top = geometry.RowTop(note.key);
       if (IsDrumNote(note)) {
         PaintDiamond(painter, left, top, halfWidth, geometry.rowHeight, colour);
-      } else if (geometry.X(note.end) >= 0) {
-        const double width = std::max(1.0, geometry.X(note.end) - left);
-        PaintBar(painter, QRectF(left, top, width, geometry.rowHeight), colour, modes[t] == TrackMode::Shown);
+        continue;
       }
+      const double width = std::max(1.0, geometry.X(note.end) - left);
+      if (left + width < 0)
+        continue;
+      auto& [first, last] = painted[static_cast<std::size_t>(note.key)];
+      const double firstColumn = std::floor(left), lastColumn = std::ceil(left + width);
+      if (width < kLeastEdgedWidth && firstColumn >= first && lastColumn <= last)
+        continue;
+      first = firstColumn;
+      last = lastColumn;
+      PaintBar(painter, QRectF(left, top, width, geometry.rowHeight), colour, modes[t] == TrackMode::Shown);
     }
   }
 }
