@@ -96,6 +96,8 @@ void RollView::SetNotes(midi::SmfNotes notes, std::vector<roll::TrackMode> modes
   geometry_.topKey = topKey;
   notes_ = std::move(notes);
   modes_ = std::move(modes);
+  // The file's player starts again from its beginning.
+  cursor_ = 0;
   if (!placed_)
     Fit();
   UpdateScrollBars();

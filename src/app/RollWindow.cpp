@@ -73,7 +73,6 @@ void RollWindow::Show(midi::SmfNotes notes) {
   bar_->Open();
   tracks_->SetTracks(notes.tracks);
   view_->SetNotes(std::move(notes), tracks_->Modes());
-  view_->ShowCursor(0);
 }
 
 void RollWindow::FileMayHaveChanged() {
