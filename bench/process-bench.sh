@@ -6,6 +6,7 @@
 #   melody:  100,000 notes against abc2midi on the same notes as ten tunes of
 #            10,000, and against 10,000 notes (growth must stay linear);
 #   chords:  10,000 guitar items with --arpeggio 5, against 1,000 items;
+#   roll:    the picture of that 100,000-note part (goal: at most 200 ms);
 #   memory:  peak resident memory of chords on 1,000,000 items over the size
 #            of the part file it writes.
 # Times are medians of hyperfine runs. Usage: bench/process-bench.sh CLI
@@ -46,6 +47,10 @@ m100k_ms=$(median_ms "$cli melody m100k.txt -o m100k.mid")
 abc_ms=$(median_ms "abc2midi m100k.abc -silent")
 echo "melody: 100,000 notes $m100k_ms ms, abc2midi $abc_ms ms, ratio $(ratio "$m100k_ms" "$abc_ms") (goal 0.5);" \
   "10,000 notes $m10k_ms ms, growth $(ratio "$m100k_ms" "$m10k_ms") (goal: at most 11)"
+
+# The picture of the 100,000-note part, the whole process with Qt's start.
+roll_ms=$(median_ms "$cli roll m100k.mid -o m100k.png")
+echo "roll: 100,000 notes $roll_ms ms (goal: at most 200 ms)"
 
 # Guitar chord items, eight a line.
 chord_items() { # count

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev midicsv xvfb xauth ninja-build
   pkg-config cmake g++ fluidsynth xdotool sndfile-programs
   libsndfile1-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
-  libebur128-dev libtag1-dev ffmpeg "$@"
+  libebur128-dev libtag1-dev ffmpeg file "$@"
 )
 
 missing=()

@@ -76,6 +76,8 @@ std::optional<std::filesystem::path> TMainForm2::AssembleIntoPlayer() {
   UpdateFileLists();
   mpSum->SetFileName(result.assembledFile.string());
   mpSum->Open();
+  assembledFile = result.assembledFile;
+  bbRoll->setEnabled(true);
   return result.assembledFile;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -40,6 +41,10 @@ struct FormServices {
       const std::filesystem::path& midiFile, const std::filesystem::path& out,
       const exporting::ExportOptions& options, const exporting::Progress& progress)>
       exportMidiFile;
+  // The time, by which the piano roll tells when the user last scrolled it.
+  std::function<std::chrono::steady_clock::time_point()> clock = [] {
+    return std::chrono::steady_clock::now();
+  };
 };
 
 } // namespace arvento::app

@@ -96,6 +96,7 @@ public:
     open_ = false;
   }
   bool IsPlaying() const override { return player_ && player_->IsPlaying(); }
+  std::uint32_t PlayingTick() const override { return player_ ? player_->PlayingTick() : 0; }
 
 private:
   LateSound& sound_;

@@ -1,8 +1,8 @@
 #include "app/MainForm.h"
 
 #include "app/AboutBox.h"
-#include "app/InstrumentNames.h"
 #include "core/Error.h"
+#include "core/InstrumentNames.h"
 #include "player/FilePlayer.h"
 #include "player/TMidiGen.h"
 #include "project/AtomicFile.h"
@@ -41,7 +41,8 @@ TMainForm2::TMainForm2(const FormServices& services, QWidget* parent)
       startDirectory(services.startDirectory),
       MidiGen1(std::make_unique<player::TMidiGen>(services.midiOutput, services.uiThread)),
       pb1Picture(melody::kMelodyGridHeight, melody::kMelodyGridRows),
-      pb2Picture(melody::kPatternGridHeight, 1) {
+      pb2Picture(melody::kPatternGridHeight, 1), newFilePlayer(services.newFilePlayer),
+      clock(services.clock) {
   setupUi(this);
 
   QPalette regime = laRegime->palette();
@@ -133,6 +134,7 @@ void TMainForm2::ConnectControls() {
   ConnectChordPage();
   ConnectAssemblyPage();
   ConnectSoundExport();
+  ConnectRoll();
   ConnectPartsPage();
 }
 

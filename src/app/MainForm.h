@@ -21,6 +21,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -320,6 +321,20 @@ private:
   // Asks for a sound file and exports the MIDI file into it with the
   // defaults of arvento-cli export, telling the written file in the status bar.
   void ExportSound(const std::filesystem::path& midiFile);
+
+  // ==== Piano roll: the file lists' menu entry and the assembly page's
+  // button open a roll window of a file (RollEntries.cpp) ====
+
+  void ConnectRoll();
+  void bbRollClick();
+  // Opens a window of its own that shows the MIDI file as a piano roll.
+  void OpenRoll(const std::filesystem::path& midiFile);
+
+  // Makes the file players of the roll windows.
+  std::function<std::unique_ptr<player::FilePlayer>(const std::string& name)> newFilePlayer;
+  std::function<std::chrono::steady_clock::time_point()> clock;
+  // The file the last assembly wrote; empty before an assembly of the open project.
+  std::filesystem::path assembledFile;
 
   // ==== Parts page "perebor" (PartsPage.cpp) ====
 

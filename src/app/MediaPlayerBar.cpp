@@ -80,6 +80,14 @@ void MediaPlayerBar::Close() {
   Refresh();
 }
 
+bool MediaPlayerBar::IsPlaying() const {
+  return player_->IsPlaying();
+}
+
+std::uint32_t MediaPlayerBar::PlayingTick() const {
+  return player_->PlayingTick();
+}
+
 void MediaPlayerBar::Press(Button button) {
   switch (button) {
     case Button::Play:

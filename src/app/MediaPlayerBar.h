@@ -33,6 +33,9 @@ public:
   void Pause();
   void Stop();
   void Close();
+  bool IsPlaying() const;
+  // The tick of the file the player has reached.
+  std::uint32_t PlayingTick() const;
 
   // Carries out what a press of the button does.
   void Press(Button button);

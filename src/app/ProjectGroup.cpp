@@ -46,6 +46,9 @@ void TMainForm2::bbOpenProjectClick() {
   laRegime->setText(QString::fromStdString(projectTitle) +
                     (PageVisible(work) ? ". Запись одиночной партии" : ". Запись аккордов"));
   projectDir = directory;
+  // The roll of an assembly belongs to the project that was assembled.
+  assembledFile.clear();
+  bbRoll->setEnabled(false);
   auditionDir = baseDir / kDefaultProject.toStdString();
   flb1->SetDirectory(projectDir);
   flb2->SetDirectory(projectDir);

@@ -3,8 +3,8 @@
 
 #include "app/MainForm.h"
 
-#include "app/InstrumentNames.h"
 #include "core/Error.h"
+#include "core/InstrumentNames.h"
 #include "player/TMidiGen.h"
 
 namespace arvento::app {

@@ -39,5 +39,8 @@ extern const Command kPlayInSoundProgram;
 extern const Command kRenderInSoundProgram;
 extern const Command kExportInSoundProgram;
 extern const Command kAssembleCommand;
+// The roll command runs in arvento-cli-roll, which links Qt's painting.
+extern const Command kRollCommand;
+extern const Command kRollInRollProgram;
 
 } // namespace arvento::cli

@@ -1,7 +1,7 @@
 // arvento-cli: the batch front of Arvento. It compiles texts to part files,
 // voices chords, generates parts and assembles projects from the shell. It
-// links no sound library, so that these commands start at once; play,
-// render and export run in arvento-cli-sound.
+// links no sound library and no Qt, so that these commands start at once;
+// play, render and export run in arvento-cli-sound, roll in arvento-cli-roll.
 
 #include "cli/CommandLine.h"
 
@@ -10,6 +10,6 @@ int main(int argc, char** argv) {
   return RunCommandLine({&kMelodyCommand, &kDumpCommand, &kPatternCommand, &kRhythmCommand, &kChordsCommand,
                          &kTonesCommand, &kVoiceCommand, &kConvertCommand, &kOctaveCommand,
                          &kRtttlImportCommand, &kRtttlExportCommand, &kPlayInSoundProgram,
-                         &kRenderInSoundProgram, &kExportInSoundProgram, &kAssembleCommand},
+                         &kRenderInSoundProgram, &kExportInSoundProgram, &kAssembleCommand, &kRollInRollProgram},
                         argc, argv);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace arvento {
@@ -24,6 +25,11 @@ constexpr int PitchClass(std::string_view name) {
       return static_cast<int>(i);
   }
   return -1;
+}
+
+// A MIDI key as RTTTL-E spells it: its name and octave, key 0 being c1 and 60 c6.
+inline std::string KeyName(int key) {
+  return std::string(NoteNames[static_cast<std::size_t>(key % 12)]) + std::to_string(key / 12 + 1);
 }
 
 } // namespace arvento

@@ -80,6 +80,10 @@ SmfTrack ReadTrack(Reader& reader, std::size_t fileSize) {
   const std::size_t end = reader.Position() + track.length;
   if (end > fileSize)
     throw Error("Дорожка на смещении " + std::to_string(track.offset) + " длиннее файла");
+  // The files this program writes give every event its status byte, four
+  // bytes a note event at least: room for that many at once spares a long
+  // track its copies as it grows.
+  track.events.reserve(track.length / 4);
   std::uint32_t tick = 0;
   std::uint8_t runningStatus = 0;
   bool ended = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace arvento::player {
@@ -21,6 +22,9 @@ public:
   // Stops and releases the file, so that it can be rewritten.
   virtual void Close() = 0;
   virtual bool IsPlaying() const = 0;
+  // The tick of the file that plays or is paused; 0 before the file has
+  // played and after it has stopped or played to its end.
+  virtual std::uint32_t PlayingTick() const = 0;
 };
 
 } // namespace arvento::player

@@ -20,6 +20,12 @@
 #include <chrono>
 #include <ostream>
 
+#include <QMenu>
+#include <QTimer>
+
+#include <chrono>
+#include <map>
+
 // Texts in failure messages as a person reads them.
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
@@ -37,12 +43,14 @@ public:
   // Creates, shows and activates the window, so that start-up has run.
   void Start(bool soundOn = true) {
     const auto newPlayer = [this](const std::string& name) -> std::unique_ptr<player::FilePlayer> {
-      return std::make_unique<RecordingFilePlayer>(name, playerLog);
+      auto player = std::make_unique<RecordingFilePlayer>(name, playerLog);
+      players[name] = player.get();
+      return player;
     };
     form = std::make_unique<app::TMainForm2>(
         app::FormServices{dialogs, newPlayer, midiOutput, uiThread, dir.path(),
                           soundOn ? QString() : "Звук выключен: нет устройства вывода звука",
-                          "FluidSynth, TimGM6mb.sf2", exporting::ExportMidiFile});
+                          "FluidSynth, TimGM6mb.sf2", exporting::ExportMidiFile, [this] { return now; }});
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -119,6 +127,37 @@ public:
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     if (twice)
       QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+  }
+  // Right-clicks the list's item and chooses the entry of its menu.
+  void ChooseFromContextMenu(const char* listName, const QString& item, const QString& entry) {
+    auto* list = Control<QListWidget>(listName);
+    ASSERT_TRUE(list->isVisible()) << listName << " is not on the visible page";
+    const QList<QListWidgetItem*> found = list->findItems(item, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << listName << " does not show " << item.toStdString();
+    bool chosen = false;
+    // The menu runs its own event loop, in which the timer chooses the entry.
+    QTimer chooser;
+    chooser.setSingleShot(true);
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr)
+        return;
+      for (QAction* action : menu->actions()) {
+        if (action->text() == entry) {
+          menu->setActiveAction(action);
+          QTest::keyClick(menu, Qt::Key_Return);
+          chosen = true;
+          return;
+        }
+      }
+      menu->close();
+    });
+    chooser.start(0);
+    // Through the window, as the window system delivers a click: a right
+    // press also asks for the context menu.
+    const QPoint centre = list->visualItemRect(found.front()).center();
+    QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, list->viewport()->mapTo(form.get(), centre));
+    EXPECT_TRUE(chosen) << "no entry " << entry.toStdString() << " in the context menu of " << listName;
   }
 
   // Whether exactly one error was reported and it contains the text; with
@@ -197,6 +236,10 @@ public:
   TempDir dir;
   ScriptedDialogs dialogs;
   Lines playerLog;
+  // The last file player made under each name.
+  std::map<std::string, RecordingFilePlayer*> players;
+  // The time the window reads from its clock.
+  std::chrono::steady_clock::time_point now{};
   player::UiThread uiThread = app::QtUiThread();
   player::VirtualStreamOutput midiOutput{uiThread};
   std::unique_ptr<app::TMainForm2> form;

@@ -21,6 +21,10 @@ public:
   void Stop() override { Log("Stop", false); }
   void Close() override { Log("Close", false); }
   bool IsPlaying() const override { return playing_; }
+  std::uint32_t PlayingTick() const override { return tick; }
+
+  // Where the test says the playback is.
+  std::uint32_t tick = 0;
 
 private:
   void Log(const std::string& call, bool playing) {

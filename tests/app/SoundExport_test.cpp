@@ -8,13 +8,11 @@
 
 #include <QApplication>
 #include <QListWidget>
-#include <QMenu>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 
 namespace arvento::test {
 namespace {
@@ -72,37 +70,6 @@ protected:
     Melody("4c6, 8p, 8e6, 4g6, ");
     Click("bbSaveSingle");
     ASSERT_TRUE(fs::exists(Song() / "ch1v1m.mid"));
-  }
-
-  // Right-clicks the list's item and chooses the one entry of its menu.
-  void ChooseFromContextMenu(const char* listName, const QString& item, const QString& entry) {
-    auto* list = Control<QListWidget>(listName);
-    ASSERT_NE(list, nullptr);
-    ASSERT_TRUE(list->isVisible()) << listName << " is not on the visible page";
-    const QList<QListWidgetItem*> found = list->findItems(item, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << listName << " does not show " << item.toStdString();
-    bool menuShown = false;
-    // The menu runs its own event loop, in which the timer chooses the entry.
-    QTimer chooser;
-    chooser.setSingleShot(true);
-    QObject::connect(&chooser, &QTimer::timeout, [&] {
-      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-      if (menu == nullptr)
-        return;
-      menuShown = true;
-      QStringList entries;
-      for (const QAction* action : menu->actions())
-        entries << action->text();
-      EXPECT_EQ(entries, QStringList{entry});
-      QTest::keyClick(menu, Qt::Key_Down);
-      QTest::keyClick(menu, Qt::Key_Return);
-    });
-    chooser.start(0);
-    // Through the window, as the window system delivers a click: a right
-    // press also asks for the context menu.
-    const QPoint centre = list->visualItemRect(found.front()).center();
-    QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, list->viewport()->mapTo(form.get(), centre));
-    EXPECT_TRUE(menuShown) << "no context menu on " << listName;
   }
 
   // The status bar names the file, its length and loudness as its reader

@@ -91,12 +91,18 @@ const std::string kThreeTracks = [] {
   return file + kPart.substr(41);
 }();
 
+// A Standard MIDI File whose one track holds no note.
+const std::string kNoNotes = [] {
+  const std::vector<std::uint8_t> bytes = Smf(48, {"00 C0 05 60 FF 2F 00"});
+  return std::string(bytes.begin(), bytes.end());
+}();
+
 const Case kCases[] = {
     // The program and its help.
     {.args = "--help",
      .out = Part("Usage: arvento-cli COMMAND", "  melody ", "  dump ", "  pattern ", "  rhythm ", "  chords ",
                  "  tones ", "  voice ", "  convert ", "  octave ", "  rtttl-import ", "  rtttl-export ",
-                 "  play ", "  render ", "  assemble ")},
+                 "  play ", "  render ", "  assemble ", "  roll ")},
     {.args = "", .status = 2, .out = Part("Usage: arvento-cli COMMAND")},
     {.args = "nonsense", .status = 2, .out = Part("Usage:"), .err = Part("unknown command \"nonsense\"\n")},
     {.args = "melody --help", .out = Part("Usage: arvento-cli melody", "--modulation N")},
@@ -349,6 +355,22 @@ const Case kCases[] = {
     {.args = "assemble e", .files = {{"e", kDirectory}}, .status = 1, .err = Part("нет ни одной партии")},
     {.args = "assemble nowhere", .status = 2, .err = Part("arvento-cli assemble: Нет папки проекта ")},
     {.args = "assemble ''", .status = 2, .err = Part("arvento-cli assemble: missing PROJECTDIR\n")},
+
+    // roll: a picture of 1200 x 600 unless told otherwise; no picture of a file without notes.
+    {.args = "roll w.mid -o out.png", .written = {{"out.png", {"PNG image data, 1200 x 600"}}}},
+    {.args = "roll w.mid --width 300 --height 16 -o - >out.png", .written = {{"out.png", {"300 x 16"}}}},
+    {.args = "roll a.txt -o out.png",
+     .status = 2,
+     .err = Whole("arvento-cli roll: a.txt: Это не файл MIDI: нет заголовка MThd\n")},
+    {.args = "roll e.mid -o out.png",
+     .files = {{"e.mid", kNoNotes}},
+     .status = 2,
+     .err = Whole("arvento-cli roll: e.mid: в файле нет ни одной ноты\n")},
+    {.args = "roll w.mid -o out.png --width 15",
+     .status = 2,
+     .err = Part("--width must be an integer from 16 to 10000")},
+    {.args = "roll w.mid -o w.mid", .status = 2, .err = Part("входным")},
+    {.args = "roll w.mid", .status = 2, .err = Part("missing -o OUT.png")},
 };
 
 // "{dead}" in a name stands for the id of a process that has ended, "{live}" for the test's own.
@@ -425,6 +447,11 @@ bool Matches(const std::string& text, const Text& expected) {
 std::string Reading(const fs::path& file) {
   if (file.extension() == ".mid")
     return MidiCsv(file);
+  if (file.extension() == ".png") {
+    const CommandResult info = RunCommand("file -b '" + file.string() + "'");
+    EXPECT_EQ(info.status, 0) << info.err;
+    return info.out;
+  }
   if (file.extension() != ".wav")
     return ReadText(file);
   const CommandResult info = RunCommand("sndfile-info '" + file.string() + "'");
@@ -482,19 +509,27 @@ TEST(Cli, EveryCommandLine) {
 
 } // namespace
 
-// arvento-cli links no sound library: play and render run in arvento-cli-sound
-// beside it. Without that program they say what is missing; their help stays.
-TEST(SoundProgram, WithoutItTheSoundCommandsNameWhatIsMissing) {
+// arvento-cli links neither a sound library nor Qt: play and render run in
+// arvento-cli-sound beside it, roll in arvento-cli-roll. Without those
+// programs the commands say what is missing; their help stays.
+TEST(HelperPrograms, WithoutThemTheirCommandsNameWhatIsMissing) {
   const TempDir dir;
   const fs::path cli = dir.path() / "arvento-cli";
   fs::copy_file(kCli, cli);
-  for (const std::string command : {"play --note 60 --dry-run", "render w.mid -o w.wav"}) {
-    SCOPED_TRACE(command);
-    const CommandResult result = RunCommand(cli.string() + " " + command);
+  struct Case {
+    std::string command, missing, program;
+  };
+  const Case cases[] = {{"play --note 60 --dry-run", "the sound commands are", "arvento-cli-sound"},
+                        {"render w.mid -o w.wav", "the sound commands are", "arvento-cli-sound"},
+                        {"roll w.mid -o w.png", "the roll command is", "arvento-cli-roll"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.command);
+    const CommandResult result = RunCommand(cli.string() + " " + c.command);
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "arvento-cli " + command.substr(0, command.find(' ')) +
-                              ": the sound commands are not installed: cannot start " +
-                              (dir.path() / "arvento-cli-sound").string() + ": No such file or directory\n");
+    EXPECT_EQ(result.err, "arvento-cli " + c.command.substr(0, c.command.find(' ')) + ": " + c.missing +
+                              " not installed: cannot start " + (dir.path() / c.program).string() +
+                              ": No such file or directory\n");
   }
   EXPECT_EQ(RunCommand(cli.string() + " play --help").status, 0);
+  EXPECT_EQ(RunCommand(cli.string() + " roll --help").status, 0);
 }

@@ -10,24 +10,6 @@
 namespace arvento::midi {
 namespace {
 
-// A whole file from the division and the byte texts of its track bodies.
-std::vector<std::uint8_t> Smf(int division, const std::vector<std::string>& tracks) {
-  std::vector<std::uint8_t> bytes = test::Bytes("4D 54 68 64 00 00 00 06 00 01");
-  bytes.push_back(0);
-  bytes.push_back(static_cast<std::uint8_t>(tracks.size()));
-  bytes.push_back(static_cast<std::uint8_t>(division >> 8));
-  bytes.push_back(static_cast<std::uint8_t>(division));
-  for (const std::string& track : tracks) {
-    const std::vector<std::uint8_t> body = test::Bytes(track);
-    const std::vector<std::uint8_t> tag = test::Bytes("4D 54 72 6B 00 00");
-    bytes.insert(bytes.end(), tag.begin(), tag.end());
-    bytes.push_back(static_cast<std::uint8_t>(body.size() >> 8));
-    bytes.push_back(static_cast<std::uint8_t>(body.size()));
-    bytes.insert(bytes.end(), body.begin(), body.end());
-  }
-  return bytes;
-}
-
 const std::string kTempo120 = "00 FF 51 03 07 A1 20 00 FF 2F 00";
 
 struct Case {
@@ -80,14 +62,14 @@ const Case kCases[] = {
 TEST(SmfTiming, LastNoteEndAndFileEndInSeconds) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    const SmfTimes times = ReadSmfTimes(ReadSmf(Smf(c.division, c.tracks)));
+    const SmfTimes times = ReadSmfTimes(ReadSmf(test::Smf(c.division, c.tracks)));
     EXPECT_DOUBLE_EQ(times.lastNoteEnd, c.lastNoteEnd);
     EXPECT_DOUBLE_EQ(times.end, c.end);
   }
 }
 
 TEST(SmfTiming, RefusesADivisionOfNoTicks) {
-  EXPECT_THROW(ReadSmfTimes(ReadSmf(Smf(0, {kTempo120}))), Error);
+  EXPECT_THROW(ReadSmfTimes(ReadSmf(test::Smf(0, {kTempo120}))), Error);
 }
 
 } // namespace

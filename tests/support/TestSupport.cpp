@@ -122,4 +122,21 @@ std::string Joined(const Outcome<std::vector<std::string>>& lines) {
   return joined;
 }
 
+std::vector<std::uint8_t> Smf(int division, const std::vector<std::string>& tracks) {
+  std::vector<std::uint8_t> bytes = Bytes("4D 54 68 64 00 00 00 06 00 01");
+  bytes.push_back(0);
+  bytes.push_back(static_cast<std::uint8_t>(tracks.size()));
+  bytes.push_back(static_cast<std::uint8_t>(division >> 8));
+  bytes.push_back(static_cast<std::uint8_t>(division));
+  for (const std::string& track : tracks) {
+    const std::vector<std::uint8_t> body = Bytes(track);
+    const std::vector<std::uint8_t> tag = Bytes("4D 54 72 6B 00 00");
+    bytes.insert(bytes.end(), tag.begin(), tag.end());
+    bytes.push_back(static_cast<std::uint8_t>(body.size() >> 8));
+    bytes.push_back(static_cast<std::uint8_t>(body.size()));
+    bytes.insert(bytes.end(), body.begin(), body.end());
+  }
+  return bytes;
+}
+
 } // namespace arvento::test

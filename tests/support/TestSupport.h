@@ -63,4 +63,8 @@ template <class Call> std::string ErrorText(Call call) {
   return "no error";
 }
 
+// A format 1 Standard MIDI File of the division and the byte texts of its
+// track bodies, each ending with its own end-of-track event.
+std::vector<std::uint8_t> Smf(int division, const std::vector<std::string>& tracks);
+
 } // namespace arvento::test

@@ -4,6 +4,7 @@
 #include "midi/SmfReader.h"
 #include "player/backends/SynthCore.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -115,6 +116,12 @@ void FluidFilePlayer::Close() {
 
 bool FluidFilePlayer::IsPlaying() const {
   return loaded_ && fluid_player_get_status(loaded_->player) == FLUID_PLAYER_PLAYING;
+}
+
+std::uint32_t FluidFilePlayer::PlayingTick() const {
+  if (!loaded_ || place_ == Place::Start || (place_ == Place::Elsewhere && !IsPlaying()))
+    return 0;
+  return static_cast<std::uint32_t>(std::max(0, fluid_player_get_current_tick(loaded_->player)));
 }
 
 // The file is read when it starts playing; until then its length is 0.

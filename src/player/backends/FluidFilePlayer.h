@@ -28,6 +28,7 @@ public:
   void Stop() override;
   void Close() override;
   bool IsPlaying() const override;
+  std::uint32_t PlayingTick() const override;
   // The last event of the file has played. The synthesizer keeps playing
   // for some seconds after it, so that the last notes ring out.
   bool PastLastEvent() const;

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-namespace arvento::app {
+namespace arvento {
 
 // The families of the family list, in list order; the last one is the drums.
 constexpr std::array<std::string_view, 17> kFamilyNames = {
@@ -237,4 +237,4 @@ constexpr std::span<const std::string_view> InstrumentNamesOf(int family) {
 static_assert(kFirstDrumName + kDrumNameCount == kInstrumentCaptions.size());
 static_assert(kFamilyNames.size() == kDrumFamily + 1);
 
-} // namespace arvento::app
+} // namespace arvento

@@ -1,0 +1,29 @@
+#include "cli/HelperProgram.h"
+
+#include "core/Error.h"
+#include "core/Quote.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+namespace arvento::cli {
+
+void RunInHelperProgram(const char* program, const char* what, const char* command,
+                        const std::vector<std::string>& arguments) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::string path = (self.parent_path() / program).string();
+  std::vector<std::string> words = {"arvento-cli", command};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& word : words)
+    argv.push_back(word.data());
+  argv.push_back(nullptr);
+  execv(path.c_str(), argv.data());
+  throw Error(std::string(what) + " not installed: cannot start " + Escaped(path) + ": " +
+              std::strerror(errno));
+}
+
+} // namespace arvento::cli

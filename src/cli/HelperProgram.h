@@ -1,0 +1,19 @@
+#pragma once
+
+// The commands that need a large library run in a program of their own
+// beside arvento-cli, so that arvento-cli links only the C++ runtime and the
+// text commands start at once.
+
+#include <string>
+#include <vector>
+
+namespace arvento::cli {
+
+// Replaces this process with the program named, which sits in the same
+// folder, running the command with the arguments; the program inherits the
+// standard streams and returns the exit status. Throws arvento::Error
+// "<what> not installed" when it cannot be started.
+[[noreturn]] void RunInHelperProgram(const char* program, const char* what, const char* command,
+                                     const std::vector<std::string>& arguments);
+
+} // namespace arvento::cli

@@ -1,0 +1,18 @@
+// The roll command as arvento-cli knows it: its help, and a run that
+// replaces this process with arvento-cli-roll, which links Qt's painting.
+
+#include "cli/Commands.h"
+#include "cli/HelperProgram.h"
+#include "cli/RollCommandHelp.h"
+
+namespace arvento::cli {
+
+namespace {
+int RunRoll(const std::vector<std::string>& arguments) {
+  RunInHelperProgram("arvento-cli-roll", "the roll command is", "roll", arguments);
+}
+} // namespace
+
+const Command kRollInRollProgram = {"roll", kRollSummary, kRollHelp, RunRoll};
+
+} // namespace arvento::cli

@@ -1,0 +1,9 @@
+// arvento-cli-roll: the roll command of arvento-cli, which starts this
+// program to run it. It links Qt's painting.
+
+#include "cli/CommandLine.h"
+
+int main(int argc, char** argv) {
+  using namespace arvento::cli;
+  return RunCommandLine({&kRollCommand}, argc, argv);
+}

@@ -1,0 +1,38 @@
+#include "roll/RollTexts.h"
+
+#include "core/InstrumentNames.h"
+#include "melody/NoteSpelling.h"
+
+#include <cstdio>
+
+namespace arvento::roll {
+
+std::string TrackLabel(const midi::SmfNoteTrack& track) {
+  const std::string_view instrument = track.channel == midi::kDrumChannel
+                                          ? kFamilyNames[kDrumFamily]
+                                          : kInstrumentCaptions[static_cast<std::size_t>(track.program)];
+  return std::to_string(track.number) + " · канал " + std::to_string(track.channel) + " · " +
+         std::string(instrument);
+}
+
+std::string BarsAndBeats(std::uint32_t tick, int division) {
+  const int quarter = QuarterTicks(division);
+  if (quarter == 0)
+    return "тик " + std::to_string(tick);
+  const std::uint32_t bar = 4 * static_cast<std::uint32_t>(quarter);
+  // The beat to two decimals, without the zeros at their end.
+  char beat[32];
+  std::snprintf(beat, sizeof beat, "%.2f", static_cast<double>(tick % bar) / quarter + 1);
+  std::string text = beat;
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.')
+    text.pop_back();
+  return "такт " + std::to_string(tick / bar + 1) + ", доля " + text;
+}
+
+std::string DescribeNote(const midi::SmfNote& note, int trackNumber, int division) {
+  return melody::SpellNoteToken(note.end - note.start, note.key) + ", " + BarsAndBeats(note.start, division) +
+         ", громкость " + std::to_string(note.velocity) + ", дорожка " + std::to_string(trackNumber);
+}
+
+} // namespace arvento::roll

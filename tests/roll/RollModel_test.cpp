@@ -1,0 +1,105 @@
+// The plain rules of the piano roll: where ticks and keys go and how a zoom
+// moves them, which note lies under a point, and the words for tracks and notes.
+
+#include "TestSupport.h"
+#include "roll/NoteSearch.h"
+#include "roll/RollGeometry.h"
+#include "roll/RollTexts.h"
+
+#include <gtest/gtest.h>
+
+namespace arvento::roll {
+namespace {
+
+TEST(RollGeometry, TicksAcrossKeysUpRowsOfMargin) {
+  // 480 ticks in 960 pixels; keys 60..64 and two rows either side, 9 rows of 20 pixels.
+  const RollGeometry g = FitWhole(480, 60, 64, 960, 180);
+  struct Point {
+    double tick, x;
+  };
+  for (const Point p : {Point{0, 0}, Point{120, 240}, Point{480, 960}}) {
+    EXPECT_DOUBLE_EQ(g.X(p.tick), p.x);
+    EXPECT_DOUBLE_EQ(g.Tick(p.x), p.tick);
+  }
+  struct Row {
+    int key;
+    double top;
+  };
+  for (const Row r : {Row{66, 0}, Row{64, 40}, Row{61, 100}, Row{60, 120}, Row{58, 160}}) {
+    EXPECT_DOUBLE_EQ(g.RowTop(r.key), r.top) << r.key;
+    EXPECT_EQ(g.KeyAt(r.top), r.key);
+    EXPECT_EQ(g.KeyAt(r.top + 19.9), r.key);
+  }
+  EXPECT_EQ(RowCount(60, 64), 9);
+  EXPECT_TRUE(IsBlackKey(61) && IsBlackKey(70) && IsBlackKey(-2));
+  EXPECT_FALSE(IsBlackKey(60) || IsBlackKey(64) || IsBlackKey(-1));
+}
+
+TEST(RollGeometry, ZoomKeepsThePointUnderTheMouse) {
+  struct Case {
+    double factor, x, y, scrollX, scrollY;
+  };
+  const Case cases[] = {{2, 300, 77, 0, 0}, {0.5, 10, 0, 140, 35}, {1.25, 959, 179, 1000, 400}};
+  for (const Case& c : cases) {
+    RollGeometry g = FitWhole(480, 60, 64, 960, 180);
+    g.scrollX = c.scrollX;
+    g.scrollY = c.scrollY;
+    const double tick = g.Tick(c.x);
+    const double rowsAbove = (c.y + g.scrollY) / g.rowHeight;
+    g.ZoomTime(c.factor, c.x);
+    g.ZoomPitch(c.factor, c.y);
+    EXPECT_DOUBLE_EQ(g.pixelsPerTick, 2 * c.factor);
+    EXPECT_DOUBLE_EQ(g.rowHeight, 20 * c.factor);
+    EXPECT_NEAR(g.Tick(c.x), tick, 1e-9);
+    EXPECT_NEAR((c.y + g.scrollY) / g.rowHeight, rowsAbove, 1e-9);
+  }
+}
+
+TEST(RollTexts, BarsBeatsTracksAndNotes) {
+  struct Beat {
+    std::uint32_t tick;
+    int division;
+    const char* text;
+  };
+  const Beat beats[] = {{0, 48, "такт 1, доля 1"},     {192, 48, "такт 2, доля 1"},
+                        {72, 48, "такт 1, доля 2.5"},  {100, 50, "такт 1, доля 3"},
+                        {16, 48, "такт 1, доля 1.33"}, {96, 0, "тик 96"},
+                        {96, 0xE728, "тик 96"}};
+  for (const Beat& b : beats)
+    EXPECT_EQ(BarsAndBeats(b.tick, b.division), b.text);
+  EXPECT_EQ(DescribeNote({240, 276, 68, 100, 1}, 2, 48), "8.g#6, такт 2, доля 2, громкость 100, дорожка 2");
+  EXPECT_EQ(TrackLabel({2, 1, 0, {}, 0}), "2 · канал 1 · Acoustic Grand");
+  EXPECT_EQ(TrackLabel({4, 2, 25, {}, 0}), "4 · канал 2 · Acoustic Guitar(steel)");
+  EXPECT_EQ(TrackLabel({3, 10, 5, {}, 0}), "3 · канал 10 · DRUMS");
+}
+
+TEST(NoteSearch, TheNoteDrawnOnTop) {
+  // Track 1 holds c6 over ticks 0..96, track 2 c6 over 48..144, track 3 a drum on key 36 at tick 0.
+  const midi::SmfNotes notes = midi::ReadSmfNotes(midi::ReadSmf(
+      test::Smf(48, {"00 90 3C 64 60 80 3C 40 00 FF 2F 00", "30 91 3C 50 60 81 3C 40 00 FF 2F 00",
+                     "00 99 24 64 83 60 89 24 40 00 FF 2F 00"})));
+  // 480 ticks in 960 pixels: two pixels a tick.
+  const RollGeometry g = FitWhole(480, notes.lowest, notes.highest, 960, 600);
+  constexpr TrackMode S = TrackMode::Shown, D = TrackMode::Dimmed, H = TrackMode::Hidden;
+  struct Case {
+    std::vector<TrackMode> modes;
+    double tick;
+    int key;
+    int track; // 0 for none
+  };
+  const Case cases[] = {
+      {{S, S, S}, 60, 60, 1},  {{D, S, S}, 60, 60, 2},  {{H, D, S}, 60, 60, 2}, {{S, H, S}, 100, 60, 0},
+      {{S, S, S}, 100, 60, 2}, {{S, S, S}, 150, 60, 0}, {{S, S, S}, 60, 61, 0}, {{S, S, S}, 1, 36, 3},
+      {{S, S, H}, 1, 36, 0},   {{S, S, S}, 200, 36, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "tick " << c.tick << " key " << c.key);
+    const std::optional<NoteHit> hit = NoteAt(notes, c.modes, g, g.X(c.tick), g.RowTop(c.key) + 1);
+    EXPECT_EQ(hit ? hit->trackNumber : 0, c.track);
+  }
+  EXPECT_EQ(NotesReaching(notes.tracks[0], 96, 200).size(), 1u);
+  EXPECT_EQ(NotesReaching(notes.tracks[1], 0, 48).size(), 0u);
+}
+
+} // namespace
+} // namespace arvento::roll
