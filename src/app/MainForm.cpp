@@ -7,6 +7,7 @@
 #include "player/TMidiGen.h"
 #include "project/AtomicFile.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
@@ -193,6 +194,21 @@ void TMainForm2::MirrorGridChoices(QRadioButton* eight, QRadioButton* six, QComb
         otherLength->setCurrentText(length->currentText());
     });
   });
+}
+
+void TMainForm2::AddFileListEntry(const QString& text, void (TMainForm2::*action)(const fs::path& file)) {
+  for (FileListBox* list : {flb1, flb2, flbSum}) {
+    auto* entry = new QAction(text, list);
+    list->addAction(entry);
+    list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(entry, &QAction::triggered, this, [this, list, action] {
+      Run([&] {
+        const fs::path file = list->SelectedFile();
+        if (!file.empty())
+          (this->*action)(file);
+      });
+    });
+  }
 }
 
 void TMainForm2::OnItemClicked(QListWidget* list, void (TMainForm2::*handler)()) {

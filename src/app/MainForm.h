@@ -84,6 +84,9 @@ private:
   // mouse, the arrow keys or the program; a click on the selected one does nothing.
   void OnSelected(QAbstractButton* button, void (TMainForm2::*handler)());
   void OnItemClicked(QListWidget* list, void (TMainForm2::*handler)());
+  // An entry of the context menu of every project file list, which acts on
+  // the list's selected file.
+  void AddFileListEntry(const QString& text, void (TMainForm2::*action)(const std::filesystem::path& file));
   void OnItemDoubleClicked(QListWidget* list, void (TMainForm2::*handler)());
   // The grid page and the parts page each show the metre buttons and the
   // note-length list: a metre selected or a length chosen on this page

@@ -7,7 +7,6 @@
 
 #include "roll/RollFile.h"
 
-#include <QAction>
 
 namespace fs = std::filesystem;
 
@@ -15,18 +14,7 @@ namespace arvento::app {
 
 void TMainForm2::ConnectRoll() {
   OnClick(bbRoll, &TMainForm2::bbRollClick);
-  for (FileListBox* list : {flb1, flb2, flbSum}) {
-    auto* rollEntry = new QAction("Пиано-ролл", list);
-    list->addAction(rollEntry);
-    list->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(rollEntry, &QAction::triggered, this, [this, list] {
-      Run([&] {
-        const fs::path file = list->SelectedFile();
-        if (!file.empty())
-          OpenRoll(file);
-      });
-    });
-  }
+  AddFileListEntry("Пиано-ролл", &TMainForm2::OpenRoll);
 }
 
 void TMainForm2::bbRollClick() {

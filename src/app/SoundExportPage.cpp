@@ -9,7 +9,6 @@
 #include "export/AudioFormat.h"
 #include "player/SoundFont.h"
 
-#include <QAction>
 
 #include <array>
 
@@ -49,18 +48,7 @@ QString ExportStatus(const fs::path& out, const exporting::ExportReport& report)
 
 void TMainForm2::ConnectSoundExport() {
   OnClick(bbExport, &TMainForm2::bbExportClick);
-  for (FileListBox* list : {flb1, flb2, flbSum}) {
-    auto* exportEntry = new QAction("Экспорт звука…", list);
-    list->addAction(exportEntry);
-    list->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(exportEntry, &QAction::triggered, this, [this, list] {
-      Run([&] {
-        const fs::path file = list->SelectedFile();
-        if (!file.empty())
-          ExportSound(file);
-      });
-    });
-  }
+  AddFileListEntry("Экспорт звука…", &TMainForm2::ExportSound);
 }
 
 void TMainForm2::bbExportClick() {

@@ -1,7 +1,7 @@
 #include "cli/Args.h"
 #include "cli/CliIo.h"
 #include "cli/Commands.h"
-#include "cli/SoundCommandHelp.h"
+#include "cli/HelperCommandHelp.h"
 #include "cli/SoundFontOption.h"
 #include "core/Quote.h"
 #include "export/ExportSound.h"

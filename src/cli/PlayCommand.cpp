@@ -1,6 +1,6 @@
 #include "cli/Args.h"
 #include "cli/Commands.h"
-#include "cli/SoundCommandHelp.h"
+#include "cli/HelperCommandHelp.h"
 #include "core/Quote.h"
 #include "player/TMidiGen.h"
 #include "player/UiWorkQueue.h"

@@ -1,7 +1,7 @@
 #include "cli/Args.h"
 #include "cli/CliIo.h"
 #include "cli/Commands.h"
-#include "cli/RollCommandHelp.h"
+#include "cli/HelperCommandHelp.h"
 #include "core/Error.h"
 #include "roll/RollFile.h"
 #include "roll/RollPicture.h"

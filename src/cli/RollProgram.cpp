@@ -2,8 +2,8 @@
 // replaces this process with arvento-cli-roll, which links Qt's painting.
 
 #include "cli/Commands.h"
+#include "cli/HelperCommandHelp.h"
 #include "cli/HelperProgram.h"
-#include "cli/RollCommandHelp.h"
 
 namespace arvento::cli {
 

@@ -2,8 +2,8 @@
 // replaces this process with arvento-cli-sound, which links the synthesizer.
 
 #include "cli/Commands.h"
+#include "cli/HelperCommandHelp.h"
 #include "cli/HelperProgram.h"
-#include "cli/SoundCommandHelp.h"
 
 namespace arvento::cli {
 

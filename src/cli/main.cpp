@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   return RunCommandLine({&kMelodyCommand, &kDumpCommand, &kPatternCommand, &kRhythmCommand, &kChordsCommand,
                          &kTonesCommand, &kVoiceCommand, &kConvertCommand, &kOctaveCommand,
                          &kRtttlImportCommand, &kRtttlExportCommand, &kPlayInSoundProgram,
-                         &kRenderInSoundProgram, &kExportInSoundProgram, &kAssembleCommand, &kRollInRollProgram},
+                         &kRenderInSoundProgram, &kExportInSoundProgram, &kAssembleCommand,
+                         &kRollInRollProgram},
                         argc, argv);
 }
