@@ -18,8 +18,6 @@ namespace {
 
 // Numbers past this are held at it: any larger length, octave or tempo is out of range all the same.
 constexpr long long kNumberCeiling = 1'000'000'000;
-constexpr int kLowestOctave = 1;
-constexpr int kHighestOctave = 9;
 // The highest MIDI note, g9 in classic octaves: the part file has no note above it.
 constexpr int kHighestKey = 127;
 constexpr std::string_view kBlanks = " \t";
@@ -70,7 +68,7 @@ public:
           fail("длительность может быть 1, 2, 4, 8, 16 или 32");
         defaults.length = static_cast<int>(number);
       } else if (key == "o") {
-        if (number < kLowestOctave || number > kHighestOctave)
+        if (number < kLowestClassicOctave || number > kHighestClassicOctave)
           fail("октава может быть от 1 до 9");
         defaults.octave = static_cast<int>(number);
       } else {
@@ -110,7 +108,7 @@ public:
         ++at;
       } else if (IsDigit(text[at]) && !octaveRead) {
         const long long octave = *LeadingNumber(text.substr(at), kNumberCeiling);
-        if (octave < kLowestOctave || octave > kHighestOctave)
+        if (octave < kLowestClassicOctave || octave > kHighestClassicOctave)
           fail("октава может быть от 1 до 9");
         note.octave = static_cast<int>(octave);
         at += LeadingDigits(text.substr(at));

@@ -11,6 +11,11 @@
 
 namespace arvento::ringtone {
 
+// Classic octaves run from 1 to 9; the melody's octave k is the classic octave k - 2.
+inline constexpr int kLowestClassicOctave = 1;
+inline constexpr int kHighestClassicOctave = 9;
+inline constexpr int kClassicOctaveOffset = 2;
+
 // One note or rest with the defaults applied.
 struct ClassicNote {
   int length = 4; // 1, 2, 4, 8, 16 or 32

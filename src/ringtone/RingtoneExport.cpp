@@ -15,40 +15,14 @@ namespace arvento::ringtone {
 
 namespace {
 
-struct ClassicValue {
-  long long ticks;
-  int length;
-  bool dotted;
-};
-
-// Every value a classic note can have, longest first, in the melody
-// compiler's ticks. A dotted thirty-second lasts as long as a plain one
-// there, so a length is only ever made a plain thirty-second.
-constexpr std::array<ClassicValue, 11> kClassicValues = {{{NoteTicks(1, true, 1), 1, true},
-                                                          {NoteTicks(1, false, 1), 1, false},
-                                                          {NoteTicks(2, true, 1), 2, true},
-                                                          {NoteTicks(2, false, 1), 2, false},
-                                                          {NoteTicks(4, true, 1), 4, true},
-                                                          {NoteTicks(4, false, 1), 4, false},
-                                                          {NoteTicks(8, true, 1), 8, true},
-                                                          {NoteTicks(8, false, 1), 8, false},
-                                                          {NoteTicks(16, true, 1), 16, true},
-                                                          {NoteTicks(16, false, 1), 16, false},
-                                                          {NoteTicks(32, false, 1), 32, false}}};
-
-// The melody's octave k is the classic octave k - 2.
-constexpr int kOctaveOffset = 2;
-constexpr int kLowestOctave = 1;
-constexpr int kHighestOctave = 9;
-constexpr std::array<int, 6> kLengths = {1, 2, 4, 8, 16, 32};
-
 // The notes of a token with a repeat factor: the longest values that fit, one
 // after the other. Every length the compiler times is a whole number of
 // thirty-seconds, so nothing is left over.
 std::vector<ClassicNote> Split(long long ticks, int pitchClass, int octave) {
   std::vector<ClassicNote> notes;
-  for (const ClassicValue& value : kClassicValues) {
-    for (; ticks >= value.ticks; ticks -= value.ticks)
+  for (const NoteValue& value : kValuesLongestFirst) {
+    const long long valueTicks = NoteTicks(value.length, value.dotted, 1);
+    for (; ticks >= valueTicks; ticks -= valueTicks)
       notes.push_back({value.length, value.dotted, pitchClass, octave});
   }
   return notes;
@@ -58,7 +32,8 @@ std::vector<ClassicNote> Split(long long ticks, int pitchClass, int octave) {
 int DefaultLength(const std::vector<ClassicNote>& notes) {
   int best = 4;
   std::size_t bestCount = 0;
-  for (const int length : kLengths) {
+  for (const std::string_view written : NoteLengths) {
+    const int length = std::stoi(std::string(written));
     const auto count = static_cast<std::size_t>(std::count_if(
         notes.begin(), notes.end(), [&](const ClassicNote& note) { return note.length == length; }));
     if (count > 0 && count >= bestCount) {
@@ -73,7 +48,7 @@ int DefaultLength(const std::vector<ClassicNote>& notes) {
 int DefaultOctave(const std::vector<ClassicNote>& notes) {
   int best = 6;
   std::size_t bestCount = 0;
-  for (int octave = kLowestOctave; octave <= kHighestOctave; ++octave) {
+  for (int octave = kLowestClassicOctave; octave <= kHighestClassicOctave; ++octave) {
     const auto count =
         static_cast<std::size_t>(std::count_if(notes.begin(), notes.end(), [&](const ClassicNote& note) {
           return note.pitchClass >= 0 && note.octave == octave;
@@ -125,8 +100,8 @@ ClassicExport ExportRingtone(const std::vector<std::string>& lines, std::string_
         return;
       const bool rest = reading.kind == melody::MelodyToken::Kind::Rest;
       const int pitchClass = rest ? -1 : reading.key % 12;
-      const int octave = rest ? 0 : reading.key / 12 + 1 - kOctaveOffset;
-      if (!rest && octave < kLowestOctave)
+      const int octave = rest ? 0 : reading.key / 12 + 1 - kClassicOctaveOffset;
+      if (!rest && octave < kLowestClassicOctave)
         throw melody::TokenError("нота ниже c3, октавы 1 классического формата", token, number);
       if (reading.factor == 1) {
         notes.push_back({reading.length, reading.dotted, pitchClass, octave});

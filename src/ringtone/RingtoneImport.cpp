@@ -13,8 +13,6 @@ namespace {
 
 constexpr long long kSlowestTempo = 10;
 constexpr long long kFastestTempo = 100;
-// The classic octave k is the melody's octave k + 2: a4 (440 Hz) is a6.
-constexpr int kOctaveOffset = 2;
 
 // 8c#.6, or 8p. for a rest, with the comma and blank that follow every token.
 std::string Token(const ClassicNote& note) {
@@ -24,7 +22,7 @@ std::string Token(const ClassicNote& note) {
   token += NoteNames[static_cast<std::size_t>(note.pitchClass)];
   if (note.dotted)
     token += '.';
-  return token + std::to_string(note.octave + kOctaveOffset) + ", ";
+  return token + std::to_string(note.octave + kClassicOctaveOffset) + ", ";
 }
 
 } // namespace

@@ -22,8 +22,6 @@ struct SynthCore {
   fluid_audio_driver_t* driver = nullptr;
   bool manual = false;
   bool soundFontLoaded = false;
-  // Set once the SoundFont is loaded and the output open; read from any thread.
-  std::atomic<bool> ready{false};
   int sampleRate = 44100;
   std::string soundFont;
   std::string audioDriverName; // the driver that opened, empty without one

@@ -111,12 +111,6 @@ SynthEngine::~SynthEngine() {
 }
 
 std::shared_ptr<SynthEngine> SynthEngine::Create(const std::string& soundFont, Audio audio) {
-  std::shared_ptr<SynthEngine> engine = CreateUnloaded(soundFont, audio);
-  engine->LoadSoundFont();
-  return engine;
-}
-
-std::shared_ptr<SynthEngine> SynthEngine::CreateUnloaded(const std::string& soundFont, Audio audio) {
   InstallLogging();
   std::shared_ptr<SynthEngine> engine(new SynthEngine(std::make_unique<SynthCore>()));
   SynthCore& core = *engine->core_;
@@ -136,27 +130,22 @@ std::shared_ptr<SynthEngine> SynthEngine::CreateUnloaded(const std::string& soun
   core.synth = new_fluid_synth(core.settings);
   if (core.synth == nullptr)
     throw Error("FluidSynth could not create a synthesizer: " + TakeLoggedError());
-  return engine;
-}
-
-void SynthEngine::LoadSoundFont() {
-  SynthCore& core = *core_;
   if (core.soundFont.empty()) {
     core.problem = "no General MIDI SoundFont found";
-    return;
+    return engine;
   }
   if (fluid_synth_sfload(core.synth, core.soundFont.c_str(), 1) == FLUID_FAILED) {
     core.problem = "the SoundFont " + core.soundFont + " could not be loaded (" + TakeLoggedError() + ")";
-    return;
+    return engine;
   }
   core.soundFontLoaded = true;
   if (!core.manual)
     OpenAudioDevice(core);
-  core.ready = core.manual || core.driver != nullptr;
+  return engine;
 }
 
 bool SynthEngine::HasOutput() const {
-  return core_->ready;
+  return core_->soundFontLoaded && (core_->manual || core_->driver != nullptr);
 }
 
 bool SynthEngine::HasSoundFont() const {

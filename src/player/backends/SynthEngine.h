@@ -31,7 +31,7 @@ public:
   SynthEngine& operator=(const SynthEngine&) = delete;
 
   // Sound is made: the SoundFont loaded and a device plays it, or the caller
-  // renders it. May be asked from any thread, also while the SoundFont loads.
+  // renders it. Settled when Create returns.
   bool HasOutput() const;
   bool HasSoundFont() const;
   // The synthesizer, the SoundFont and where the sound goes, for a person.
@@ -57,11 +57,6 @@ public:
 
 private:
   explicit SynthEngine(std::unique_ptr<SynthCore> core);
-  // The synthesizer without its SoundFont and output.
-  static std::shared_ptr<SynthEngine> CreateUnloaded(const std::string& soundFont, Audio audio);
-  // Reads the SoundFont's presets (their samples are read when a channel
-  // first selects them) and, for a device engine, opens the audio device.
-  void LoadSoundFont();
   std::unique_ptr<SynthCore> core_;
 };
 
