@@ -7,9 +7,9 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh abcmidi hyperfine time
 cmake --preset bench
 cmake --build --preset bench
-for bench in build-bench/bench/*_bench; do
+for bench in build-bench/bin/*_bench; do
   "$bench"
 done
-bench/process-bench.sh build-bench/src/cli/arvento-cli
-bench/export-bench.sh build-bench/src/cli/arvento-cli
+bench/process-bench.sh build-bench/bin/arvento-cli
+bench/export-bench.sh build-bench/bin/arvento-cli
 bash scripts/startup-bench.sh

@@ -32,7 +32,7 @@ run_target() {
   rm -rf "$findings"
   mkdir -p "$findings" "$build/corpus/$target"
   local status=0
-  "$build/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  "$build/bin/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$findings/" "$build/corpus/$target" "tests/fuzz/seeds/$target" \
     >"$build/logs/$target.log" 2>&1 || status=$?
   echo "$status" >"$build/logs/$target.status"

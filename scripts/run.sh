@@ -5,8 +5,8 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset app
 cmake --build --preset app
-if [ ! -x build/src/app/arvento ]; then
-  echo "run.sh: the window build/src/app/arvento was not built" >&2
+if [ ! -x build/bin/arvento ]; then
+  echo "run.sh: the window build/bin/arvento was not built" >&2
   exit 1
 fi
-exec build/src/app/arvento "$@"
+exec build/bin/arvento "$@"

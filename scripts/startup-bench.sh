@@ -11,8 +11,8 @@ bash scripts/setup.sh fluid-soundfont-gm x11-utils
 cmake --preset bench > /dev/null
 cmake --build --preset bench --target arvento bare_window > /dev/null
 
-arvento=$PWD/build-bench/src/app/arvento
-bare=$PWD/build-bench/bench/bare_window
+arvento=$PWD/build-bench/bin/arvento
+bare=$PWD/build-bench/bin/bare_window
 runs=${RUNS:-10}
 display=90
 

@@ -7,6 +7,7 @@
 #include "app/MainForm.h"
 #include "app/QtUiThread.h"
 #include "app/SoundStatus.h"
+#include "core/InstallLayout.h"
 #include "player/SoundFont.h"
 
 #include <QApplication>
@@ -22,10 +23,12 @@ int main(int argc, char** argv) {
   // The form is made after the sound and goes before it; the sound tells it
   // when it has loaded, from the event loop.
   arvento::app::TMainForm2* shown = nullptr;
-  arvento::app::LateSound sound(ARVENTO_SOUND_MODULE, uiThread, [&shown, &sound] {
-    if (shown != nullptr)
-      shown->ShowSound(sound.Status(), sound.Description());
-  });
+  arvento::app::LateSound sound(
+      arvento::InstalledFile(std::filesystem::path(arvento::kPrivateDir) / ARVENTO_SOUND_MODULE).string(),
+      uiThread, [&shown, &sound] {
+        if (shown != nullptr)
+          shown->ShowSound(sound.Status(), sound.Description());
+      });
   const QString loading = arvento::app::SoundLoadingStatus(arvento::player::FindSoundFont());
   arvento::app::MessageBoxDialogs dialogs;
   const arvento::app::FormServices services{

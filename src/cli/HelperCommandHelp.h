@@ -1,6 +1,6 @@
 #pragma once
 
-// Summary and help of the commands that run in the programs beside
+// Summary and help of the commands that run in the helper programs of
 // arvento-cli. arvento-cli lists them and shows their help itself;
 // arvento-cli-sound, which links the synthesizer, runs play, render and
 // export, and arvento-cli-roll, which links Qt's painting, runs roll.

@@ -1,6 +1,7 @@
 #include "cli/HelperProgram.h"
 
 #include "core/Error.h"
+#include "core/InstallLayout.h"
 #include "core/Quote.h"
 
 #include <cerrno>
@@ -12,9 +13,7 @@ namespace arvento::cli {
 
 void RunInHelperProgram(const char* program, const char* what, const char* command,
                         const std::vector<std::string>& arguments) {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  const std::string path = (self.parent_path() / program).string();
+  const std::string path = InstalledFile(std::filesystem::path(kPrivateDir) / program).string();
   std::vector<std::string> words = {"arvento-cli", command};
   words.insert(words.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;

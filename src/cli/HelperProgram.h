@@ -1,7 +1,7 @@
 #pragma once
 
 // The commands that need a large library run in a program of their own
-// beside arvento-cli, so that arvento-cli links only the C++ runtime and the
+// of their own, so that arvento-cli links only the C++ runtime and the
 // text commands start at once.
 
 #include <string>
@@ -9,9 +9,9 @@
 
 namespace arvento::cli {
 
-// Replaces this process with the program named, which sits in the same
-// folder, running the command with the arguments; the program inherits the
-// standard streams and returns the exit status. Throws arvento::Error
+// Replaces this process with the program named, which sits in the folder of
+// helper programs (lib/arvento under the prefix), running the command with the arguments; the program
+// inherits the standard streams and returns the exit status. Throws arvento::Error
 // "<what> not installed" when it cannot be started.
 [[noreturn]] void RunInHelperProgram(const char* program, const char* what, const char* command,
                                      const std::vector<std::string>& arguments);

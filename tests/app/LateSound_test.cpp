@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "app/LateSound.h"
 #include "core/Error.h"
+#include "core/InstallLayout.h"
 #include "player/TMidiGen.h"
 #include "player/UiWorkQueue.h"
 
@@ -31,7 +32,8 @@ TEST(LateSound, TheModuleLoadsBehindTheUiThreadAndThePlayersMadeMeanwhileFollow)
   test::WriteText(file, "");
   player::UiWorkQueue queue;
   int told = 0;
-  LateSound sound(ARVENTO_SOUND_MODULE, queue.Thread(), [&told] { ++told; });
+  LateSound sound(InstalledFile(std::filesystem::path(kPrivateDir) / ARVENTO_SOUND_MODULE).string(),
+                  queue.Thread(), [&told] { ++told; });
   sound.Start();
   std::unique_ptr<player::FilePlayer> early = sound.NewFilePlayer();
   early->SetFileName(file);

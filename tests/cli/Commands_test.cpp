@@ -514,7 +514,8 @@ TEST(Cli, EveryCommandLine) {
 // programs the commands say what is missing; their help stays.
 TEST(HelperPrograms, WithoutThemTheirCommandsNameWhatIsMissing) {
   const TempDir dir;
-  const fs::path cli = dir.path() / "arvento-cli";
+  const fs::path cli = dir.path() / "bin" / "arvento-cli";
+  fs::create_directory(cli.parent_path());
   fs::copy_file(kCli, cli);
   struct Case {
     std::string command, missing, program;
@@ -527,7 +528,8 @@ TEST(HelperPrograms, WithoutThemTheirCommandsNameWhatIsMissing) {
     const CommandResult result = RunCommand(cli.string() + " " + c.command);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, "arvento-cli " + c.command.substr(0, c.command.find(' ')) + ": " + c.missing +
-                              " not installed: cannot start " + (dir.path() / c.program).string() +
+                              " not installed: cannot start " +
+                              (dir.path() / "lib/arvento" / c.program).string() +
                               ": No such file or directory\n");
   }
   EXPECT_EQ(RunCommand(cli.string() + " play --help").status, 0);

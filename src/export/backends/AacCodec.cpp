@@ -1,6 +1,7 @@
 #include "export/backends/AacCodec.h"
 
 #include "core/Error.h"
+#include "core/InstallLayout.h"
 #include "export/backends/AacModuleEntry.h"
 
 #include <dlfcn.h>
@@ -12,13 +13,17 @@ namespace arvento::exporting {
 
 namespace {
 
+std::filesystem::path Path() {
+  return InstalledFile(std::filesystem::path(kPrivateDir) / ARVENTO_AAC_MODULE);
+}
+
 // Loaded once and kept for the life of the process.
 const AacModuleEntry& Module() {
   static std::once_flag once;
   static const AacModuleEntry* entry = nullptr;
   static std::string problem;
   std::call_once(once, [] {
-    void* module = dlopen(ARVENTO_AAC_MODULE, RTLD_NOW | RTLD_LOCAL);
+    void* module = dlopen(Path().c_str(), RTLD_NOW | RTLD_LOCAL);
     const auto find = module != nullptr
                           ? reinterpret_cast<decltype(&ArventoAacModule)>(dlsym(module, "ArventoAacModule"))
                           : nullptr;
@@ -28,7 +33,7 @@ const AacModuleEntry& Module() {
       problem = dlerror();
   });
   if (entry == nullptr)
-    throw Error("Не удалось загрузить кодер AAC " + std::string(ARVENTO_AAC_MODULE) + ": " + problem);
+    throw Error("Не удалось загрузить кодер AAC " + Path().string() + ": " + problem);
   return *entry;
 }
 

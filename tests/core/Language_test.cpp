@@ -1,0 +1,67 @@
+// Which language the environment asks for, the placeholders of a translated
+// text, and where an installed program finds its files.
+
+#include "core/InstallLayout.h"
+#include "core/Language.h"
+#include "core/Translate.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+using namespace arvento;
+
+TEST(Language, ArventoLangFirstThenTheFirstLocaleVariableSet) {
+  struct Case {
+    std::map<std::string, std::string> environment;
+    Language expected;
+  };
+  const Case cases[] = {
+      {{}, Language::Russian},
+      {{{"LANG", "C"}}, Language::Russian},
+      {{{"LANG", "POSIX"}}, Language::Russian},
+      {{{"LANG", "en_US.UTF-8"}}, Language::English},
+      {{{"LANG", "en"}}, Language::English},
+      {{{"LANG", "de_DE.UTF-8"}}, Language::Russian},
+      {{{"LANG", "ru_RU.UTF-8"}}, Language::Russian},
+      {{{"LC_MESSAGES", "en_GB.UTF-8"}, {"LANG", "ru_RU.UTF-8"}}, Language::English},
+      {{{"LC_ALL", "C"}, {"LC_MESSAGES", "en_GB.UTF-8"}}, Language::Russian},
+      {{{"LC_ALL", ""}, {"LC_MESSAGES", "en_GB.UTF-8"}}, Language::English},
+      {{{"LC_ALL", "en_US.UTF-8"}, {"LANG", "ru_RU.UTF-8"}}, Language::English},
+      {{{"ARVENTO_LANG", "ru"}, {"LC_ALL", "en_US.UTF-8"}}, Language::Russian},
+      {{{"ARVENTO_LANG", "en"}, {"LANG", "C"}}, Language::English},
+      {{{"ARVENTO_LANG", "en"}}, Language::English},
+      {{{"ARVENTO_LANG", "fr"}, {"LANG", "en_US.UTF-8"}}, Language::English},
+      {{{"ARVENTO_LANG", "EN"}}, Language::Russian},
+  };
+  for (const Case& c : cases) {
+    std::string shown;
+    for (const auto& [name, value] : c.environment)
+      shown += name + "=" + value + " ";
+    SCOPED_TRACE(shown);
+    const Language language = ChooseLanguage([&c](const char* name) {
+      const auto found = c.environment.find(name);
+      return found != c.environment.end() ? found->second.c_str() : nullptr;
+    });
+    EXPECT_EQ(language, c.expected);
+  }
+}
+
+TEST(Translate, PlaceholdersTakeTheValuesInTheTranslationsOrder) {
+  InstallTranslator([](const char* source) {
+    return std::string(source) == "Строка %1, элемент %2" ? "token %2 of line %1" : source;
+  });
+  EXPECT_EQ(Tr("Строка %1, элемент %2", 7, "8c#"), "token 8c# of line 7");
+  EXPECT_EQ(Tr("%1%% и %3", 50), "50%% и %3");
+  EXPECT_EQ(Tr("без перевода"), "без перевода");
+  InstallTranslator(nullptr);
+  EXPECT_EQ(Tr("Строка %1, элемент %2", 7, std::string("8c#")), "Строка 7, элемент 8c#");
+}
+
+TEST(InstallLayout, HelperProgramsSitTwoFoldersBelowThePrefix) {
+  EXPECT_EQ(PrefixOfProgram("/usr/bin/arvento-cli"), "/usr");
+  EXPECT_EQ(PrefixOfProgram("/usr/lib/arvento/arvento-cli-sound"), "/usr");
+  EXPECT_EQ(PrefixOfProgram("/opt/build/bin/core_tests"), "/opt/build");
+  EXPECT_EQ(PrefixOfProgram("/opt/arvento/bin/arvento"), "/opt/arvento");
+}
