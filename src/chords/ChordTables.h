@@ -86,16 +86,11 @@ constexpr std::array<std::array<std::string_view, 6>, 6> fretNoteTable = {{
     {"E3", "F3",  "F#3", "G3",  "G#3", "A3"}, // string 6
 }};
 
-// The names of fretNoteTable without their octaves.
-constexpr std::array<std::array<std::string_view, 6>, 6> fretNameTable = {{
-    // fret 0  1     2     3     4     5
-    {"E", "F",  "F#", "G",  "G#", "A"}, // string 1
-    {"H", "C",  "C#", "D",  "D#", "E"}, // string 2
-    {"G", "G#", "A",  "B",  "H",  "C"}, // string 3
-    {"D", "D#", "E",  "F",  "F#", "G"}, // string 4
-    {"A", "B",  "H",  "C",  "C#", "D"}, // string 5
-    {"E", "F",  "F#", "G",  "G#", "A"}, // string 6
-}};
+// The name of a fret's note without its octave.
+constexpr std::string_view FretName(std::size_t string, std::size_t fret) {
+  const std::string_view note = fretNoteTable[string][fret];
+  return note.substr(0, note.size() - 1);
+}
 
 // Semitone number of each note name above C.
 constexpr std::array<std::string_view, 12> noteIndexTable = {"C",  "C#", "D",  "D#", "E", "F",

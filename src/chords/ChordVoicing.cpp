@@ -54,7 +54,7 @@ public:
   // The fret 0..kReach of a string that sounds the name, or kFree.
   static int FretFor(std::size_t string, std::string_view name) {
     for (std::size_t fret = 0; fret <= kReach; ++fret) {
-      if (fretNameTable[string][fret] == name)
+      if (FretName(string, fret) == name)
         return static_cast<int>(fret);
     }
     return kFree;
@@ -159,7 +159,7 @@ std::string GuitarVoicing(const std::string& prefix, const std::string& noteList
   // Open-string pass: each note on the first free string tuned to it.
   for (const std::string& name : names) {
     for (std::size_t string = 0; string < kStrings; ++string) {
-      if (fingering.Free(string) && fretNameTable[string][0] == name) {
+      if (fingering.Free(string) && FretName(string, 0) == name) {
         fingering.Place(string, 0);
         break;
       }
