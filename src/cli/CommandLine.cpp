@@ -20,7 +20,8 @@ void PrintHelp(const std::vector<const Command*>& commands) {
     std::cout << "  " << command->name
               << std::string(10 - std::min<std::size_t>(9, std::string(command->name).size()), ' ')
               << command->summary << "\n";
-  std::cout << "\nRun \"arvento-cli COMMAND --help\" for the options of one command.\n";
+  std::cout << "\nRun \"arvento-cli COMMAND --help\" for the options of one command,\n"
+               "\"arvento-cli --version\" for the program's version.\n";
 }
 
 // Runs the command named first; every failure ends as a message on standard
@@ -29,6 +30,10 @@ int Run(const std::vector<const Command*>& commands, std::vector<std::string> ar
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
     PrintHelp(commands);
     return arguments.empty() ? kExitBadInput : kExitOk;
+  }
+  if (arguments[0] == "--version") {
+    std::cout << "arvento-cli " ARVENTO_VERSION "\n";
+    return kExitOk;
   }
   const std::string name = arguments[0];
   arguments.erase(arguments.begin());
