@@ -11,7 +11,7 @@ packages=(
   pkg-config cmake g++ fluidsynth xdotool sndfile-programs
   libsndfile1-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libebur128-dev libtag1-dev ffmpeg file gettext qt6-l10n-tools qt6-tools-dev
-  desktop-file-utils appstream help2man librsvg2-bin man-db dpkg-dev "$@"
+  desktop-file-utils appstream help2man librsvg2-bin man-db dpkg-dev bash-completion "$@"
 )
 
 missing=()

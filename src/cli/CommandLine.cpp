@@ -16,11 +16,15 @@ namespace {
 void PrintHelp(const std::vector<const Command*>& commands) {
   std::cout << "Usage: arvento-cli COMMAND [OPTIONS] ...\n"
                "Arranges polyphonic telephone melodies from the shell.\n\nCommands:\n";
+  // One column of summaries, two blanks after the longest name.
+  std::size_t width = 0;
   for (const Command* command : commands)
-    std::cout << "  " << command->name
-              << std::string(10 - std::min<std::size_t>(9, std::string(command->name).size()), ' ')
+    width = std::max(width, std::strlen(command->name));
+  for (const Command* command : commands)
+    std::cout << "  " << command->name << std::string(width + 2 - std::strlen(command->name), ' ')
               << command->summary << "\n";
-  std::cout << "\nRun \"arvento-cli COMMAND --help\" for the options of one command.\n";
+  std::cout << "\nRun \"arvento-cli COMMAND --help\" for the options of one command,\n"
+               "\"arvento-cli --version\" for the program's version.\n";
 }
 
 // Runs the command named first; every failure ends as a message on standard
@@ -29,6 +33,10 @@ int Run(const std::vector<const Command*>& commands, std::vector<std::string> ar
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
     PrintHelp(commands);
     return arguments.empty() ? kExitBadInput : kExitOk;
+  }
+  if (arguments[0] == "--version") {
+    std::cout << "arvento-cli " ARVENTO_VERSION "\n";
+    return kExitOk;
   }
   const std::string name = arguments[0];
   arguments.erase(arguments.begin());

@@ -104,6 +104,7 @@ const Case kCases[] = {
                  "  tones ", "  voice ", "  convert ", "  octave ", "  rtttl-import ", "  rtttl-export ",
                  "  play ", "  render ", "  assemble ", "  roll ")},
     {.args = "", .status = 2, .out = Part("Usage: arvento-cli COMMAND")},
+    {.args = "--version", .out = Whole("arvento-cli " ARVENTO_VERSION "\n")},
     {.args = "nonsense", .status = 2, .out = Part("Usage:"), .err = Part("unknown command \"nonsense\"\n")},
     {.args = "melody --help", .out = Part("Usage: arvento-cli melody", "--modulation N")},
     {.args = "chords -h", .out = Part("Usage: arvento-cli chords", "--arpeggio N", "--family N")},
