@@ -9,7 +9,7 @@ namespace arvento::app {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName("TAboutBox");
-  setWindowTitle("О программе");
+  setWindowTitle(tr("О программе"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(18, 14, 18, 12);
   layout->setSpacing(8);
@@ -22,8 +22,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   name->setFont(big);
   name->setStyleSheet("color: navy;");
 
-  auto* what = new QLabel("Аранжировщик полифонических мелодий для мобильных телефонов: "
-                          "мелодия, аккорды и партии сводятся в один MIDI-файл.",
+  auto* what = new QLabel(tr("Аранжировщик полифонических мелодий для мобильных телефонов: "
+                             "мелодия, аккорды и партии сводятся в один MIDI-файл."),
                           this);
   what->setObjectName("laPurpose");
   what->setWordWrap(true);
@@ -34,7 +34,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   laSound->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+  buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
   layout->addWidget(name);

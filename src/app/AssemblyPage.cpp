@@ -21,7 +21,7 @@ void TMainForm2::bbSborClick() {
   bool isNumber = false;
   const int maximum = edGrMax->text().toInt(&isNumber);
   if (!isNumber)
-    throw Error("Максимум громкости \"" + edGrMax->text().toStdString() + "\" не целое число.");
+    throw Error(tr("Максимум громкости \"%1\" не целое число.").arg(edGrMax->text()).toStdString());
   // Every record is read before the page changes, so that one that does not
   // read leaves the page as it was. With no project open there is no part,
   // and every channel stays silent. The mode buttons keep their colours:
@@ -29,7 +29,7 @@ void TMainForm2::bbSborClick() {
   const std::array<int, 16> levels =
       projectName.empty() ? std::array<int, 16>{}
                           : project::LevelsFromParts(project::ReadProjectParts(projectDir, projectTitle));
-  ShowMode(Sborka, "Сборка");
+  ShowMode(Sborka, tr("Сборка"));
   for (std::size_t channel = 0; channel < levels.size(); ++channel) {
     channelSliders[channel]->setMaximum(maximum);
     channelSliders[channel]->setValue(maximum - levels[channel]);

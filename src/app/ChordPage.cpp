@@ -63,7 +63,7 @@ void TMainForm2::bbReadAClick() {
   const fs::path file = flb1->SelectedFile();
   const fs::path recordFile = project::RecordPathFor(file);
   if (file.empty() || !fs::exists(recordFile)) {
-    dialogs.Inform("Нет файла с записью аккордов");
+    dialogs.Inform(tr("Нет файла с записью аккордов"));
     return;
   }
   // The first line decides: only a melody record is refused, and any other
@@ -72,7 +72,7 @@ void TMainForm2::bbReadAClick() {
   const std::optional<project::PartRecord> record =
       project::ReadPartRecordAs(recordFile, project::PartKind::Accompaniment);
   if (!record) {
-    dialogs.Inform("В этом файле записана мелодия");
+    dialogs.Inform(tr("В этом файле записана мелодия"));
     return;
   }
   ApplyRecordSettings(*record);
@@ -89,7 +89,7 @@ void TMainForm2::bbRestoreClick() {
   reAcc->clear();
   const std::vector<std::string> reserve = PaneLines(*reAcc2);
   if (reserve.empty()) {
-    dialogs.Inform("Резервное поле записи аккордов пустое, восстановление невозможно");
+    dialogs.Inform(tr("Резервное поле записи аккордов пустое, восстановление невозможно"));
     return;
   }
   SetPaneLines(*reAcc, reserve);

@@ -22,8 +22,8 @@ QString FilterSuffix(const QString& filter) {
 bool MessageBoxDialogs::Ask(const QString& question) {
   QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::NoButton,
                   QApplication::activeWindow());
-  QPushButton* yes = box.addButton("Да", QMessageBox::YesRole);
-  box.addButton("Нет", QMessageBox::NoRole);
+  QPushButton* yes = box.addButton(QCoreApplication::translate("Dialogs", "Да"), QMessageBox::YesRole);
+  box.addButton(QCoreApplication::translate("Dialogs", "Нет"), QMessageBox::NoRole);
   box.setDefaultButton(yes);
   box.exec();
   return box.clickedButton() == yes;
@@ -32,13 +32,13 @@ bool MessageBoxDialogs::Ask(const QString& question) {
 void MessageBoxDialogs::Inform(const QString& text) {
   QMessageBox box(QMessageBox::Information, kTitle, text, QMessageBox::NoButton,
                   QApplication::activeWindow());
-  box.addButton("OK", QMessageBox::AcceptRole);
+  box.addButton(QCoreApplication::translate("Dialogs", "OK"), QMessageBox::AcceptRole);
   box.exec();
 }
 
 void MessageBoxDialogs::ReportError(const QString& text) {
   QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::NoButton, QApplication::activeWindow());
-  box.addButton("OK", QMessageBox::AcceptRole);
+  box.addButton(QCoreApplication::translate("Dialogs", "OK"), QMessageBox::AcceptRole);
   box.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "app/ExportProgress.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 
@@ -17,8 +18,9 @@ std::optional<exporting::ExportReport>
 ExportWithProgress(QWidget* window, const decltype(FormServices::exportMidiFile)& exportMidiFile,
                    const std::filesystem::path& midiFile, const std::filesystem::path& out,
                    const exporting::ExportOptions& options) {
-  QProgressDialog dialog("Экспорт в " + QString::fromStdString(out.filename().string()) + "…", "Отмена", 0,
-                         kSteps, window);
+  QProgressDialog dialog(QCoreApplication::translate("ExportProgress", "Экспорт в %1…")
+                             .arg(QString::fromStdString(out.filename().string())),
+                         QCoreApplication::translate("ExportProgress", "Отмена"), 0, kSteps, window);
   dialog.setObjectName("exportProgress");
   dialog.setWindowTitle("Arvento");
   dialog.setWindowModality(Qt::WindowModal);

@@ -51,11 +51,11 @@ void TMainForm2::DrawEmptyGrid(GridPicture& picture, GridCanvas& view) {
 
 void TMainForm2::ToggleGridEraseMode(QAbstractButton& button) {
   gridEraseMode = !gridEraseMode;
-  button.setText(gridEraseMode ? "Рисовать" : "Удалить");
+  button.setText(gridEraseMode ? tr("Рисовать") : tr("Удалить"));
 }
 
 void TMainForm2::bbSetkaClick() {
-  if (!dialogs.Ask("Новый фрагмент мелодии?"))
+  if (!dialogs.Ask(tr("Новый фрагмент мелодии?")))
     return;
   re1.clear();
   re2->clear();

@@ -57,13 +57,13 @@ void TMainForm2::buRecCardClick() {
 void TMainForm2::buPodborClick() {
   recordMode = false;
   if (!recordingOn ||
-      dialogs.Ask("Переход к подбору мелодии отменит ранее набранную часть мелодии. Продолжить?"))
+      dialogs.Ask(tr("Переход к подбору мелодии отменит ранее набранную часть мелодии. Продолжить?")))
     recordingOn = false;
   MidiGen1->SetChannel(cbChan->currentText() == kDrumChannel ? kLiveDrumChannel : kLiveMelodyChannel);
 }
 
 void TMainForm2::buNewRecClick() {
-  if (dialogs.Ask("Введенные ноты будут удалены. Продолжить?")) {
+  if (dialogs.Ask(tr("Введенные ноты будут удалены. Продолжить?"))) {
     re1.clear();
     re2->clear();
     ResetRecording();

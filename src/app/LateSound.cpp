@@ -3,6 +3,8 @@
 #include "app/SoundStatus.h"
 #include "core/Error.h"
 
+#include <QCoreApplication>
+
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -172,14 +174,17 @@ exporting::ExportReport LateSound::Export(const std::filesystem::path& midiFile,
                                           const exporting::Progress& progress) {
   ready_.wait();
   if (module_ == nullptr)
-    throw Error("Не удалось загрузить модуль звука: " + failure_);
+    throw Error(QCoreApplication::translate("LateSound", "Не удалось загрузить модуль звука: %1")
+                    .arg(QString::fromStdString(failure_))
+                    .toStdString());
   return module_->exportMidiFile(midiFile, out, options, progress);
 }
 
 QString LateSound::Status() const {
   if (!sound_)
-    return module_ == nullptr ? "Звук выключен: не удалось загрузить модуль звука"
-                              : "Звук выключен: не удалось запустить синтезатор";
+    return module_ == nullptr
+               ? QCoreApplication::translate("LateSound", "Звук выключен: не удалось загрузить модуль звука")
+               : QCoreApplication::translate("LateSound", "Звук выключен: не удалось запустить синтезатор");
   return SoundStatus(*sound_);
 }
 

@@ -255,26 +255,26 @@ void TMainForm2::MarkModeButton(QAbstractButton* pressed) {
 }
 
 void TMainForm2::bbMelodClick() {
-  ShowMode(work, "Правка одиночной партии");
+  ShowMode(work, tr("Правка одиночной партии"));
   MarkModeButton(bbMelod);
   bbBas->setEnabled(false);
 }
 
 void TMainForm2::bbAccordsClick() {
-  ShowMode(acc, "Запись аккордов");
+  ShowMode(acc, tr("Запись аккордов"));
   MarkModeButton(bbAccords);
   bbBas->setEnabled(false);
 }
 
 void TMainForm2::bbPodbClick() {
-  ShowMode(save, "Запись одиночной партии");
+  ShowMode(save, tr("Запись одиночной партии"));
   MarkModeButton(bbPodb);
   bbBas->setEnabled(false);
   DrawEmptyGrid(pb1Picture, *pb1);
 }
 
 void TMainForm2::bbPereborClick() {
-  ShowMode(perebor, "Запись перебора");
+  ShowMode(perebor, tr("Запись перебора"));
   MarkModeButton(bbPerebor);
   DrawEmptyGrid(pb1Picture, *pb1);
   bbSetClick();

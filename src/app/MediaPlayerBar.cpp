@@ -24,9 +24,9 @@ MediaPlayerBar::MediaPlayerBar(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(2);
-  play_ = NewButton(this, QStyle::SP_MediaPlay, "playButton", "Воспроизвести");
-  pause_ = NewButton(this, QStyle::SP_MediaPause, "pauseButton", "Пауза");
-  stop_ = NewButton(this, QStyle::SP_MediaStop, "stopButton", "Стоп");
+  play_ = NewButton(this, QStyle::SP_MediaPlay, "playButton", tr("Воспроизвести"));
+  pause_ = NewButton(this, QStyle::SP_MediaPause, "pauseButton", tr("Пауза"));
+  stop_ = NewButton(this, QStyle::SP_MediaStop, "stopButton", tr("Стоп"));
   name_ = new QLabel(this);
   name_->setObjectName("fileName");
   name_->setMinimumWidth(40);

@@ -50,7 +50,7 @@ void TMainForm2::buPlayRTTTLClick() {
 }
 
 void TMainForm2::bbPlayClick() {
-  if (!dialogs.Ask("Сохранить записанный фрагмент?"))
+  if (!dialogs.Ask(tr("Сохранить записанный фрагмент?")))
     return;
   AppendLines(re11, re1);
   AppendLines(re22, PaneLines(*re2));
@@ -61,7 +61,7 @@ void TMainForm2::bbPlayClick() {
 }
 
 void TMainForm2::buFromMemoryClick() {
-  if (!dialogs.Ask("Вывести всю запись?"))
+  if (!dialogs.Ask(tr("Вывести всю запись?")))
     return;
   AppendLines(re1, re11);
   std::vector<std::string> melody = PaneLines(*re2);

@@ -50,7 +50,7 @@ void TMainForm2::bbReadClick() {
   const fs::path file = PageVisible(Sborka) ? flbSum->SelectedFile() : flb2->SelectedFile();
   const fs::path recordFile = project::RecordPathFor(file);
   if (file.empty() || !fs::exists(recordFile)) {
-    dialogs.Inform("Не выбран файл с записью RTTTL-E");
+    dialogs.Inform(tr("Не выбран файл с записью RTTTL-E"));
     return;
   }
   // The first line decides: a chord record is only told, however bad the
@@ -59,7 +59,7 @@ void TMainForm2::bbReadClick() {
   const std::optional<project::PartRecord> record =
       project::ReadPartRecordAs(recordFile, project::PartKind::Melody);
   if (!record) {
-    dialogs.Inform("В этом файле записаны аккорды");
+    dialogs.Inform(tr("В этом файле записаны аккорды"));
   } else {
     re1 = record->rhythmLines;
     SetPaneLines(*re2, record->melodyLines);

@@ -69,7 +69,7 @@ void TMainForm2::pb2MouseUp(int x, int y) {
 void TMainForm2::bbAccpClick() {
   const std::vector<std::string> chords = PaneLines(*reAcc);
   if (chords.empty()) {
-    dialogs.Inform("Введите запись аккордов на панели \"аккорды\"");
+    dialogs.Inform(tr("Введите запись аккордов на панели \"аккорды\""));
     return;
   }
   SetPaneLines(*reAcc2, chords);

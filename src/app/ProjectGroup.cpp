@@ -13,7 +13,9 @@ namespace arvento::app {
 
 namespace {
 
-const QString kNoProjectName = QStringLiteral("Не задано название проекта, принято значение tmp");
+// Said in the status bar when a project opens without a name.
+const char* const kNoProjectName =
+    QT_TRANSLATE_NOOP("arvento::app::TMainForm2", "Не задано название проекта, принято значение tmp");
 const QString kDefaultProject = QStringLiteral("tmp");
 
 } // namespace
@@ -30,7 +32,7 @@ void TMainForm2::ConnectProjectGroup() {
 
 void TMainForm2::bbOpenProjectClick() {
   if (edProjectName->text().isEmpty()) {
-    SetStatusText(kNoProjectName);
+    SetStatusText(tr(kNoProjectName));
     edProjectName->setText(kDefaultProject);
   }
   if (edProjectName->text() != kDefaultProject)
@@ -43,8 +45,8 @@ void TMainForm2::bbOpenProjectClick() {
 
   projectName = name;
   projectTitle = name;
-  laRegime->setText(QString::fromStdString(projectTitle) +
-                    (PageVisible(work) ? ". Запись одиночной партии" : ". Запись аккордов"));
+  laRegime->setText(QString::fromStdString(projectTitle) + ". " +
+                    (PageVisible(work) ? tr("Запись одиночной партии") : tr("Запись аккордов")));
   projectDir = directory;
   // The roll of an assembly belongs to the project that was assembled.
   assembledFile.clear();
@@ -58,14 +60,14 @@ void TMainForm2::bbOpenProjectClick() {
   mpSum->Close();
   mpSum->SetFileName(flbSum->SelectedFile().string());
   if ((!re11.empty() || !re22.empty()) &&
-      dialogs.Ask("Буфер содержит несохраненный фрагмент мелодии. Удалить?")) {
+      dialogs.Ask(tr("Буфер содержит несохраненный фрагмент мелодии. Удалить?"))) {
     re11.clear();
     re22.clear();
   }
 }
 
 void TMainForm2::OpenDefaultProject() {
-  SetStatusText(kNoProjectName);
+  SetStatusText(tr(kNoProjectName));
   edProjectName->setText(kDefaultProject);
   bbOpenProjectClick();
 }
@@ -103,7 +105,7 @@ void TMainForm2::WritePartRecord(project::PartKind kind, int channel, int voice)
 void TMainForm2::EnsureDirectory(const fs::path& directory) {
   std::error_code error;
   if (!fs::is_directory(directory, error) && !fs::create_directory(directory, error))
-    throw Error("Cannot create " + directory.string());
+    throw Error(tr("Cannot create %1").arg(QString::fromStdString(directory.string())).toStdString());
 }
 
 void TMainForm2::UpdateFileLists() {
@@ -114,7 +116,7 @@ void TMainForm2::UpdateFileLists() {
 
 void TMainForm2::sbEraseClick() {
   const fs::path file = flbSum->SelectedFile();
-  if (file.empty() || !dialogs.Ask("Удалить файл из проекта?"))
+  if (file.empty() || !dialogs.Ask(tr("Удалить файл из проекта?")))
     return;
   mpSum->Close();
   mpSum->SetFileName({});
@@ -122,14 +124,16 @@ void TMainForm2::sbEraseClick() {
     std::error_code error;
     fs::remove(doomed, error);
     if (error)
-      throw Error("Не удалось удалить файл " + doomed.string() + ": " + error.message());
+      throw Error(tr("Не удалось удалить файл %1: %2")
+                      .arg(QString::fromStdString(doomed.string()), QString::fromStdString(error.message()))
+                      .toStdString());
   }
   UpdateFileLists();
 }
 
 void TMainForm2::bbKillAllClick() {
-  if (!dialogs.Ask("Удалить все текущие наработки?")) {
-    dialogs.Inform("Единственно правильное и мудрое решение!");
+  if (!dialogs.Ask(tr("Удалить все текущие наработки?"))) {
+    dialogs.Inform(tr("Единственно правильное и мудрое решение!"));
     return;
   }
   reAcc->clear();
@@ -163,12 +167,12 @@ void TMainForm2::flbSumDblClick() {
 bool TMainForm2::ConfirmPartSave(char twinRole) {
   const std::string name = PartFileName();
   if (fs::exists(projectDir / name))
-    return dialogs.Ask("Файл " + QString::fromStdString(name) + " в проекте уже записан. Перезаписать?");
+    return dialogs.Ask(tr("Файл %1 в проекте уже записан. Перезаписать?").arg(QString::fromStdString(name)));
   const std::string twin =
       project::PartFileName(cbChan->currentText().toInt(), cbVoice->currentText().toInt(), twinRole);
   if (fs::exists(projectDir / twin))
-    return dialogs.Ask("Канал " + cbChan->currentText() + ", голос " + cbVoice->currentText() +
-                       " в проекте уже задействованы. Использовать еще раз?");
+    return dialogs.Ask(tr("Канал %1, голос %2 в проекте уже задействованы. Использовать еще раз?")
+                           .arg(cbChan->currentText(), cbVoice->currentText()));
   return true;
 }
 

@@ -26,7 +26,9 @@ namespace {
 std::string FileText(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    throw Error("Не удалось прочитать файл " + path.toStdString() + ": " + file.errorString().toStdString());
+    throw Error(QCoreApplication::translate("RingtoneMenu", "Не удалось прочитать файл %1: %2")
+                    .arg(path, file.errorString())
+                    .toStdString());
   return file.readAll().toStdString();
 }
 
@@ -40,8 +42,8 @@ QString WithWarnings(QString text, const std::vector<std::string>& warnings) {
 } // namespace
 
 void TMainForm2::ConnectRingtoneMenu() {
-  auto* paste = new QAction("Вставить RTTTL", re2);
-  auto* copy = new QAction("Копировать как RTTTL", re2);
+  auto* paste = new QAction(tr("Вставить RTTTL"), re2);
+  auto* copy = new QAction(tr("Копировать как RTTTL"), re2);
   re2->addActions({paste, copy});
   connect(paste, &QAction::triggered, this, [this] { Run([this] { PasteRingtoneClick(); }); });
   connect(copy, &QAction::triggered, this, [this] { Run([this] { CopyRingtoneClick(); }); });
@@ -57,33 +59,32 @@ void TMainForm2::ConnectRingtoneMenu() {
 void TMainForm2::PasteRingtoneClick() {
   std::string text = QGuiApplication::clipboard()->text().toStdString();
   if (!ringtone::HoldsRingtone(text)) {
-    const QString file = dialogs.AskOpenFile("Открыть мелодию RTTTL",
-                                             {"Мелодии RTTTL (*.txt *.rtttl *.rtx)", "Все файлы (*)"});
+    const QString file = dialogs.AskOpenFile(
+        tr("Открыть мелодию RTTTL"), {tr("Мелодии RTTTL (*.txt *.rtttl *.rtx)"), tr("Все файлы (*)")});
     if (file.isEmpty())
       return;
     text = FileText(file);
   }
   const std::vector<std::string_view> lines = ringtone::RingtoneLines(text);
   if (lines.empty())
-    throw Error("В файле нет ни одной мелодии RTTTL");
+    throw Error(tr("В файле нет ни одной мелодии RTTTL").toStdString());
   int picked = 0;
   if (lines.size() > 1) {
     QStringList names;
     for (std::size_t i = 0; i < lines.size(); ++i)
       names << QString::number(i + 1) + " " +
                    QString::fromStdString(std::string(ringtone::RingtoneName(lines[i])));
-    picked = dialogs.ChooseItem("Выберите мелодию", names);
+    picked = dialogs.ChooseItem(tr("Выберите мелодию"), names);
     if (picked < 0)
       return;
   }
   const ringtone::ImportedRingtone imported =
       ringtone::ImportRingtone(lines[static_cast<std::size_t>(picked)]);
-  if (!re2->toPlainText().trimmed().isEmpty() && !dialogs.Ask("Текст мелодии будет заменен. Продолжить?"))
+  if (!re2->toPlainText().trimmed().isEmpty() && !dialogs.Ask(tr("Текст мелодии будет заменен. Продолжить?")))
     return;
   SetPaneLines(*re2, imported.lines);
   sbFreq->setValue(imported.tempo);
-  SetStatusText(
-      WithWarnings("Вставлена мелодия RTTTL, темп " + QString::number(imported.tempo), imported.warnings));
+  SetStatusText(WithWarnings(tr("Вставлена мелодия RTTTL, темп %1").arg(imported.tempo), imported.warnings));
 }
 
 // The ringtone is named as the project's assembled file, without its extension.
@@ -91,7 +92,7 @@ void TMainForm2::CopyRingtoneClick() {
   const std::string name = std::filesystem::path(projectName).stem().string();
   const ringtone::ClassicExport written = ringtone::ExportRingtone(PaneLines(*re2), name, sbFreq->value());
   QGuiApplication::clipboard()->setText(QString::fromStdString(written.line));
-  SetStatusText(WithWarnings("Мелодия скопирована в буфер обмена как RTTTL", written.warnings));
+  SetStatusText(WithWarnings(tr("Мелодия скопирована в буфер обмена как RTTTL"), written.warnings));
 }
 
 } // namespace arvento::app

@@ -7,14 +7,13 @@
 
 #include "roll/RollFile.h"
 
-
 namespace fs = std::filesystem;
 
 namespace arvento::app {
 
 void TMainForm2::ConnectRoll() {
   OnClick(bbRoll, &TMainForm2::bbRollClick);
-  AddFileListEntry("Пиано-ролл", &TMainForm2::OpenRoll);
+  AddFileListEntry(tr("Пиано-ролл"), &TMainForm2::OpenRoll);
 }
 
 void TMainForm2::bbRollClick() {

@@ -15,15 +15,18 @@ namespace arvento::app {
 
 namespace {
 
-// The choices in the order of roll::TrackMode.
-constexpr std::array<const char*, 3> kModeNames = {"Показать", "Приглушить", "Скрыть"};
+// The choices in the order of roll::TrackMode, translated where they are shown.
+constexpr std::array<const char*, 3> kModeNames = {
+    QT_TRANSLATE_NOOP("arvento::app::RollTrackList", "Показать"),
+    QT_TRANSLATE_NOOP("arvento::app::RollTrackList", "Приглушить"),
+    QT_TRANSLATE_NOOP("arvento::app::RollTrackList", "Скрыть")};
 
 } // namespace
 
 RollTrackList::RollTrackList(QWidget* parent) : QWidget(parent) {
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(4, 0, 0, 0);
-  auto* title = new QLabel("Дорожки", this);
+  auto* title = new QLabel(tr("Дорожки"), this);
   outer->addWidget(title);
   grid_ = new QGridLayout;
   grid_->setHorizontalSpacing(6);
@@ -48,7 +51,7 @@ void RollTrackList::SetTracks(const std::vector<midi::SmfNoteTrack>& tracks) {
     auto* choice = new QComboBox(this);
     choice->setObjectName("trackMode" + QString::number(tracks[t].number));
     for (const char* name : kModeNames)
-      choice->addItem(name);
+      choice->addItem(tr(name));
     if (const auto found = kept.find(choice->objectName()); found != kept.end())
       choice->setCurrentIndex(found->second);
     connect(choice, &QComboBox::currentIndexChanged, this, &RollTrackList::modesChanged);

@@ -57,7 +57,7 @@ RollView::RollView(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::
   horizontal_->setObjectName("rollHorizontal");
   vertical_ = new QScrollBar(Qt::Vertical, this);
   vertical_->setObjectName("rollVertical");
-  auto* velocityLabel = new QLabel("Сила", this);
+  auto* velocityLabel = new QLabel(tr("Сила"), this);
   velocityLabel->setAlignment(Qt::AlignCenter);
 
   auto* layout = new QGridLayout(this);

@@ -26,7 +26,7 @@ RollWindow::RollWindow(fs::path file, midi::SmfNotes notes, std::unique_ptr<play
                        Guard guard, RollView::Clock clock, QWidget* parent)
     : QWidget(parent, Qt::Window), file_(std::move(file)), guard_(std::move(guard)) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle("Пиано-ролл: " + QString::fromStdString(file_.filename().string()));
+  setWindowTitle(tr("Пиано-ролл: %1").arg(QString::fromStdString(file_.filename().string())));
   bar_ = new MediaPlayerBar(this);
   bar_->setObjectName("rollPlayer");
   bar_->Attach(std::move(player));

@@ -82,16 +82,16 @@ void TMainForm2::SpeedButton2Click() {
   if (!isNumber)
     maximum = kDefaultVolumeMaximum;
   if (isNumber && maximum > kLargestPlainVolume &&
-      !dialogs.Ask("Ваша звуковая карта поддерживает громкость свыше 127, вы уверены?")) {
+      !dialogs.Ask(tr("Ваша звуковая карта поддерживает громкость свыше 127, вы уверены?"))) {
     edGrMax->setText(QString::number(kLargestPlainVolume));
     maximum = kLargestPlainVolume;
   }
   if (maximum < kVolumeMinimum)
-    throw Error("Максимум громкости не может быть меньше " + std::to_string(kVolumeMinimum) + ".");
+    throw Error(tr("Максимум громкости не может быть меньше %1.").arg(kVolumeMinimum).toStdString());
   sbGrom->setMaximum(maximum);
   sbGrom->setValue(std::min(kept, maximum));
   if (!isNumber)
-    throw Error("Максимум громкости \"" + text.toStdString() + "\" не целое число.");
+    throw Error(tr("Максимум громкости \"%1\" не целое число.").arg(text).toStdString());
   for (QSlider* slider : channelSliders) {
     const int distance = slider->maximum() - slider->value();
     slider->setMaximum(maximum);

@@ -9,7 +9,6 @@
 #include "export/AudioFormat.h"
 #include "player/SoundFont.h"
 
-
 #include <array>
 
 namespace fs = std::filesystem;
@@ -35,8 +34,8 @@ QStringList FormatFilters() {
 }
 
 QString ExportStatus(const fs::path& out, const exporting::ExportReport& report) {
-  QString text = "Записан файл " + QString::fromStdString(out.string()) + ": " +
-                 QString::number(report.seconds, 'f', 1) + " с";
+  QString text = TMainForm2::tr("Записан файл %1: %2 с")
+                     .arg(QString::fromStdString(out.string()), QString::number(report.seconds, 'f', 1));
   if (report.loudness)
     text += ", " + QString::number(report.loudness->integrated, 'f', 1) + " LUFS";
   for (const std::string& notice : report.notices)
@@ -48,7 +47,7 @@ QString ExportStatus(const fs::path& out, const exporting::ExportReport& report)
 
 void TMainForm2::ConnectSoundExport() {
   OnClick(bbExport, &TMainForm2::bbExportClick);
-  AddFileListEntry("Экспорт звука…", &TMainForm2::ExportSound);
+  AddFileListEntry(tr("Экспорт звука…"), &TMainForm2::ExportSound);
 }
 
 void TMainForm2::bbExportClick() {
@@ -60,7 +59,7 @@ void TMainForm2::ExportSound(const fs::path& midiFile) {
   fs::path suggested = midiFile;
   suggested.replace_extension(".ogg");
   const QString chosen =
-      dialogs.AskSaveFile("Экспорт звука", QString::fromStdString(suggested.string()), FormatFilters());
+      dialogs.AskSaveFile(tr("Экспорт звука"), QString::fromStdString(suggested.string()), FormatFilters());
   if (chosen.isEmpty())
     return;
   const fs::path out = chosen.toStdString();

@@ -2,6 +2,8 @@
 
 #include "player/SoundSystem.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 
 namespace arvento::app {
@@ -13,17 +15,20 @@ QString FileName(const std::string& path) {
 } // namespace
 
 QString SoundLoadingStatus(const std::string& soundFont) {
-  return soundFont.empty() ? QString() : "Загружается звук: " + FileName(soundFont) + "…";
+  return soundFont.empty()
+             ? QString()
+             : QCoreApplication::translate("SoundStatus", "Загружается звук: %1…").arg(FileName(soundFont));
 }
 
 QString SoundStatus(const player::SoundSystem& sound) {
   if (sound.SoundFont().empty())
-    return "Звук выключен: не найден SoundFont General MIDI";
+    return QCoreApplication::translate("SoundStatus", "Звук выключен: не найден SoundFont General MIDI");
   if (!sound.SoundFontLoaded())
-    return "Звук выключен: не удалось загрузить " + FileName(sound.SoundFont());
+    return QCoreApplication::translate("SoundStatus", "Звук выключен: не удалось загрузить %1")
+        .arg(FileName(sound.SoundFont()));
   if (!sound.Available())
-    return "Звук выключен: нет устройства вывода звука";
-  return "Звук: " + FileName(sound.SoundFont());
+    return QCoreApplication::translate("SoundStatus", "Звук выключен: нет устройства вывода звука");
+  return QCoreApplication::translate("SoundStatus", "Звук: %1").arg(FileName(sound.SoundFont()));
 }
 
 } // namespace arvento::app

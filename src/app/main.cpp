@@ -7,17 +7,24 @@
 #include "app/MainForm.h"
 #include "app/QtUiThread.h"
 #include "app/SoundStatus.h"
+#include "app/WindowLanguage.h"
 #include "core/InstallLayout.h"
+#include "core/Language.h"
 #include "player/SoundFont.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
 #include <filesystem>
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setStyle("Fusion");
+  // The language goes in before anything is shown or another thread starts.
+  const arvento::app::WindowLanguage language(arvento::LanguageOfEnvironment());
+  for (const QString& missing : language.Missing())
+    std::fprintf(stderr, "arvento: no translation %s\n", qPrintable(missing));
 
   const arvento::player::UiThread uiThread = arvento::app::QtUiThread();
   // The form is made after the sound and goes before it; the sound tells it

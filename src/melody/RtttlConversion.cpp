@@ -5,6 +5,7 @@
 #include "core/Error.h"
 #include "core/NoteNames.h"
 #include "core/NoteValues.h"
+#include "core/Translate.h"
 #include "melody/MelodyLayout.h"
 
 #include <optional>
@@ -118,8 +119,9 @@ RtttlConversion RhythmToRtttl(const std::vector<std::string>& rhythmLines,
     if (note < 1 || note > 127)
       throw Error("Записанная нота " + std::to_string(note) + " вне диапазона 1..127");
   }
+  // A refusal is shown to the user as it is, in the user's language.
   const auto refused = [](std::string_view message) {
-    return RtttlConversion{Refusal(std::string(message)), {}};
+    return RtttlConversion{Refusal(Tr(std::string(message).c_str())), {}};
   };
   if (recordedNotes.empty())
     return refused(kNoNotesMessage);
@@ -130,7 +132,7 @@ RtttlConversion RhythmToRtttl(const std::vector<std::string>& rhythmLines,
     return refused(kRhythmTooLongMessage);
   SlotReading reading = ReadSlots(tokens, recordedNotes);
   if (reading.invalidLength)
-    return {Refusal(std::string(kInvalidLengthMessage)), std::move(reading.slots)};
+    return {Refusal(Tr(std::string(kInvalidLengthMessage).c_str())), std::move(reading.slots)};
   std::string text;
   for (const MelodySlot& slot : reading.slots) {
     if (slot.pitch == 0)

@@ -1,0 +1,70 @@
+// The window in English: its own texts from its Qt translation, the lower
+// folders' messages through the core translator, and the files it writes
+// unchanged by the language.
+
+#include "FormFixture.h"
+
+#include "app/WindowLanguage.h"
+
+#include <optional>
+
+namespace arvento::test {
+namespace {
+
+// The window made with the English translations installed, which go again
+// after it.
+class EnglishFormTest : public FormTest {
+public:
+  void SetUp() override {
+    english.emplace(Language::English);
+    ASSERT_EQ(english->Missing(), QStringList{});
+    Start();
+  }
+  void TearDown() override {
+    form.reset();
+    english.reset();
+  }
+
+  std::optional<app::WindowLanguage> english;
+};
+
+TEST_F(EnglishFormTest, TheCaptionAndTheMelodyPageReadInEnglish) {
+  EXPECT_EQ(form->windowTitle(), "Arranger of polyphonic melodies Arvento  v 2.1.1 ");
+  EXPECT_EQ(Text("laRegime"), "No project open");
+  Click("bbMelod");
+  EXPECT_EQ(Text("laRegime"), ". Editing a single part");
+  // The mode buttons, the page's buttons and label, and the page player's
+  // hint, which the player's own code gives it.
+  const std::pair<const char*, const char*> captions[] = {
+      {"bbMelod", "Melody"},  {"bbAccords", "Chords"}, {"bbPodb", "Pick melody"},
+      {"bbPerebor", "Parts"}, {"buPlay", "Play"},      {"bbSaveSingle", "Save"},
+      {"bbRead", "Load"},     {"buInc", "Octave +"},   {"laFlb2", "Project files"}};
+  for (const auto& [name, caption] : captions)
+    EXPECT_EQ(Text(name), caption) << name;
+  EXPECT_EQ(Control("buPlay")->toolTip(), "Play the channel");
+  EXPECT_EQ(Control("mp1")->findChild<QWidget*>("playButton")->toolTip(), "Play");
+}
+
+TEST_F(EnglishFormTest, AMessageOfTheMelodyFolderIsShownInEnglish) {
+  // Converting the grid before a note was recorded is refused by the melody folder.
+  Click("bbPodb");
+  Click("bbProba");
+  ASSERT_FALSE(dialogs.notices.empty());
+  EXPECT_EQ(dialogs.notices.front(), "No note has been recorded!");
+}
+
+TEST_F(EnglishFormTest, APartSavedInEnglishHasTheBytesOfOneSavedInRussian) {
+  const auto savedPart = [this] {
+    OpenProject("song");
+    Save("bbMelod", "// Тема\n4c6, 8p, 8e6, ", "2");
+    return std::pair{ReadBytes(Song("ch2v1m.txt")), ReadBytes(Song("ch2v1m.mid"))};
+  };
+  const auto inEnglish = savedPart();
+  TearDown();
+  fs::remove_all(Song());
+  Start();
+  EXPECT_EQ(savedPart(), inEnglish);
+}
+
+} // namespace
+} // namespace arvento::test
