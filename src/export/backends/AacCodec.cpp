@@ -38,6 +38,7 @@ const AacModuleEntry& Module() {
   return *entry;
 }
 
+// Runs a call into the module, its failure shown in the user's language.
 template <typename Call> auto Translated(Call call) {
   try {
     return call();
