@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "core/LetterCase.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 
@@ -34,9 +35,8 @@ AccompanimentResult ExpandChordLines(const std::vector<std::string>& lines,
       try {
         entry = &expansions.Expand(item);
       } catch (const Error& error) {
-        result.skipped.push_back("Строка " + std::to_string(number + 1) + ", аккорд " + Quoted(item) + ": " +
-                                 error.what() +
-                                 "; пропущено до конца строки: " + Quoted(line.substr(cursor)));
+        result.skipped.push_back(Tr("Строка %1, аккорд %2: %3; пропущено до конца строки: %4", number + 1,
+                                    Quoted(item), error.what(), Quoted(line.substr(cursor))));
         break;
       }
       take(*entry);

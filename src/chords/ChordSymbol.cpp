@@ -3,6 +3,7 @@
 #include "chords/ChordTables.h"
 #include "core/Error.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <string_view>
 #include <vector>
@@ -21,7 +22,7 @@ std::size_t RootRow(const std::string& root) {
     if (chordToneTable[row][0] == root)
       return row;
   }
-  throw Error("неизвестный основной тон " + Quoted(root));
+  throw Error(Tr("неизвестный основной тон %1", Quoted(root)));
 }
 
 // An extension column and how it is written in a symbol.
@@ -83,7 +84,7 @@ std::string NormalizeChordSymbol(std::string symbol) {
 std::string ChordToneNames(const std::string& symbol) {
   std::string rest = NormalizeChordSymbol(symbol);
   if (rest.empty())
-    throw Error("пустое обозначение аккорда");
+    throw Error(Tr("пустое обозначение аккорда"));
   std::string root(1, rest.front());
   rest.erase(0, 1);
   if (!rest.empty() && rest.front() == '#') {
@@ -147,8 +148,8 @@ std::optional<std::string> FlatSpellingWarning(const std::string& symbol) {
     return std::nullopt;
   for (const LowerRoot& entry : kLowerRoots) {
     if (entry.root == symbol.front())
-      return symbol + " читается как " + ReadingWithoutFlat(symbol) + ": бемолей нет, пишите " +
-             std::string(entry.lower) + symbol.substr(2);
+      return Tr("%1 читается как %2: бемолей нет, пишите %3", symbol, ReadingWithoutFlat(symbol),
+                std::string(entry.lower) + symbol.substr(2));
   }
   return std::nullopt;
 }

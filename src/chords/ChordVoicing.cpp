@@ -5,6 +5,7 @@
 #include "core/Error.h"
 #include "core/LetterCase.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <deque>
@@ -31,7 +32,7 @@ std::vector<std::string> SplitNoteList(const std::string& noteList) {
   if (start < noteList.size())
     names.push_back(noteList.substr(start));
   if (names.empty())
-    throw Error("пустой список нот аккорда");
+    throw Error(Tr("пустой список нот аккорда"));
   return names;
 }
 
@@ -124,7 +125,7 @@ std::string PianoVoicing(const std::string& prefix, const std::string& noteList)
     return prefix + "P,";
   const std::vector<std::string> names = SplitNoteList(noteList);
   if (names.size() > chordToneTable[0].size())
-    throw Error("для фортепиано в аккорде больше семи нот: " + Escaped(noteList));
+    throw Error(Tr("для фортепиано в аккорде больше семи нот: %1", Escaped(noteList)));
   std::string text;
   for (std::size_t column = 0; column < names.size(); ++column) {
     // Purely by position: the k-th note is looked up in the k-th column,
@@ -133,7 +134,7 @@ std::string PianoVoicing(const std::string& prefix, const std::string& noteList)
     while (row < kNamedRows && !SameNameIgnoringCase(chordToneTable[row][column], names[column]))
       ++row;
     if (row == kNamedRows)
-      throw Error("неизвестная нота " + Quoted(names[column]) + " в аккорде " + Escaped(noteList));
+      throw Error(Tr("неизвестная нота %1 в аккорде %2", Quoted(names[column]), Escaped(noteList)));
     text += column == 0 ? prefix : std::string("0");
     text += names[column] + std::to_string(chordOctaveTable[row][column]) + ", ";
   }

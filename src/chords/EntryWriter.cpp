@@ -6,6 +6,7 @@
 #include "core/Error.h"
 #include "core/LetterCase.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <climits>
@@ -40,7 +41,8 @@ int NoteIndex(std::string_view name) {
 // Without a duration before "(" the first note's name is read as its
 // duration, and what is left of the note cannot be read.
 std::string Unreadable(std::string_view written) {
-  return IsDigit(written.front()) ? "не прочитать ноту " + Quoted(written) : "нет длительности перед \"(\"";
+  return IsDigit(written.front()) ? Tr("не прочитать ноту %1", Quoted(written))
+                                  : Tr("нет длительности перед \"(\"");
 }
 
 } // namespace
@@ -51,7 +53,7 @@ EntryWriter::EntryWriter(const AccompanimentSettings& settings, int channel, int
       noteOff_(midi::StatusByte(midi::kNoteOff, channel)), velocity_(midi::DataByte(velocity)),
       track_(track) {
   if (settings.arpeggio < 0 || settings.arpeggio > kMaxTicks)
-    throw Error("шаг арпеджио должен быть от 0 до " + std::to_string(kMaxTicks));
+    throw Error(Tr("шаг арпеджио должен быть от 0 до %1", kMaxTicks));
 }
 
 void EntryWriter::Write(std::string_view entry) {
@@ -65,7 +67,7 @@ void EntryWriter::Write(std::string_view entry) {
     if (tone.key < 0) {
       pendingRest_ += tone.length;
       if (pendingRest_ > kMaxTicks)
-        Fail("слишком длинная пауза");
+        Fail(Tr("слишком длинная пауза"));
       continue;
     }
     long long delta = i == 0 ? 0 : reading.stagger;
@@ -101,7 +103,7 @@ EntryWriter::Reading EntryWriter::Read(std::string_view entry) const {
   if (const std::size_t colon = entry.find(':'); colon != std::string_view::npos) {
     const std::optional<long long> value = DigitsValue(entry.substr(0, colon), kMaxTicks);
     if (!value)
-      return problem("шаг арпеджио перед \":\" должен быть числом от 0 до " + std::to_string(kMaxTicks));
+      return problem(Tr("шаг арпеджио перед \":\" должен быть числом от 0 до %1", kMaxTicks));
     reading.stagger = *value;
     entry.remove_prefix(colon + 1);
   }
@@ -110,10 +112,10 @@ EntryWriter::Reading EntryWriter::Read(std::string_view entry) const {
   const DurationHead head = ReadDurationHead(entry, kEntryHead);
   const std::optional<long long> factor = head.factor ? DigitsValue(*head.factor, INT_MAX) : std::nullopt;
   if (!factor || *factor == 0)
-    return problem("множитель повтора перед \"*\" должен быть числом от 1 до " + std::to_string(INT_MAX));
+    return problem(Tr("множитель повтора перед \"*\" должен быть числом от 1 до %1", INT_MAX));
   std::string_view tones = head.length;
   if (tones.empty())
-    return problem("нет нот после множителя");
+    return problem(Tr("нет нот после множителя"));
   if (tones.front() == ' ')
     tones.remove_prefix(1);
   const auto count = static_cast<long long>(std::count(tones.begin(), tones.end(), ','));
@@ -130,7 +132,7 @@ EntryWriter::Reading EntryWriter::Read(std::string_view entry) const {
       ++cursor;
 
     if (written.empty())
-      return problem("пустая нота");
+      return problem(Tr("пустая нота"));
     const DurationHead tone = ReadDurationHead(written, kToneHead);
     // Every length of one or two digits is timed; 0 and those beyond 32 take no time.
     const long long denominator = DigitsValue(tone.length, 99).value_or(0);
@@ -139,7 +141,7 @@ EntryWriter::Reading EntryWriter::Read(std::string_view entry) const {
       t += t / 2;
     const long long length = t * 6 * *factor;
     if (length > kMaxTicks)
-      return problem("слишком длинный аккорд");
+      return problem(Tr("слишком длинный аккорд"));
     const std::string& token = tone.rest;
     if (token.find_first_of("pP") != std::string::npos) {
       reading.tones.push_back({length, -1, 0});
@@ -154,11 +156,11 @@ EntryWriter::Reading EntryWriter::Read(std::string_view entry) const {
       return problem(Unreadable(written));
     const std::optional<long long> octave = DigitsValue(std::string_view(token).substr(nameSize), 1000);
     if (!octave)
-      return problem("у ноты " + Escaped(token) + " нет октавы");
+      return problem(Tr("у ноты %1 нет октавы", Escaped(token)));
     const long long key = index + (*octave + settings_.octaveShift - 1) * 12;
     if (key < 0 || key > 127)
-      return problem("нота " + token + " при сдвиге октавы " + std::to_string(settings_.octaveShift) +
-                     " выходит за пределы MIDI (клавиша " + std::to_string(key) + ", допустимо 0..127)");
+      return problem(Tr("нота %1 при сдвиге октавы %2 выходит за пределы MIDI (клавиша %3, допустимо 0..127)",
+                        token, settings_.octaveShift, key));
     // The first tone carries the chord's length; shortening it by the
     // staggers makes every tone stop when the chord ends.
     const long long off = length == 0 ? 0 : std::max(0LL, length - (count - 1) * reading.stagger);
@@ -172,7 +174,7 @@ void EntryWriter::Fail(const std::string& why) const {
   std::string_view shown = entry_;
   while (!shown.empty() && shown.back() == ' ')
     shown.remove_suffix(1);
-  throw Error("Аккорд " + std::to_string(count_) + " (" + Quoted(shown) + "): " + why);
+  throw Error(Tr("Аккорд %1 (%2): %3", count_, Quoted(shown), why));
 }
 
 } // namespace arvento::chords

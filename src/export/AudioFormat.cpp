@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <string>
@@ -11,6 +12,11 @@ namespace arvento::exporting {
 const FormatInfo& Info(AudioFormat format) {
   return *std::find_if(kFormats.begin(), kFormats.end(),
                        [format](const FormatInfo& info) { return info.format == format; });
+}
+
+// Every description is a string literal, so its data ends where the view does.
+std::string ShownDescription(AudioFormat format) {
+  return Tr(Info(format).description.data());
 }
 
 std::optional<AudioFormat> FormatNamed(std::string_view name) {
@@ -31,7 +37,7 @@ AudioFormat FormatOfFile(const std::filesystem::path& file) {
   std::string names;
   for (const FormatInfo& info : kFormats)
     names += std::string(names.empty() ? "" : ", ") + "." + std::string(info.name);
-  throw Error("Неизвестный формат звукового файла " + Escaped(file.string()) + ": можно записать " + names);
+  throw Error(Tr("Неизвестный формат звукового файла %1: можно записать %2", Escaped(file.string()), names));
 }
 
 } // namespace arvento::exporting

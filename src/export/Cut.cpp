@@ -1,6 +1,7 @@
 #include "export/Cut.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,8 +28,8 @@ Cut ChooseCut(std::size_t soundFrames, bool soundEndsQuiet, int sampleRate, cons
   Cut cut;
   cut.first = Frames(request.start, sampleRate);
   if (cut.first >= soundFrames)
-    throw Error("Начало " + Seconds(request.start) + " с лежит за концом звука (" +
-                Seconds(static_cast<double>(soundFrames) / sampleRate) + " с)");
+    throw Error(Tr("Начало %1 с лежит за концом звука (%2 с)", Seconds(request.start),
+                   Seconds(static_cast<double>(soundFrames) / sampleRate)));
   cut.frames = soundFrames - cut.first;
   if (request.length)
     cut.frames = std::min(cut.frames, Frames(*request.length, sampleRate));
@@ -37,7 +38,7 @@ Cut ChooseCut(std::size_t soundFrames, bool soundEndsQuiet, int sampleRate, cons
     cut.limited = true;
   }
   if (cut.frames == 0)
-    throw Error("Длина вырезки " + Seconds(request.length.value_or(0)) + " с короче одного отсчёта звука");
+    throw Error(Tr("Длина вырезки %1 с короче одного отсчёта звука", Seconds(request.length.value_or(0))));
   const bool endsInSound = cut.first + cut.frames < soundFrames || !soundEndsQuiet;
   if (endsInSound)
     cut.fadeFrames = std::min(cut.frames, Frames(request.fade, sampleRate));

@@ -1,5 +1,6 @@
 #include "export/ExportSound.h"
 
+#include "core/Translate.h"
 #include "export/Rendering.h"
 #include "export/SoundEnd.h"
 #include "export/backends/Codec.h"
@@ -96,9 +97,8 @@ Encoded EncodeAtGain(Leveled leveled, int sampleRate, AudioFormat format, const 
 }
 
 std::string LimitNotice(const FormatInfo& format) {
-  const std::string seconds = std::to_string(static_cast<int>(format.maxSeconds));
-  return "Рингтон ." + std::string(format.name) + " длится не более " + seconds + " с: звук обрезан на " +
-         seconds + "-й секунде с затуханием";
+  return Tr("Рингтон .%1 длится не более %2 с: звук обрезан на %2-й секунде с затуханием", format.name,
+            static_cast<int>(format.maxSeconds));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "export/Rendering.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 #include "export/SoundEnd.h"
 #include "export/backends/LoudnessMeter.h"
 #include "midi/SmfReader.h"
@@ -38,8 +39,8 @@ double LastNoteEnd(const fs::path& midiFile) {
     throw Error(midiFile.string() + ": " + error.what());
   }
   if (seconds > kMaxMusicSeconds)
-    throw Error(midiFile.string() + ": ноты звучат дольше " +
-                std::to_string(static_cast<int>(kMaxMusicSeconds / 60)) + " минут");
+    throw Error(
+        Tr("%1: ноты звучат дольше %2 минут", midiFile.string(), static_cast<int>(kMaxMusicSeconds / 60)));
   return seconds;
 }
 

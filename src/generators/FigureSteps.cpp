@@ -3,6 +3,7 @@
 #include "core/Digits.h"
 #include "core/NoteValues.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ std::optional<int> NoteLengthValue(const std::string& text) {
 }
 
 std::string BadNoteLengthMessage(const std::string& text) {
-  return "Недопустимая длина ноты в поле \"Дл.ноты\": " + Quoted(text) + ". Выберите 4, 8 или 16.";
+  return Tr("Недопустимая длина ноты в поле \"Дл.ноты\": %1. Выберите 4, 8 или 16.", Quoted(text));
 }
 
 std::string FigureStep::FactoredDuration() const {

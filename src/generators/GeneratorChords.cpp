@@ -4,6 +4,7 @@
 #include "core/Digits.h"
 #include "core/DurationHead.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "generators/FigureSteps.h"
 
 #include <algorithm>
@@ -15,10 +16,6 @@ namespace {
 // line would run to megabytes.
 constexpr long long kLongestChord = 16 * 1000;
 
-std::string Place(const TimedChord& item) {
-  return "в строке " + std::to_string(item.line) + " записи аккордов";
-}
-
 // A chord item's factor counts only straight after its leading digits, and
 // its dot only straight after the length, where the "(" would stand.
 constexpr HeadForm kItemHead{FactorStar::AfterDigits, LengthSpan::Digits, DotPlace::Next};
@@ -29,32 +26,32 @@ std::string ParseItem(TimedChord& item) {
   long long count = 1;
   if (head.factor) {
     if (head.factor->empty())
-      return "перед \"*\" должно стоять число повторов";
+      return Tr("перед \"*\" должно стоять число повторов");
     const std::optional<long long> written = DigitsValue(*head.factor, kLargestCount);
     if (!written)
-      return "слишком длинный аккорд";
+      return Tr("слишком длинный аккорд");
     count = *written;
   }
   if (head.length.empty())
-    return "нет длительности";
+    return Tr("нет длительности");
   const std::optional<long long> length = DigitsValue(head.length, kLargestCount);
   if (!length)
-    return "длительность " + Quoted(head.length) + " слишком велика";
+    return Tr("длительность %1 слишком велика", Quoted(head.length));
   if (*length == 0)
-    return "длительность не может быть 0";
+    return Tr("длительность не может быть 0");
   const std::string& bracketed = head.rest;
   if (bracketed.empty() || bracketed.front() != '(')
-    return "после длительности должна стоять скобка \"(\"";
+    return Tr("после длительности должна стоять скобка \"(\"");
   const std::size_t close = bracketed.find(')', 1);
   if (close == std::string::npos)
-    return "нет закрывающей скобки \")\"";
+    return Tr("нет закрывающей скобки \")\"");
   item.symbol = bracketed.substr(1, close - 1);
   long long sixteenths = 16 / *length;
   if (head.dotted)
     sixteenths += sixteenths / 2;
   item.sixteenths = sixteenths * count;
   if (item.sixteenths > kLongestChord)
-    return "слишком длинный аккорд";
+    return Tr("слишком длинный аккорд");
   return {};
 }
 } // namespace
@@ -67,8 +64,8 @@ bool HasChords(const std::vector<std::string>& record) {
 
 std::string ChordItemProblem(const TimedChord& item, const std::string& why) {
   if (item.text.empty())
-    return "Пустой аккорд (две запятые подряд) " + Place(item) + ".";
-  return "Аккорд " + Quoted(item.text) + " " + Place(item) + ": " + why + ".";
+    return Tr("Пустой аккорд (две запятые подряд) в строке %1 записи аккордов.", item.line);
+  return Tr("Аккорд %1 в строке %2 записи аккордов: %3.", Quoted(item.text), item.line, why);
 }
 
 Outcome<std::vector<TimedChord>> ReadChordItems(const std::vector<std::string>& record) {
@@ -87,8 +84,9 @@ Outcome<std::vector<TimedChord>> ReadChordItems(const std::vector<std::string>& 
       // The generators play no arpeggio; the mark is refused rather than dropped
       // so that nobody is surprised by chords struck together.
       if (item.text.find(':') != std::string::npos)
-        return Refusal("В записи присутствует арпеджио: " + Quoted(item.text) + " " + Place(item) +
-                       ". Удалите его и попробуйте еще раз.");
+        return Refusal(Tr("В записи присутствует арпеджио: %1 в строке %2 записи аккордов. Удалите его и "
+                          "попробуйте еще раз.",
+                          Quoted(item.text), item.line));
       if (const std::string why = ParseItem(item); !why.empty())
         return Refusal(ChordItemProblem(item, why));
       items.push_back(std::move(item));

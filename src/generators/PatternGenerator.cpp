@@ -5,6 +5,7 @@
 #include "core/LetterCase.h"
 #include "core/NoteNames.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "generators/FigureSteps.h"
 #include "generators/GeneratorChords.h"
 #include "generators/PatternLine.h"
@@ -79,9 +80,10 @@ std::optional<OutputStep> MoveStep(const FigureStep& step, const ChordReading& c
 }
 
 std::string MovedOutOfRange(const FigureStep& step, std::size_t index, const TimedChord& chord) {
-  return "Шаблон (первая строка мелодии), шаг " + std::to_string(index + 1) + " " + Quoted(step.token) +
-         ": над аккордом " + Quoted(chord.text) + " в строке " + std::to_string(chord.line) +
-         " записи аккордов нота ушла бы за пределы c1..g11.";
+  return Tr(
+      "Шаблон (первая строка мелодии), шаг %1 %2: над аккордом %3 в строке %4 записи аккордов нота ушла "
+      "бы за пределы c1..g11.",
+      index + 1, Quoted(step.token), Quoted(chord.text), chord.line);
 }
 
 } // namespace
@@ -90,9 +92,9 @@ Outcome<std::vector<std::string>> GeneratePatternPart(const std::vector<std::str
                                                       const std::string& patternLine, PartMode mode,
                                                       int barCells, const std::string& noteLength) {
   if (barCells <= 0)
-    throw Error("Размер такта должен быть больше 0, а не " + std::to_string(barCells));
+    throw Error(Tr("Размер такта должен быть больше 0, а не %1", barCells));
   if (!HasChords(chordRecord))
-    return Refusal("Не вижу аккорды, нечего ваять!");
+    return Refusal(Tr("Не вижу аккорды, нечего ваять!"));
 
   Outcome<std::vector<FigureStep>> pattern = ReadPatternLine(patternLine);
   if (pattern.Refused())
@@ -105,10 +107,10 @@ Outcome<std::vector<std::string>> GeneratePatternPart(const std::vector<std::str
     return Refusal(BadNoteLengthMessage(noteLength));
   FitToBar(figure, barCells, noteLengthValue.value_or(0));
   if (figure.empty())
-    return Refusal("Не вижу шаблона: в первой строке мелодии нет ни одной ноты. "
-                   "Запишите фигуру, нарисуйте ее ритм и нажмите \"Тест\".");
+    return Refusal(Tr("Не вижу шаблона: в первой строке мелодии нет ни одной ноты. "
+                      "Запишите фигуру, нарисуйте ее ритм и нажмите \"Тест\"."));
   if (AllShorterThanSixteenth(figure))
-    return Refusal("Все ноты шаблона короче шестнадцатой: такой фигурой аккорд не заполнить.");
+    return Refusal(Tr("Все ноты шаблона короче шестнадцатой: такой фигурой аккорд не заполнить."));
 
   const Outcome<std::vector<TimedChord>> chords = ReadChordItems(chordRecord);
   if (chords.Refused())
@@ -121,9 +123,9 @@ Outcome<std::vector<std::string>> GeneratePatternPart(const std::vector<std::str
     if (!reading) {
       return Refusal(ChordItemProblem(
           item, item.symbol.empty()
-                    ? "нет названия аккорда"
-                    : "не знаю аккорда " + Quoted(item.symbol) +
-                          "; основной тон пишется C, C#, D, D#, E, F, F#, G, G#, A, B или H"));
+                    ? Tr("нет названия аккорда")
+                    : Tr("не знаю аккорда %1; основной тон пишется C, C#, D, D#, E, F, F#, G, G#, A, B или H",
+                         Quoted(item.symbol))));
     }
     readings.push_back(*reading);
   }
@@ -145,7 +147,7 @@ Outcome<std::vector<std::string>> GeneratePatternPart(const std::vector<std::str
   try {
     melody::MelodyEvents(lines, 1, 1);
   } catch (const Error& error) {
-    return Refusal(std::string("Партию не скомпилировать: ") + error.what() + ".");
+    return Refusal(Tr("Партию не скомпилировать: %1.", error.what()));
   }
   return lines;
 }

@@ -6,6 +6,7 @@
 #include "core/NoteNames.h"
 #include "core/NoteValues.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <string_view>
 
@@ -41,12 +42,12 @@ std::vector<std::string> PatternTokens(const std::string& line) {
 std::string ReadStep(const std::string& token, FigureStep& step) {
   step.token = token;
   if (token.empty())
-    return "пустой шаг между запятыми";
+    return Tr("пустой шаг между запятыми");
   if (token.find('.') != std::string::npos)
-    return "ноты с точкой шаблон не понимает";
+    return Tr("ноты с точкой шаблон не понимает");
   const std::size_t nameStart = token.find_first_of(kNameStarts);
   if (nameStart == std::string::npos)
-    return "нет названия ноты (ноты пишутся строчными буквами: c, c#, d ... h, пауза - p)";
+    return Tr("нет названия ноты (ноты пишутся строчными буквами: c, c#, d ... h, пауза - p)");
   const std::size_t octaveStart = token.find_first_of(kDigits, nameStart);
   step.duration = token.substr(0, nameStart);
   step.name = token.substr(nameStart, octaveStart - nameStart);
@@ -57,35 +58,35 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
   const DurationHead head = ReadDurationHead(step.duration, kStepHead);
   if (head.factor) {
     if (!AllDigits(*head.factor))
-      return "перед \"*\" должно стоять число повторов";
+      return Tr("перед \"*\" должно стоять число повторов");
     const std::optional<long long> factor = DigitsValue(*head.factor, kLargestCount);
     if (!factor)
-      return "слишком большое число повторов";
+      return Tr("слишком большое число повторов");
     if (*factor == 0)
-      return "число повторов не может быть 0";
+      return Tr("число повторов не может быть 0");
     step.factor = *factor;
   }
   if (head.length.empty())
-    return "нет длительности";
+    return Tr("нет длительности");
   const std::optional<int> length = NoteLengthValue(std::string(head.length));
   if (!length)
-    return "длительность " + Quoted(head.length) + " недопустима: пишется 1, 2, 4, 8, 16 или 32";
+    return Tr("длительность %1 недопустима: пишется 1, 2, 4, 8, 16 или 32", Quoted(head.length));
   step.length = *length;
   if (NoteTicks(step.length, false, step.factor) > kLongestTicks)
-    return "слишком длинный шаг";
+    return Tr("слишком длинный шаг");
 
   step.rest = step.name == "p";
   if (step.rest)
     return {};
   if (PitchClass(step.name) < 0)
-    return "нет такой ноты " + Quoted(step.name);
+    return Tr("нет такой ноты %1", Quoted(step.name));
   if (step.octave.empty())
-    return "нет октавы";
+    return Tr("нет октавы");
   if (!AllDigits(step.octave))
-    return "октава " + Quoted(step.octave) + " не число";
+    return Tr("октава %1 не число", Quoted(step.octave));
   const std::optional<long long> octave = DigitsValue(step.octave, kLargestCount);
   if (!octave || !IsMidiNote(PitchClass(step.name), *octave))
-    return "нота вне пределов c1..g11";
+    return Tr("нота вне пределов c1..g11");
   return {};
 }
 
@@ -94,14 +95,13 @@ std::string ReadStep(const std::string& token, FigureStep& step) {
 Outcome<std::vector<FigureStep>> ReadPatternLine(const std::string& line) {
   const std::vector<std::string> tokens = PatternTokens(line);
   if (tokens.size() > kMostSteps)
-    return Refusal("Шаблон (первая строка мелодии) слишком длинный: " + std::to_string(tokens.size()) +
-                   " шагов, а помещается не больше " + std::to_string(kMostSteps) + ".");
+    return Refusal(Tr("Шаблон (первая строка мелодии) слишком длинный: %1 шагов, а помещается не больше %2.",
+                      tokens.size(), kMostSteps));
   std::vector<FigureStep> steps;
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     FigureStep step;
     if (const std::string why = ReadStep(tokens[i], step); !why.empty())
-      return Refusal("Шаблон (первая строка мелодии), шаг " + std::to_string(i + 1) + " " +
-                     Quoted(tokens[i]) + ": " + why + ".");
+      return Refusal(Tr("Шаблон (первая строка мелодии), шаг %1 %2: %3.", i + 1, Quoted(tokens[i]), why));
     steps.push_back(std::move(step));
   }
   return steps;

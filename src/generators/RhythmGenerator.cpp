@@ -3,6 +3,7 @@
 #include "core/Digits.h"
 #include "core/Error.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "generators/FigureSteps.h"
 #include "generators/GeneratorChords.h"
 
@@ -31,7 +32,7 @@ FigureStep RunStep(const std::string& key, const std::string& noteLength) {
     run.pop_back();
   const std::optional<long long> columns = DigitsValue(run, kLargestCount);
   if (!IsRowAndColumn(key.substr(0, comma)) || !columns || *columns == 0)
-    throw Error("Ключ серии " + Quoted(key) + " не похож на ключ сетки (например 101,2 или 103,1p)");
+    throw Error(Tr("Ключ серии %1 не похож на ключ сетки (например 101,2 или 103,1p)", Quoted(key)));
   step.factor = *columns;
   step.length = *NoteLengthValue(noteLength);
   step.duration = step.factor == 1 ? noteLength : std::to_string(step.factor) + "*" + noteLength;
@@ -40,10 +41,9 @@ FigureStep RunStep(const std::string& key, const std::string& noteLength) {
 
 std::vector<FigureStep> RhythmSteps(const std::vector<std::string>& runKeys, const std::string& noteLength) {
   if (runKeys.empty() || runKeys.back().empty() || runKeys.back().back() != '%')
-    throw Error("Список серий должен кончаться меткой конца строки (последний ключ с \"%\")");
+    throw Error(Tr("Список серий должен кончаться меткой конца строки (последний ключ с \"%\")"));
   if (runKeys.size() - 1 > kMostSteps)
-    throw Error("В строке сетки не бывает больше " + std::to_string(kMostSteps) + " серий, а их " +
-                std::to_string(runKeys.size() - 1));
+    throw Error(Tr("В строке сетки не бывает больше %1 серий, а их %2", kMostSteps, runKeys.size() - 1));
   std::vector<FigureStep> steps;
   for (std::size_t i = 0; i + 1 < runKeys.size(); ++i)
     steps.push_back(RunStep(runKeys[i], noteLength));
@@ -56,12 +56,12 @@ Outcome<std::vector<std::string>> GenerateRhythm(const std::vector<std::string>&
                                                  const std::vector<std::string>& chordRecord, int barCells,
                                                  const std::string& noteLength) {
   if (barCells <= 0)
-    throw Error("Размер такта должен быть больше 0, а не " + std::to_string(barCells));
+    throw Error(Tr("Размер такта должен быть больше 0, а не %1", barCells));
   if (!HasChords(chordRecord))
-    return Refusal("Не вижу аккордов, нечего ваять!");
+    return Refusal(Tr("Не вижу аккордов, нечего ваять!"));
   if (std::any_of(chordRecord.begin(), chordRecord.end(),
                   [](const std::string& line) { return line.find(':') != std::string::npos; }))
-    return Refusal("В записи присутствует арпеджио. Удалите его и попробуйте еще раз.");
+    return Refusal(Tr("В записи присутствует арпеджио. Удалите его и попробуйте еще раз."));
   const std::optional<int> noteLengthValue = NoteLengthValue(noteLength);
   if (!noteLengthValue)
     return Refusal(BadNoteLengthMessage(noteLength));
@@ -69,11 +69,11 @@ Outcome<std::vector<std::string>> GenerateRhythm(const std::vector<std::string>&
   std::vector<FigureStep> steps = RhythmSteps(runKeys, noteLength);
   FitToBar(steps, barCells, *noteLengthValue);
   if (steps.empty())
-    return Refusal("Не вижу ритма: на сетке нет ни одного штриха. "
-                   "Нарисуйте ритм и попробуйте еще раз.");
+    return Refusal(Tr("Не вижу ритма: на сетке нет ни одного штриха. "
+                      "Нарисуйте ритм и попробуйте еще раз."));
   if (AllShorterThanSixteenth(steps))
-    return Refusal("Все шаги ритма короче шестнадцатой: таким ритмом аккорд не заполнить. "
-                   "Выберите длину ноты 4, 8 или 16.");
+    return Refusal(Tr("Все шаги ритма короче шестнадцатой: таким ритмом аккорд не заполнить. "
+                      "Выберите длину ноты 4, 8 или 16."));
   const Outcome<std::vector<TimedChord>> chords = ReadChordItems(chordRecord);
   if (chords.Refused())
     return Refusal(chords.RefusalText());

@@ -1,6 +1,7 @@
 #include "melody/GridRuns.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 
@@ -17,8 +18,8 @@ std::string RunKey(int row, int first, int length, bool gap) {
 
 void CheckGrid(int row, int columns, int cellWidth) {
   if (row < 1 || row > 9 || columns < 1 || columns > 99 || cellWidth < 1)
-    throw Error("Сетка: строка " + std::to_string(row) + ", столбцов " + std::to_string(columns) +
-                ", ширина столбца " + std::to_string(cellWidth) + " не записываются ключами отрезков");
+    throw Error(Tr("Сетка: строка %1, столбцов %2, ширина столбца %3 не записываются ключами отрезков", row,
+                   columns, cellWidth));
 }
 
 void AddBars(int row, int columns, const RowSampler& sample, int cellWidth, std::vector<std::string>& keys) {

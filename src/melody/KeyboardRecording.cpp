@@ -1,6 +1,7 @@
 #include "melody/KeyboardRecording.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 
 #include <string>
 #include <utility>
@@ -10,14 +11,14 @@ namespace arvento::melody {
 namespace {
 void CheckPitch(int note) {
   if (note < 1 || note > 127)
-    throw Error("Нота " + std::to_string(note) + " вне диапазона 1..127");
+    throw Error(Tr("Нота %1 вне диапазона 1..127", note));
 }
 } // namespace
 
 KeyboardRecording::KeyboardRecording(std::vector<int> recordedNotes)
     : recordedNotes_(std::move(recordedNotes)) {
   if (recordedCount() > kLimit)
-    throw Error("Запись длиннее " + std::to_string(kLimit) + " нот");
+    throw Error(Tr("Запись длиннее %1 нот", kLimit));
   for (const int note : recordedNotes_)
     CheckPitch(note);
 }

@@ -4,13 +4,14 @@
 // order, without durations. The rhythm drawn later pairs its k-th note with
 // the k-th pitch.
 
-#include <string_view>
+#include "core/Translate.h"
+
 #include <vector>
 
 namespace arvento::melody {
 
-inline constexpr std::string_view kRecordingLimitMessage =
-    "Достигнуто предельное значение длины мелодии. Дальнейшая запись невозможна.";
+inline constexpr const char* kRecordingLimitMessage =
+    TrLater("Достигнуто предельное значение длины мелодии. Дальнейшая запись невозможна.");
 
 class KeyboardRecording {
 public:

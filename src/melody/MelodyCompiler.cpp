@@ -3,6 +3,7 @@
 #include "core/CommaTokens.h"
 #include "core/NoteValues.h"
 #include "core/TextLines.h"
+#include "core/Translate.h"
 #include "melody/MelodyLines.h"
 #include "melody/TokenReadings.h"
 #include "midi/PartFile.h"
@@ -44,7 +45,7 @@ private:
       case MelodyToken::Kind::Rest:
         pendingRest_ += reading.ticks;
         if (pendingRest_ > kLongestTicks)
-          throw TokenError("слишком длинная пауза", token, lineNumber);
+          throw TokenError(Tr("слишком длинная пауза"), token, lineNumber);
         break;
       case MelodyToken::Kind::Silent:
         break;

@@ -1,6 +1,7 @@
 #include "melody/MelodyLines.h"
 
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 namespace arvento::melody {
 
@@ -13,7 +14,7 @@ std::string_view PlayedPart(std::string_view line) {
 }
 
 Error TokenError(const std::string& why, std::string_view token, std::size_t lineNumber) {
-  return Error("Строка " + std::to_string(lineNumber) + ", элемент " + Quoted(token) + ": " + why);
+  return Error(Tr("Строка %1, элемент %2: %3", lineNumber, Quoted(token), why));
 }
 
 } // namespace arvento::melody

@@ -6,6 +6,7 @@
 #include "core/NoteNames.h"
 #include "core/NoteValues.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <optional>
 
@@ -46,23 +47,23 @@ MelodyToken ReadMelodyToken(std::string_view token) {
   if (head.factor) {
     const std::optional<long long> written = WholeNumber(*head.factor);
     if (!written)
-      return Problem("множитель повтора не число");
+      return Problem(Tr("множитель повтора не число"));
     factor = *written;
   }
 
   // A length and a name follow the factor, two characters at least.
   if (token.size() - (head.factor ? head.factor->size() + 1 : 0) < 2)
-    return Problem("слишком короткий элемент");
+    return Problem(Tr("слишком короткий элемент"));
   // Not the note lengths of the notation: "04" is a quarter here.
   const long long length = WholeNumber(head.length).value_or(0);
   if (length == 0)
-    return Problem("длительность не число");
+    return Problem(Tr("длительность не число"));
   if (32 % length != 0 || length > 32)
-    return Problem("длительность может быть 1, 2, 4, 8, 16 или 32");
+    return Problem(Tr("длительность может быть 1, 2, 4, 8, 16 или 32"));
 
   const long long ticks = NoteTicks(length, head.dotted, factor);
   if (ticks > kLongestTicks)
-    return Problem("слишком длинная нота");
+    return Problem(Tr("слишком длинная нота"));
 
   const std::string& tail = head.rest;
   if (tail.find('p') != std::string::npos)
@@ -70,21 +71,21 @@ MelodyToken ReadMelodyToken(std::string_view token) {
 
   const std::size_t nameSize = tail.find('#') != std::string::npos ? 2 : 1;
   if (tail.size() < nameSize)
-    return Problem("нет названия ноты");
+    return Problem(Tr("нет названия ноты"));
   const std::string name = tail.substr(0, nameSize);
   if (name == "P")
     return {MelodyToken::Kind::Silent, 0, 0, {}};
   const int index = PitchClass(name);
   if (index < 0)
-    return Problem("неизвестная нота " + Escaped(ShownName(name)));
+    return Problem(Tr("неизвестная нота %1", Escaped(ShownName(name))));
 
   const std::optional<long long> octave =
       LeadingNumber(std::string_view(tail).substr(nameSize), kNumberCeiling);
   if (!octave)
-    return Problem("нет октавы");
+    return Problem(Tr("нет октавы"));
   const long long note = index + (*octave - 1) * 12;
   if (note < 0 || note > 127)
-    return Problem("нота вне диапазона 0..127 (c1..g11)");
+    return Problem(Tr("нота вне диапазона 0..127 (c1..g11)"));
   return {MelodyToken::Kind::Note,
           ticks,
           static_cast<int>(note),

@@ -3,6 +3,7 @@
 #include "core/Digits.h"
 #include "core/NoteNames.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <optional>
 #include <utility>
@@ -10,8 +11,6 @@
 namespace arvento::melody {
 
 namespace {
-constexpr const char* kRefused = "Октава не изменена: ";
-
 struct OctaveSpan {
   std::size_t start; // first digit of the octave number
   int octave;
@@ -57,10 +56,6 @@ std::string TokenBefore(const std::string& line, std::size_t comma) {
   return line.substr(start, comma - start);
 }
 
-std::string Where(std::size_t lineNumber, const std::string& line, std::size_t comma) {
-  return "строка " + std::to_string(lineNumber) + ", элемент " + Quoted(TokenBefore(line, comma));
-}
-
 // Writes the shifted line into `shifted`; returns why the line cannot be
 // shifted, empty when it can.
 std::string ShiftLine(const std::string& line, std::size_t lineNumber, int octaves, std::string& shifted) {
@@ -71,10 +66,12 @@ std::string ShiftLine(const std::string& line, std::size_t lineNumber, int octav
       continue;
     const std::optional<OctaveSpan> span = OctaveBefore(line, comma);
     if (!span)
-      return kRefused + Where(lineNumber, line, comma) + " не кончается нотой с октавой";
+      return Tr("Октава не изменена: строка %1, элемент %2 не кончается нотой с октавой", lineNumber,
+                Quoted(TokenBefore(line, comma)));
     const int octave = span->octave + octaves;
     if (octave < 1 || span->pitchClass + (octave - 1) * 12LL > 127)
-      return kRefused + Where(lineNumber, line, comma) + ": нота вышла бы за пределы c1..g11";
+      return Tr("Октава не изменена: строка %1, элемент %2: нота вышла бы за пределы c1..g11", lineNumber,
+                Quoted(TokenBefore(line, comma)));
     shifted += line.substr(copied, span->start - copied) + std::to_string(octave);
     copied = comma;
   }
@@ -105,8 +102,7 @@ Outcome<KeyboardRecording> ShiftRecordingOctave(const KeyboardRecording& recordi
   for (int& pitch : pitches) {
     const int moved = pitch + 12 * octaves;
     if (moved < 1 || moved > 127)
-      return Refusal(kRefused + std::string("записанная нота ") + std::to_string(pitch) +
-                     " вышла бы за пределы 1..127");
+      return Refusal(Tr("Октава не изменена: записанная нота %1 вышла бы за пределы 1..127", pitch));
     pitch = moved;
   }
   return KeyboardRecording(std::move(pitches));

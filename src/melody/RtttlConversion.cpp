@@ -117,12 +117,9 @@ RtttlConversion RhythmToRtttl(const std::vector<std::string>& rhythmLines,
                               const std::vector<int>& recordedNotes) {
   for (const int note : recordedNotes) {
     if (note < 1 || note > 127)
-      throw Error("Записанная нота " + std::to_string(note) + " вне диапазона 1..127");
+      throw Error(Tr("Записанная нота %1 вне диапазона 1..127", note));
   }
-  // A refusal is shown to the user as it is, in the user's language.
-  const auto refused = [](std::string_view message) {
-    return RtttlConversion{Refusal(Tr(std::string(message).c_str())), {}};
-  };
+  const auto refused = [](const char* message) { return RtttlConversion{Refusal(Tr(message)), {}}; };
   if (recordedNotes.empty())
     return refused(kNoNotesMessage);
   const std::vector<std::string> tokens = Tokens(rhythmLines);
@@ -132,7 +129,7 @@ RtttlConversion RhythmToRtttl(const std::vector<std::string>& rhythmLines,
     return refused(kRhythmTooLongMessage);
   SlotReading reading = ReadSlots(tokens, recordedNotes);
   if (reading.invalidLength)
-    return {Refusal(Tr(std::string(kInvalidLengthMessage).c_str())), std::move(reading.slots)};
+    return {Refusal(Tr(kInvalidLengthMessage)), std::move(reading.slots)};
   std::string text;
   for (const MelodySlot& slot : reading.slots) {
     if (slot.pitch == 0)

@@ -4,20 +4,20 @@
 // the rhythm takes the k-th recorded pitch, rests stay rests.
 
 #include "core/Outcome.h"
+#include "core/Translate.h"
 #include "melody/MelodyLayout.h"
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace arvento::melody {
 
-inline constexpr std::string_view kNoNotesMessage = "Не записана ни одна нота!";
-inline constexpr std::string_view kNoRhythmMessage = "Не задан ритм мелодии";
-inline constexpr std::string_view kInvalidLengthMessage = "Недопустимая длина ноты";
-inline constexpr std::string_view kRhythmTooLongMessage =
-    "Ритм мелодии длиннее 1000 нот и пауз. Разделите мелодию на фрагменты.";
+inline constexpr const char* kNoNotesMessage = TrLater("Не записана ни одна нота!");
+inline constexpr const char* kNoRhythmMessage = TrLater("Не задан ритм мелодии");
+inline constexpr const char* kInvalidLengthMessage = TrLater("Недопустимая длина ноты");
+inline constexpr const char* kRhythmTooLongMessage =
+    TrLater("Ритм мелодии длиннее 1000 нот и пауз. Разделите мелодию на фрагменты.");
 
 // The melody holds at most this many notes and rests.
 inline constexpr int kMaxMelodySlots = 1000;

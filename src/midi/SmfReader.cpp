@@ -1,6 +1,7 @@
 #include "midi/SmfReader.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 
 #include <sstream>
 
@@ -17,12 +18,12 @@ public:
 
   std::uint8_t Byte(std::size_t end) {
     if (position_ >= end)
-      throw Error("Файл MIDI оборван на смещении " + std::to_string(position_));
+      throw Error(Tr("Файл MIDI оборван на смещении %1", position_));
     return bytes_[position_++];
   }
   std::uint8_t Peek(std::size_t end) const {
     if (position_ >= end)
-      throw Error("Файл MIDI оборван на смещении " + std::to_string(position_));
+      throw Error(Tr("Файл MIDI оборван на смещении %1", position_));
     return bytes_[position_];
   }
   std::uint32_t Number(int size, std::size_t end) {
@@ -39,7 +40,7 @@ public:
       if ((byte & 0x80) == 0)
         return value;
     }
-    throw Error("Слишком длинное число переменной длины на смещении " + std::to_string(position_));
+    throw Error(Tr("Слишком длинное число переменной длины на смещении %1", position_));
   }
   std::string Tag() {
     std::string tag;
@@ -49,7 +50,7 @@ public:
   }
   std::vector<std::uint8_t> Take(std::uint32_t count, std::size_t end) {
     if (end - position_ < count)
-      throw Error("Файл MIDI оборван на смещении " + std::to_string(position_));
+      throw Error(Tr("Файл MIDI оборван на смещении %1", position_));
     std::vector<std::uint8_t> data(bytes_.begin() + static_cast<std::ptrdiff_t>(position_),
                                    bytes_.begin() + static_cast<std::ptrdiff_t>(position_ + count));
     position_ += count;
@@ -75,11 +76,11 @@ SmfTrack ReadTrack(Reader& reader, std::size_t fileSize) {
   SmfTrack track;
   track.offset = reader.Position();
   if (reader.Tag() != "MTrk")
-    throw Error("Нет метки MTrk на смещении " + std::to_string(track.offset));
+    throw Error(Tr("Нет метки MTrk на смещении %1", track.offset));
   track.length = reader.Number(4, fileSize);
   const std::size_t end = reader.Position() + track.length;
   if (end > fileSize)
-    throw Error("Дорожка на смещении " + std::to_string(track.offset) + " длиннее файла");
+    throw Error(Tr("Дорожка на смещении %1 длиннее файла", track.offset));
   // The files this program writes give every event its status byte, four
   // bytes a note event at least: room for that many at once spares a long
   // track its copies as it grows.
@@ -89,7 +90,7 @@ SmfTrack ReadTrack(Reader& reader, std::size_t fileSize) {
   bool ended = false;
   while (!reader.AtEnd(end)) {
     if (ended)
-      throw Error("События после конца дорожки на смещении " + std::to_string(reader.Position()));
+      throw Error(Tr("События после конца дорожки на смещении %1", reader.Position()));
     SmfEvent event;
     tick += reader.Vlq(end);
     event.tick = tick;
@@ -99,7 +100,7 @@ SmfTrack ReadTrack(Reader& reader, std::size_t fileSize) {
     else if (runningStatus != 0)
       status = runningStatus;
     else
-      throw Error("Байт данных без статуса на смещении " + std::to_string(reader.Position()));
+      throw Error(Tr("Байт данных без статуса на смещении %1", reader.Position()));
     event.status = status;
     if (status == 0xFF) {
       event.metaType = reader.Byte(end);
@@ -108,21 +109,20 @@ SmfTrack ReadTrack(Reader& reader, std::size_t fileSize) {
     } else if (status == 0xF0 || status == 0xF7) {
       event.data = reader.Take(reader.Vlq(end), end);
     } else if (status >= 0xF0) {
-      throw Error("Неизвестный статус " + std::to_string(status) + " на смещении " +
-                  std::to_string(reader.Position()));
+      throw Error(Tr("Неизвестный статус %1 на смещении %2", status, reader.Position()));
     } else {
       runningStatus = status;
       for (int i = 0; i < DataLength(status); ++i) {
         const std::uint8_t byte = reader.Byte(end);
         if (byte & 0x80)
-          throw Error("Байт данных больше 127 на смещении " + std::to_string(reader.Position() - 1));
+          throw Error(Tr("Байт данных больше 127 на смещении %1", reader.Position() - 1));
         event.data.push_back(byte);
       }
     }
     track.events.push_back(std::move(event));
   }
   if (!ended)
-    throw Error("Дорожка на смещении " + std::to_string(track.offset) + " не заканчивается событием конца");
+    throw Error(Tr("Дорожка на смещении %1 не заканчивается событием конца", track.offset));
   return track;
 }
 
@@ -152,9 +152,9 @@ const char* KindName(const SmfEvent& event) {
 SmfFile ReadSmf(std::span<const std::uint8_t> bytes) {
   Reader reader(bytes);
   if (bytes.size() < 14 || reader.Tag() != "MThd")
-    throw Error("Это не файл MIDI: нет заголовка MThd");
+    throw Error(Tr("Это не файл MIDI: нет заголовка MThd"));
   if (reader.Number(4, bytes.size()) != 6)
-    throw Error("Длина заголовка MThd не равна 6");
+    throw Error(Tr("Длина заголовка MThd не равна 6"));
   SmfFile file;
   file.format = static_cast<int>(reader.Number(2, bytes.size()));
   file.trackCount = static_cast<int>(reader.Number(2, bytes.size()));
@@ -162,8 +162,7 @@ SmfFile ReadSmf(std::span<const std::uint8_t> bytes) {
   while (!reader.AtEnd(bytes.size()))
     file.tracks.push_back(ReadTrack(reader, bytes.size()));
   if (static_cast<int>(file.tracks.size()) != file.trackCount)
-    throw Error("В заголовке " + std::to_string(file.trackCount) + " дорожек, в файле " +
-                std::to_string(file.tracks.size()));
+    throw Error(Tr("В заголовке %1 дорожек, в файле %2", file.trackCount, file.tracks.size()));
   return file;
 }
 

@@ -1,6 +1,7 @@
 #include "midi/SmfTiming.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <map>
@@ -33,7 +34,7 @@ public:
       return;
     }
     if (file.division == 0)
-      throw Error("Файл MIDI задаёт 0 тиков на четверть");
+      throw Error(Tr("Файл MIDI задаёт 0 тиков на четверть"));
     division_ = file.division;
     for (const SmfTrack& track : file.tracks) {
       for (const SmfEvent& event : track.events) {

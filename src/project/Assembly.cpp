@@ -1,6 +1,7 @@
 #include "project/Assembly.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 #include "melody/MelodyCompiler.h"
 #include "project/AtomicFile.h"
 #include "project/PartFiles.h"
@@ -48,19 +49,22 @@ std::vector<ProjectPart> ReadProjectParts(const fs::path& projectDir, const std:
     // its old name; it is joined into nothing and never overwritten.
     if (IsLeftOut(projectDir / fileName)) {
       if (leftOut)
-        leftOut->push_back("Файл " + fileName +
-                           " не вошел в сборку: в нем больше двух дорожек, это не партия.");
+        leftOut->push_back(
+            Tr("Файл %1 не вошел в сборку: в нем больше двух дорожек, это не партия.", fileName));
       continue;
     }
     const fs::path record = RecordPathFor(projectDir / fileName);
     if (!fs::exists(record))
-      throw Error("У партии " + fileName + " нет записи " + record.filename().string() +
-                  ": без нее партию нельзя пересобрать.");
+      throw Error(Tr("У партии %1 нет записи %2: без нее партию нельзя пересобрать.", fileName,
+                     record.filename().string()));
     parts.push_back({fileName, ReadPartRecord(record)});
     const bool melodyName = IsMelodyPart(fileName);
-    if (melodyName != (parts.back().record.kind == PartKind::Melody))
-      throw Error("Запись " + record.filename().string() + " хранит " + (melodyName ? "аккорды" : "мелодию") +
-                  ", а имя файла " + fileName + " говорит о " + (melodyName ? "мелодии" : "аккордах") + ".");
+    if (melodyName != (parts.back().record.kind == PartKind::Melody)) {
+      const char* mismatch = melodyName
+                                 ? TrLater("Запись %1 хранит аккорды, а имя файла %2 говорит о мелодии.")
+                                 : TrLater("Запись %1 хранит мелодию, а имя файла %2 говорит о аккордах.");
+      throw Error(Tr(mismatch, record.filename().string(), fileName));
+    }
   }
   return parts;
 }
@@ -77,7 +81,7 @@ Outcome<AssemblyResult> AssembleProject(const fs::path& projectDir, const fs::pa
                                         std::vector<std::string>* notices) {
   const std::vector<ProjectPart> parts = ReadProjectParts(projectDir, title, notices);
   if (parts.empty())
-    return Refusal(kNoPartsNotice);
+    return Refusal(Tr(kNoPartsNotice));
   AssemblyResult result;
 
   // The old part files are not read: every part is rebuilt from its record.
@@ -101,7 +105,7 @@ Outcome<AssemblyResult> AssembleProject(const fs::path& projectDir, const fs::pa
         }
       }
     } catch (const Error& error) {
-      throw Error("Партия " + part.fileName + ": " + error.what());
+      throw Error(Tr("Партия %1: %2", part.fileName, error.what()));
     }
     result.parts.push_back({part.fileName, std::move(record)});
   }
@@ -122,7 +126,7 @@ Outcome<AssemblyResult> AssembleProject(const fs::path& projectDir, const fs::pa
       std::error_code error;
       fs::create_directories(auditionDir, error);
       if (error)
-        throw Error("Не удалось создать папку " + auditionDir.string() + ": " + error.message());
+        throw Error(Tr("Не удалось создать папку %1: %2", auditionDir.string(), error.message()));
       files.push_back({auditionDir / result.parts[i].fileName, partFiles[i]});
     }
   }

@@ -6,6 +6,7 @@
 
 #include "chords/AccompanimentCompiler.h"
 #include "core/Outcome.h"
+#include "core/Translate.h"
 #include "project/PartRecord.h"
 
 #include <array>
@@ -16,8 +17,8 @@
 namespace arvento::project {
 
 // The refusal of a project without parts: there is nothing to assemble.
-inline const std::string kNoPartsNotice =
-    "В проекте нет ни одной партии. Сохраните хотя бы одну партию и повторите сборку.";
+inline constexpr const char* kNoPartsNotice =
+    TrLater("В проекте нет ни одной партии. Сохраните хотя бы одну партию и повторите сборку.");
 
 struct ProjectPart {
   std::string fileName; // the part file, in the project directory

@@ -1,6 +1,7 @@
 #include "project/AtomicFile.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,7 +22,7 @@ namespace {
 constexpr int kMaxLinks = 40;
 
 std::string Failure(const fs::path& file, const std::string& reason) {
-  return "Не удалось записать файл " + file.string() + ": " + reason;
+  return Tr("Не удалось записать файл %1: %2", file.string(), reason);
 }
 
 std::string Reason() {
@@ -62,7 +63,7 @@ bool WrittenDirectly(const fs::path& file, const fs::path& target) {
     case fs::file_type::unknown:
       throw Error(Failure(file, error.message()));
     default:
-      throw Error(Failure(file, "это не обычный файл, не устройство и не канал"));
+      throw Error(Failure(file, Tr("это не обычный файл, не устройство и не канал")));
   }
 }
 
@@ -201,10 +202,10 @@ void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
 std::vector<std::uint8_t> ReadFileBytes(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in)
-    throw Error("Не удалось прочитать файл " + file.string() + ": " + Reason());
+    throw Error(Tr("Не удалось прочитать файл %1: %2", file.string(), Reason()));
   std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (in.bad())
-    throw Error("Не удалось прочитать файл " + file.string() + ": " + Reason());
+    throw Error(Tr("Не удалось прочитать файл %1: %2", file.string(), Reason()));
   return bytes;
 }
 

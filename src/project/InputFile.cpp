@@ -2,13 +2,14 @@
 
 #include "core/Error.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 namespace arvento::project {
 
 void RefuseDirectory(const std::filesystem::path& file) {
   std::error_code ignored;
   if (std::filesystem::is_directory(file, ignored))
-    throw Error("Не удалось прочитать файл " + Escaped(file.string()) + ": это папка, а не файл");
+    throw Error(Tr("Не удалось прочитать файл %1: это папка, а не файл", Escaped(file.string())));
 }
 
 } // namespace arvento::project

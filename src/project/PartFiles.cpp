@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/LetterCase.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "midi/PartFile.h"
 #include "midi/SmfReader.h"
 
@@ -27,7 +28,7 @@ std::vector<std::string> ProjectMidiFiles(const fs::path& dir) {
       names.push_back(it->path().filename().string());
   }
   if (error)
-    throw Error("Не удалось прочитать папку " + dir.string() + ": " + error.message());
+    throw Error(Tr("Не удалось прочитать папку %1: %2", dir.string(), error.message()));
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     const std::string la = Lower(a), lb = Lower(b);
     return la != lb ? la < lb : a < b;
@@ -50,9 +51,9 @@ bool IsMultiTrackFile(std::span<const std::uint8_t> bytes) {
 std::vector<std::uint8_t> ConcatenatePartFiles(const std::vector<std::vector<std::uint8_t>>& partFiles,
                                                int tempo) {
   if (partFiles.empty())
-    throw Error("В проекте нет ни одной партии.");
+    throw Error(Tr("В проекте нет ни одной партии."));
   if (partFiles.size() + 1 > 0xFFFF)
-    throw Error("Слишком много партий в проекте: " + std::to_string(partFiles.size()) + ".");
+    throw Error(Tr("Слишком много партий в проекте: %1.", partFiles.size()));
   std::vector<std::uint8_t> joined = partFiles.front();
   // Both bytes of the track count, so that any number of parts fits.
   const std::size_t tracks = partFiles.size() + 1;

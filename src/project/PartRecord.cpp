@@ -4,6 +4,7 @@
 #include "core/Quote.h"
 #include "core/SoundSettings.h"
 #include "core/TextLines.h"
+#include "core/Translate.h"
 #include "project/AtomicFile.h"
 #include "project/Cp1251.h"
 #include "project/InputFile.h"
@@ -57,10 +58,9 @@ public:
     const std::string line = Line();
     const std::vector<int> numbers = Numbers(line);
     if (numbers.size() != 1 || numbers[0] < 0)
-      Fail("ожидалось число строк, а записано " + Quoted(line));
+      Fail(Tr("ожидалось число строк, а записано %1", Quoted(line)));
     if (static_cast<std::size_t>(numbers[0]) > lines_.size())
-      Fail("число строк " + std::to_string(numbers[0]) + " больше, чем строк во всём файле (" +
-           std::to_string(lines_.size()) + ")");
+      Fail(Tr("число строк %1 больше, чем строк во всём файле (%2)", numbers[0], lines_.size()));
     return numbers[0];
   }
 
@@ -72,7 +72,7 @@ public:
       int value = 0;
       const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
       if (error != std::errc() || end != word.data() + word.size())
-        Fail(Quoted(word) + " не число");
+        Fail(Tr("%1 не число", Quoted(word)));
       numbers.push_back(value);
     }
     return numbers;
@@ -82,25 +82,28 @@ public:
     const std::string line = Line();
     const std::vector<int> numbers = Numbers(line);
     if (numbers.size() != 6)
-      Fail("ожидалось шесть чисел настроек, а записано " + Quoted(line));
-    record.family = Checked(numbers[0], 0, kDrumFamily, "группа инструментов");
-    record.instrument = Checked(numbers[1], 0, record.family == kDrumFamily ? 45 : 7, "инструмент");
-    record.channel = Checked(numbers[2], 1, 16, "канал");
-    record.voice = Checked(numbers[3], 1, 16, "голос");
-    record.modulation = Checked(numbers[4], 0, 100, "модуляция");
-    record.volume = Checked(numbers[5], 10, 100000, "громкость");
+      Fail(Tr("ожидалось шесть чисел настроек, а записано %1", Quoted(line)));
+    record.family =
+        Checked(numbers[0], 0, kDrumFamily, TrLater("группа инструментов %1 вне диапазона %2..%3"));
+    record.instrument = Checked(numbers[1], 0, record.family == kDrumFamily ? 45 : 7,
+                                TrLater("инструмент %1 вне диапазона %2..%3"));
+    record.channel = Checked(numbers[2], 1, 16, TrLater("канал %1 вне диапазона %2..%3"));
+    record.voice = Checked(numbers[3], 1, 16, TrLater("голос %1 вне диапазона %2..%3"));
+    record.modulation = Checked(numbers[4], 0, 100, TrLater("модуляция %1 вне диапазона %2..%3"));
+    record.volume = Checked(numbers[5], 10, 100000, TrLater("громкость %1 вне диапазона %2..%3"));
   }
 
 private:
-  int Checked(int value, int lo, int hi, const std::string& what) {
+  // outOfRange: the refusal of a value outside lo..hi, with placeholders for
+  // the value and the two limits.
+  int Checked(int value, int lo, int hi, const char* outOfRange) {
     if (value < lo || value > hi)
-      Fail(what + " " + std::to_string(value) + " вне диапазона " + std::to_string(lo) + ".." +
-           std::to_string(hi));
+      Fail(Tr(outOfRange, value, lo, hi));
     return value;
   }
 
   [[noreturn]] void Fail(const std::string& why) {
-    throw Error("Файл " + Escaped(fileName_) + ", строка " + std::to_string(next_) + ": " + why);
+    throw Error(Tr("Файл %1, строка %2: %3", Escaped(fileName_), next_, why));
   }
 
   std::vector<std::string> lines_;

@@ -8,6 +8,7 @@
 #include "core/NoteValues.h"
 #include "core/Quote.h"
 #include "core/TextLines.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <optional>
@@ -47,7 +48,7 @@ public:
   explicit Reader(std::string_view line) : name_(RingtoneName(line)) {}
 
   [[noreturn]] void Fail(const std::string& what) const {
-    throw Error("Мелодия " + Quoted(name_) + ": " + what);
+    throw Error(Tr("Мелодия %1: %2", Quoted(name_), what));
   }
 
   Defaults ReadDefaults(std::string_view text) const {
@@ -59,17 +60,17 @@ public:
       if (key != "d" && key != "o" && key != "b")
         return; // s= and l= of the extended variant, and whatever else a collection writes
       const std::string_view value = equals == std::string_view::npos ? "" : Trimmed(item.substr(equals + 1));
-      const auto fail = [&](const std::string& why) { Fail("умолчание " + Quoted(item) + ": " + why); };
+      const auto fail = [&](const std::string& why) { Fail(Tr("умолчание %1: %2", Quoted(item), why)); };
       if (!AllDigits(value))
-        fail("значение не число");
+        fail(Tr("значение не число"));
       const long long number = *LeadingNumber(value, kNumberCeiling);
       if (key == "d") {
         if (!IsNoteLength(value))
-          fail("длительность может быть 1, 2, 4, 8, 16 или 32");
+          fail(Tr("длительность может быть 1, 2, 4, 8, 16 или 32"));
         defaults.length = static_cast<int>(number);
       } else if (key == "o") {
         if (number < kLowestClassicOctave || number > kHighestClassicOctave)
-          fail("октава может быть от 1 до 9");
+          fail(Tr("октава может быть от 1 до 9"));
         defaults.octave = static_cast<int>(number);
       } else {
         defaults.beats = number;
@@ -80,47 +81,45 @@ public:
 
   // [LENGTH]NAME[#][.][OCTAVE][.]
   ClassicNote ReadNote(std::string_view text, std::size_t place, const Defaults& defaults) const {
-    const auto fail = [&](const std::string& why) {
-      Fail("нота " + std::to_string(place) + " " + Quoted(text) + ": " + why);
-    };
+    const auto fail = [&](const std::string& why) { Fail(Tr("нота %1 %2: %3", place, Quoted(text), why)); };
     ClassicNote note{defaults.length, false, -1, defaults.octave};
     std::size_t at = LeadingDigits(text);
     if (at > 0) {
       if (!IsNoteLength(text.substr(0, at)))
-        fail("длительность может быть 1, 2, 4, 8, 16 или 32");
+        fail(Tr("длительность может быть 1, 2, 4, 8, 16 или 32"));
       note.length = static_cast<int>(*LeadingNumber(text, kNumberCeiling));
     }
     if (at == text.size())
-      fail("нет названия ноты");
+      fail(Tr("нет названия ноты"));
     const std::string_view name = text.substr(at, at + 1 < text.size() && text[at + 1] == '#' ? 2 : 1);
     const bool rest = name.size() == 1 && UpperLetter(name[0]) == 'P';
     if (!rest) {
       note.pitchClass = PitchClass(name);
       if (note.pitchClass < 0)
-        fail("неизвестная нота " + Quoted(name));
+        fail(Tr("неизвестная нота %1", Quoted(name)));
     }
     at += name.size();
     for (bool octaveRead = false; at < text.size();) {
       if (text[at] == '.') {
         if (note.dotted)
-          fail("вторая точка");
+          fail(Tr("вторая точка"));
         note.dotted = true;
         ++at;
       } else if (IsDigit(text[at]) && !octaveRead) {
         const long long octave = *LeadingNumber(text.substr(at), kNumberCeiling);
         if (octave < kLowestClassicOctave || octave > kHighestClassicOctave)
-          fail("октава может быть от 1 до 9");
+          fail(Tr("октава может быть от 1 до 9"));
         note.octave = static_cast<int>(octave);
         at += LeadingDigits(text.substr(at));
         octaveRead = true;
       } else {
-        fail("лишние знаки " + Quoted(text.substr(at)));
+        fail(Tr("лишние знаки %1", Quoted(text.substr(at))));
       }
     }
     if (rest)
       note.octave = 0;
     else if (Key(note.pitchClass, note.octave) > kHighestKey)
-      fail("нота выше g9");
+      fail(Tr("нота выше g9"));
     return note;
   }
 
@@ -135,7 +134,7 @@ ClassicRingtone ReadClassicRingtone(std::string_view line) {
   const std::size_t nameEnd = line.find(':');
   const std::size_t defaultsEnd = nameEnd == std::string_view::npos ? nameEnd : line.find(':', nameEnd + 1);
   if (defaultsEnd == std::string_view::npos)
-    reader.Fail("нет раздела \":\": нужно НАЗВАНИЕ:УМОЛЧАНИЯ:НОТЫ");
+    reader.Fail(Tr("нет раздела \":\": нужно НАЗВАНИЕ:УМОЛЧАНИЯ:НОТЫ"));
   const Defaults defaults = reader.ReadDefaults(line.substr(nameEnd + 1, defaultsEnd - nameEnd - 1));
   ClassicRingtone ringtone{std::string(RingtoneName(line)), defaults.beats, {}};
   // A comma ends every note, the last one included; a place between two

@@ -4,6 +4,7 @@
 #include "core/NoteNames.h"
 #include "core/NoteValues.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "melody/MelodyLines.h"
 #include "melody/MelodyToken.h"
 #include "ringtone/ClassicRingtone.h"
@@ -102,16 +103,17 @@ ClassicExport ExportRingtone(const std::vector<std::string>& lines, std::string_
       const int pitchClass = rest ? -1 : reading.key % 12;
       const int octave = rest ? 0 : reading.key / 12 + 1 - kClassicOctaveOffset;
       if (!rest && octave < kLowestClassicOctave)
-        throw melody::TokenError("нота ниже c3, октавы 1 классического формата", token, number);
+        throw melody::TokenError(Tr("нота ниже c3, октавы 1 классического формата"), token, number);
       if (reading.factor == 1) {
         notes.push_back({reading.length, reading.dotted, pitchClass, octave});
         return;
       }
       const std::vector<ClassicNote> pieces = Split(reading.ticks, pitchClass, octave);
       if (!rest && pieces.size() > 1)
-        written.warnings.push_back("Строка " + std::to_string(number) + ", элемент " + Quoted(token) +
-                                   ": в классическом формате нет лиг, нота записана " +
-                                   std::to_string(pieces.size()) + " нотами одной высоты");
+        written.warnings.push_back(
+            Tr("Строка %1, элемент %2: в классическом формате нет лиг, нота записана %3 "
+               "нотами одной высоты",
+               number, Quoted(token), pieces.size()));
       notes.insert(notes.end(), pieces.begin(), pieces.end());
     });
   }

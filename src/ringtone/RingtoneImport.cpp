@@ -2,6 +2,7 @@
 
 #include "core/NoteNames.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "melody/MelodyLayout.h"
 #include "ringtone/ClassicRingtone.h"
 
@@ -37,9 +38,8 @@ ImportedRingtone ImportRingtone(std::string_view line) {
   const long long tempo = TempoOfBeats(ringtone.beats);
   imported.tempo = static_cast<int>(std::clamp(tempo, kSlowestTempo, kFastestTempo));
   if (imported.tempo != tempo)
-    imported.warnings.push_back("Мелодия " + Quoted(ringtone.name) + ": b=" + std::to_string(ringtone.beats) +
-                                " дает темп " + std::to_string(tempo) + " вне 10..100, взят темп " +
-                                std::to_string(imported.tempo));
+    imported.warnings.push_back(Tr("Мелодия %1: b=%2 дает темп %3 вне 10..100, взят темп %4",
+                                   Quoted(ringtone.name), ringtone.beats, tempo, imported.tempo));
   std::string notes;
   for (const ClassicNote& note : ringtone.notes)
     notes += Token(note);

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "project/AtomicFile.h"
 #include "project/InputFile.h"
 
@@ -17,7 +18,7 @@ midi::SmfNotes ReadRollFile(const std::filesystem::path& file) {
     throw Error(Escaped(file.string()) + ": " + error.what());
   }
   if (notes.Empty())
-    throw Error(Escaped(file.string()) + ": в файле нет ни одной ноты");
+    throw Error(Tr("%1: в файле нет ни одной ноты", Escaped(file.string())));
   return notes;
 }
 

@@ -1,6 +1,7 @@
 #include "roll/RollTexts.h"
 
 #include "core/InstrumentNames.h"
+#include "core/Translate.h"
 #include "melody/NoteSpelling.h"
 
 #include <cstdio>
@@ -11,14 +12,13 @@ std::string TrackLabel(const midi::SmfNoteTrack& track) {
   const std::string_view instrument = track.channel == midi::kDrumChannel
                                           ? kFamilyNames[kDrumFamily]
                                           : kInstrumentCaptions[static_cast<std::size_t>(track.program)];
-  return std::to_string(track.number) + " · канал " + std::to_string(track.channel) + " · " +
-         std::string(instrument);
+  return Tr("%1 · канал %2 · %3", track.number, track.channel, instrument);
 }
 
 std::string BarsAndBeats(std::uint32_t tick, int division) {
   const int quarter = QuarterTicks(division);
   if (quarter == 0)
-    return "тик " + std::to_string(tick);
+    return Tr("тик %1", tick);
   const std::uint32_t bar = 4 * static_cast<std::uint32_t>(quarter);
   // The beat to two decimals, without the zeros at their end.
   char beat[32];
@@ -27,12 +27,12 @@ std::string BarsAndBeats(std::uint32_t tick, int division) {
   text.erase(text.find_last_not_of('0') + 1);
   if (text.back() == '.')
     text.pop_back();
-  return "такт " + std::to_string(tick / bar + 1) + ", доля " + text;
+  return Tr("такт %1, доля %2", tick / bar + 1, text);
 }
 
 std::string DescribeNote(const midi::SmfNote& note, int trackNumber, int division) {
-  return melody::SpellNoteToken(note.end - note.start, note.key) + ", " + BarsAndBeats(note.start, division) +
-         ", громкость " + std::to_string(note.velocity) + ", дорожка " + std::to_string(trackNumber);
+  return Tr("%1, %2, громкость %3, дорожка %4", melody::SpellNoteToken(note.end - note.start, note.key),
+            BarsAndBeats(note.start, division), note.velocity, trackNumber);
 }
 
 } // namespace arvento::roll

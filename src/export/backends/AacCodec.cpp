@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/InstallLayout.h"
+#include "core/Translate.h"
 #include "export/backends/AacModuleEntry.h"
 
 #include <dlfcn.h>
@@ -33,19 +34,28 @@ const AacModuleEntry& Module() {
       problem = dlerror();
   });
   if (entry == nullptr)
-    throw Error("Не удалось загрузить кодер AAC " + Path().string() + ": " + problem);
+    throw Error(Tr("Не удалось загрузить кодер AAC %1: %2", Path().string(), problem));
   return *entry;
+}
+
+// Runs a call into the module, its failure shown in the user's language.
+template <typename Call> auto Translated(Call call) {
+  try {
+    return call();
+  } catch (const AacFailure& failure) {
+    throw Error(Tr(failure.message, failure.reason));
+  }
 }
 
 } // namespace
 
 std::vector<std::uint8_t> EncodeAacMp4(std::span<const float> interleavedStereo, int sampleRate,
                                        const Progress& progress) {
-  return Module().encode(interleavedStereo, sampleRate, progress);
+  return Translated([&] { return Module().encode(interleavedStereo, sampleRate, progress); });
 }
 
 std::vector<float> DecodeAacMp4(std::span<const std::uint8_t> file) {
-  return Module().decode(file);
+  return Translated([&] { return Module().decode(file); });
 }
 
 } // namespace arvento::exporting

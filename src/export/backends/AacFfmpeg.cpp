@@ -4,7 +4,7 @@
 
 #include "export/backends/AacModuleEntry.h"
 
-#include "core/Error.h"
+#include "core/Translate.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -41,9 +41,10 @@ std::string Reason(int code) {
   return text;
 }
 
-void Check(int code, const char* what) {
+// failure is the source text of what went wrong, %1 in it standing for FFmpeg's reason.
+void Check(int code, const char* failure) {
   if (code < 0)
-    throw Error(std::string(what) + ": " + Reason(code));
+    throw AacFailure{failure, Reason(code)};
 }
 
 template <class T, void (*Free)(T**)> struct FreeWith {
@@ -120,13 +121,13 @@ std::int64_t SeekPacket(void* data, std::int64_t offset, int whence) {
 Io MemoryIo(MemoryFile& file, bool write) {
   auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferBytes));
   if (buffer == nullptr)
-    throw Error("Не хватает памяти для AAC");
+    throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
   AVIOContext* io =
       avio_alloc_context(buffer, kIoBufferBytes, write ? 1 : 0, &file, write ? nullptr : ReadPacket,
                          write ? WritePacket : nullptr, SeekPacket);
   if (io == nullptr) {
     av_free(buffer);
-    throw Error("Не хватает памяти для AAC");
+    throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
   }
   return Io(io);
 }
@@ -135,15 +136,16 @@ Io MemoryIo(MemoryFile& file, bool write) {
 // it has ready into the file.
 void EncodeFrame(AVCodecContext& encoder, const AVFrame* frame, AVFormatContext& format, AVStream& stream,
                  AVPacket& packet) {
-  Check(avcodec_send_frame(&encoder, frame), "Кодер AAC не принял звук");
+  Check(avcodec_send_frame(&encoder, frame), TrLater("Кодер AAC не принял звук: %1"));
   for (;;) {
     const int received = avcodec_receive_packet(&encoder, &packet);
     if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
       return;
-    Check(received, "Кодер AAC не выдал звук");
+    Check(received, TrLater("Кодер AAC не выдал звук: %1"));
     av_packet_rescale_ts(&packet, encoder.time_base, stream.time_base);
     packet.stream_index = stream.index;
-    Check(av_interleaved_write_frame(&format, &packet), "Не удалось записать звук в контейнер MPEG-4");
+    Check(av_interleaved_write_frame(&format, &packet),
+          TrLater("Не удалось записать звук в контейнер MPEG-4: %1"));
   }
 }
 
@@ -152,15 +154,16 @@ std::vector<std::uint8_t> EncodeAacMp4(std::span<const float> interleavedStereo,
   QuietLog();
   const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_AAC);
   if (codec == nullptr)
-    throw Error("В FFmpeg нет кодера AAC");
+    throw AacFailure{TrLater("В FFmpeg нет кодера AAC"), {}};
   // The ipod muxer writes MPEG-4 audio with the M4A brand that ringtones carry.
   AVFormatContext* rawFormat = nullptr;
-  Check(avformat_alloc_output_context2(&rawFormat, nullptr, "ipod", nullptr), "Нет контейнера MPEG-4");
+  Check(avformat_alloc_output_context2(&rawFormat, nullptr, "ipod", nullptr),
+        TrLater("Нет контейнера MPEG-4: %1"));
   const std::unique_ptr<AVFormatContext, OutputFree> format(rawFormat);
 
   const CodecContext encoder(avcodec_alloc_context3(codec));
   if (!encoder)
-    throw Error("Не хватает памяти для AAC");
+    throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
   encoder->sample_fmt = AV_SAMPLE_FMT_FLTP;
   encoder->sample_rate = sampleRate;
   encoder->bit_rate = kBitRate;
@@ -171,41 +174,44 @@ std::vector<std::uint8_t> EncodeAacMp4(std::span<const float> interleavedStereo,
   // The fast coder takes half the time of the default one, and at this bit
   // rate no telephone speaker tells them apart.
   av_opt_set(encoder->priv_data, "aac_coder", "fast", 0);
-  Check(avcodec_open2(encoder.get(), codec, nullptr), "Кодер AAC не открылся");
+  Check(avcodec_open2(encoder.get(), codec, nullptr), TrLater("Кодер AAC не открылся: %1"));
 
   AVStream* stream = avformat_new_stream(format.get(), nullptr);
   if (stream == nullptr)
-    throw Error("Не хватает памяти для AAC");
+    throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
   stream->time_base = encoder->time_base;
-  Check(avcodec_parameters_from_context(stream->codecpar, encoder.get()), "Кодер AAC не описал поток");
+  Check(avcodec_parameters_from_context(stream->codecpar, encoder.get()),
+        TrLater("Кодер AAC не описал поток: %1"));
 
   MemoryFile memory;
   const Io io = MemoryIo(memory, true);
   format->pb = io.get();
-  Check(avformat_write_header(format.get(), nullptr), "Не удалось начать файл MPEG-4");
+  Check(avformat_write_header(format.get(), nullptr), TrLater("Не удалось начать файл MPEG-4: %1"));
 
   // The encoder takes the left and right samples apart, in frames of its own size.
   SwrContext* rawResampler = nullptr;
   Check(swr_alloc_set_opts2(&rawResampler, &encoder->ch_layout, AV_SAMPLE_FMT_FLTP, sampleRate,
                             &encoder->ch_layout, AV_SAMPLE_FMT_FLT, sampleRate, 0, nullptr),
-        "Не удалось разделить каналы");
+        TrLater("Не удалось разделить каналы: %1"));
   const Resampler resampler(rawResampler);
-  Check(swr_init(resampler.get()), "Не удалось разделить каналы");
+  Check(swr_init(resampler.get()), TrLater("Не удалось разделить каналы: %1"));
 
   const Frame frame(av_frame_alloc());
   const Packet packet(av_packet_alloc());
   if (!frame || !packet)
-    throw Error("Не хватает памяти для AAC");
+    throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
   const auto frames = static_cast<std::int64_t>(interleavedStereo.size() / 2);
   for (std::int64_t done = 0; done < frames;) {
     const int count = static_cast<int>(std::min<std::int64_t>(encoder->frame_size, frames - done));
     frame->nb_samples = count;
     frame->format = AV_SAMPLE_FMT_FLTP;
     frame->sample_rate = sampleRate;
-    Check(av_channel_layout_copy(&frame->ch_layout, &encoder->ch_layout), "Не удалось разделить каналы");
-    Check(av_frame_get_buffer(frame.get(), 0), "Не хватает памяти для AAC");
+    Check(av_channel_layout_copy(&frame->ch_layout, &encoder->ch_layout),
+          TrLater("Не удалось разделить каналы: %1"));
+    Check(av_frame_get_buffer(frame.get(), 0), TrLater("Не хватает памяти для AAC: %1"));
     const auto* in = reinterpret_cast<const std::uint8_t*>(interleavedStereo.data() + 2 * done);
-    Check(swr_convert(resampler.get(), frame->data, count, &in, count), "Не удалось разделить каналы");
+    Check(swr_convert(resampler.get(), frame->data, count, &in, count),
+          TrLater("Не удалось разделить каналы: %1"));
     frame->pts = done;
     EncodeFrame(*encoder, frame.get(), *format, *stream, *packet);
     av_frame_unref(frame.get());
@@ -213,7 +219,7 @@ std::vector<std::uint8_t> EncodeAacMp4(std::span<const float> interleavedStereo,
     progress.Report(static_cast<double>(done) / static_cast<double>(frames));
   }
   EncodeFrame(*encoder, nullptr, *format, *stream, *packet);
-  Check(av_write_trailer(format.get()), "Не удалось закончить файл MPEG-4");
+  Check(av_write_trailer(format.get()), TrLater("Не удалось закончить файл MPEG-4: %1"));
   avio_flush(io.get());
   return std::move(memory.bytes);
 }
@@ -224,56 +230,58 @@ std::vector<float> DecodeAacMp4(std::span<const std::uint8_t> bytes) {
   const Io io = MemoryIo(memory, false);
   AVFormatContext* rawFormat = avformat_alloc_context();
   if (rawFormat == nullptr)
-    throw Error("Не хватает памяти для AAC");
+    throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
   rawFormat->pb = io.get();
   // On failure avformat_open_input frees the context itself.
-  Check(avformat_open_input(&rawFormat, nullptr, nullptr, nullptr), "Не удалось прочитать записанный AAC");
+  Check(avformat_open_input(&rawFormat, nullptr, nullptr, nullptr),
+        TrLater("Не удалось прочитать записанный AAC: %1"));
   const std::unique_ptr<AVFormatContext, InputFree> format(rawFormat);
-  Check(avformat_find_stream_info(format.get(), nullptr), "Не удалось прочитать записанный AAC");
+  Check(avformat_find_stream_info(format.get(), nullptr), TrLater("Не удалось прочитать записанный AAC: %1"));
   const AVCodec* codec = nullptr;
   const int streamIndex = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-  Check(streamIndex, "В записанном файле нет звука");
+  Check(streamIndex, TrLater("В записанном файле нет звука: %1"));
   const CodecContext decoder(avcodec_alloc_context3(codec));
   if (!decoder)
-    throw Error("Не хватает памяти для AAC");
+    throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
   Check(avcodec_parameters_to_context(decoder.get(), format->streams[streamIndex]->codecpar),
-        "Не удалось прочитать записанный AAC");
-  Check(avcodec_open2(decoder.get(), codec, nullptr), "Декодер AAC не открылся");
+        TrLater("Не удалось прочитать записанный AAC: %1"));
+  Check(avcodec_open2(decoder.get(), codec, nullptr), TrLater("Декодер AAC не открылся: %1"));
 
   SwrContext* rawResampler = nullptr;
   Check(swr_alloc_set_opts2(&rawResampler, &decoder->ch_layout, AV_SAMPLE_FMT_FLT, decoder->sample_rate,
                             &decoder->ch_layout, decoder->sample_fmt, decoder->sample_rate, 0, nullptr),
-        "Не удалось свести каналы");
+        TrLater("Не удалось свести каналы: %1"));
   const Resampler resampler(rawResampler);
-  Check(swr_init(resampler.get()), "Не удалось свести каналы");
+  Check(swr_init(resampler.get()), TrLater("Не удалось свести каналы: %1"));
 
   const Frame frame(av_frame_alloc());
   const Packet packet(av_packet_alloc());
   if (!frame || !packet)
-    throw Error("Не хватает памяти для AAC");
+    throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
   std::vector<float> samples;
   const auto takeFrames = [&] {
     for (;;) {
       const int received = avcodec_receive_frame(decoder.get(), frame.get());
       if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
         return;
-      Check(received, "Не удалось прочитать записанный AAC");
+      Check(received, TrLater("Не удалось прочитать записанный AAC: %1"));
       const std::size_t at = samples.size();
       samples.resize(at + static_cast<std::size_t>(frame->nb_samples) * 2);
       auto* out = reinterpret_cast<std::uint8_t*>(samples.data() + at);
       Check(swr_convert(resampler.get(), &out, frame->nb_samples,
                         const_cast<const std::uint8_t**>(frame->extended_data), frame->nb_samples),
-            "Не удалось свести каналы");
+            TrLater("Не удалось свести каналы: %1"));
     }
   };
   while (av_read_frame(format.get(), packet.get()) >= 0) {
     if (packet->stream_index == streamIndex) {
-      Check(avcodec_send_packet(decoder.get(), packet.get()), "Не удалось прочитать записанный AAC");
+      Check(avcodec_send_packet(decoder.get(), packet.get()),
+            TrLater("Не удалось прочитать записанный AAC: %1"));
       takeFrames();
     }
     av_packet_unref(packet.get());
   }
-  Check(avcodec_send_packet(decoder.get(), nullptr), "Не удалось прочитать записанный AAC");
+  Check(avcodec_send_packet(decoder.get(), nullptr), TrLater("Не удалось прочитать записанный AAC: %1"));
   takeFrames();
   return samples;
 }

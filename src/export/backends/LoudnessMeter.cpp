@@ -1,6 +1,7 @@
 #include "export/backends/LoudnessMeter.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 
 #include <ebur128.h>
 
@@ -22,13 +23,13 @@ using State = std::unique_ptr<ebur128_state, MeterDeleter>;
 State NewMeter(unsigned channels, int sampleRate, int mode) {
   State meter(ebur128_init(channels, static_cast<unsigned long>(sampleRate), mode));
   if (!meter)
-    throw Error("Не удалось начать измерение громкости");
+    throw Error(Tr("Не удалось начать измерение громкости"));
   return meter;
 }
 
 void Check(int result) {
   if (result != EBUR128_SUCCESS)
-    throw Error("Не удалось измерить громкость звука");
+    throw Error(Tr("Не удалось измерить громкость звука"));
 }
 
 // The true peak of one channel, as a sample value.
@@ -108,7 +109,7 @@ void TruePeakFollower::Measure() {
     // After a failure the pieces are only taken, so that Finish does not wait for ever.
     if (!failure_ &&
         ebur128_add_frames_float(meter_->state.get(), piece.data(), piece.size() / 2) != EBUR128_SUCCESS)
-      failure_ = std::make_exception_ptr(Error("Не удалось измерить громкость звука"));
+      failure_ = std::make_exception_ptr(Error(Tr("Не удалось измерить громкость звука")));
   }
 }
 

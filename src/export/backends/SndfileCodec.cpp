@@ -1,6 +1,7 @@
 #include "export/backends/SndfileCodec.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 
 #include <sndfile.h>
 
@@ -29,7 +30,7 @@ int SndfileFormat(AudioFormat format) {
     case AudioFormat::M4r:
       break;
   }
-  throw Error("libsndfile не пишет формат " + std::string(Info(format).description));
+  throw Error(Tr("libsndfile не пишет формат %1", ShownDescription(format)));
 }
 
 // A file in memory that libsndfile reads and writes through its virtual I/O.
@@ -90,21 +91,19 @@ std::vector<std::uint8_t> EncodeWithSndfile(AudioFormat format, std::span<const 
   info.format = SndfileFormat(format);
   SoundFile file(sf_open_virtual(&io, SFM_WRITE, &info, &memory));
   if (!file)
-    throw Error("Не удалось начать запись " + std::string(Info(format).description) + ": " +
-                sf_strerror(nullptr));
+    throw Error(Tr("Не удалось начать запись %1: %2", ShownDescription(format), sf_strerror(nullptr)));
   // Samples beyond full scale are clipped, not wrapped round, in 16-bit files.
   sf_command(file.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
   const auto frames = static_cast<sf_count_t>(interleavedStereo.size() / 2);
   for (sf_count_t done = 0; done < frames;) {
     const sf_count_t chunk = std::min(kChunkFrames, frames - done);
     if (sf_writef_float(file.get(), interleavedStereo.data() + 2 * done, chunk) != chunk)
-      throw Error("Не удалось записать " + std::string(Info(format).description) + ": " +
-                  sf_strerror(file.get()));
+      throw Error(Tr("Не удалось записать %1: %2", ShownDescription(format), sf_strerror(file.get())));
     done += chunk;
     progress.Report(static_cast<double>(done) / static_cast<double>(frames));
   }
   if (sf_close(file.release()) != 0)
-    throw Error("Не удалось закончить запись " + std::string(Info(format).description));
+    throw Error(Tr("Не удалось закончить запись %1", ShownDescription(format)));
   return std::move(memory.bytes);
 }
 
@@ -114,7 +113,7 @@ std::vector<float> DecodeWithSndfile(std::span<const std::uint8_t> bytes) {
   SF_INFO info{};
   SoundFile file(sf_open_virtual(&io, SFM_READ, &info, &memory));
   if (!file || info.channels != 2)
-    throw Error(std::string("Не удалось прочитать записанный звук: ") + sf_strerror(file.get()));
+    throw Error(Tr("Не удалось прочитать записанный звук: %1", sf_strerror(file.get())));
   std::vector<float> samples(static_cast<std::size_t>(info.frames) * 2);
   samples.resize(static_cast<std::size_t>(sf_readf_float(file.get(), samples.data(), info.frames)) * 2);
   return samples;

@@ -1,6 +1,7 @@
 #include "export/backends/Tagger.h"
 
 #include "core/Error.h"
+#include "core/Translate.h"
 
 #include <taglib/flacfile.h>
 #include <taglib/id3v2framefactory.h>
@@ -91,7 +92,7 @@ void WriteTags(std::vector<std::uint8_t>& file, AudioFormat format, const Tags& 
       break;
   }
   if (!saved)
-    throw Error("Не удалось записать название в файл " + std::string(Info(format).description));
+    throw Error(Tr("Не удалось записать название в файл %1", ShownDescription(format)));
   const TagLib::ByteVector& tagged = *stream.data();
   file.assign(tagged.begin(), tagged.end());
 }
