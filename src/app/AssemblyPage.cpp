@@ -6,6 +6,7 @@
 #include "app/PaneText.h"
 #include "core/Error.h"
 #include "core/Outcome.h"
+#include "core/Translate.h"
 #include "project/Assembly.h"
 #include "project/ProjectNames.h"
 
@@ -43,7 +44,7 @@ void TMainForm2::bbSobrClick() {
 
 std::optional<std::filesystem::path> TMainForm2::AssembleIntoPlayer() {
   if (projectName.empty()) {
-    dialogs.Inform(QString::fromStdString(project::kNoPartsNotice));
+    dialogs.Inform(QString::fromStdString(Tr(project::kNoPartsNotice)));
     return std::nullopt;
   }
   // The level is what each slider shows against its own top, and the

@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 
 #include "app/PianoKeys.h"
+#include "core/Translate.h"
 #include "melody/KeyboardTables.h"
 #include "player/TMidiGen.h"
 
@@ -29,7 +30,7 @@ void TMainForm2::buRecCardKeyPress(int charCode) {
   if (noteSounding)
     MidiGen1->Stop();
   if (recordingOn && !keyboardRecording.Record(note))
-    dialogs.Inform(QString::fromUtf8(melody::kRecordingLimitMessage));
+    dialogs.Inform(QString::fromStdString(Tr(melody::kRecordingLimitMessage)));
   lastNote = note;
   // A busy or missing output refuses the note; the pitch is recorded all the same.
   MidiGen1->PlayNote(note);

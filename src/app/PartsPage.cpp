@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 
 #include "app/PaneText.h"
+#include "core/Translate.h"
 #include "generators/PatternGenerator.h"
 #include "generators/RhythmGenerator.h"
 #include "melody/GridGeometry.h"
@@ -148,8 +149,7 @@ void TMainForm2::GenerateRhythm() {
   re2->clear();
   partsTestRequest = false;
   SetPaneLines(*reAcc, result.Result());
-  dialogs.Inform(QString::fromUtf8(generators::kRhythmWrittenNotice.data(),
-                                   static_cast<qsizetype>(generators::kRhythmWrittenNotice.size())));
+  dialogs.Inform(QString::fromStdString(Tr(generators::kRhythmWrittenNotice)));
   bbAccordsClick();
 }
 

@@ -26,9 +26,8 @@ QStringList FormatFilters() {
   QStringList filters;
   for (const exporting::AudioFormat format : kDialogFormats) {
     const exporting::FormatInfo& info = exporting::Info(format);
-    filters << QString::fromUtf8(info.description.data(), static_cast<qsizetype>(info.description.size())) +
-                   " (*." + QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())) +
-                   ")";
+    filters << QString::fromStdString(exporting::ShownDescription(format)) + " (*." +
+                   QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())) + ")";
   }
   return filters;
 }

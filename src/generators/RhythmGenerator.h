@@ -10,7 +10,7 @@
 namespace arvento::generators {
 
 // Shown after the lines have replaced the chord field.
-inline constexpr std::string_view kRhythmWrittenNotice = TrLater("Ритм записан на страницу \"Аккорды\"");
+inline constexpr const char* kRhythmWrittenNotice = TrLater("Ритм записан на страницу \"Аккорды\"");
 
 // Re-strikes every chord item of the chord record in the rhythm drawn on the
 // pattern grid and returns the chord lines for the chord field, one per item.
