@@ -5,6 +5,7 @@
 #include "export/backends/AacModuleEntry.h"
 
 #include "core/Translate.h"
+#include "export/backends/MemoryFile.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -15,7 +16,6 @@ extern "C" {
 }
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -70,52 +70,25 @@ struct InputFree {
   void operator()(AVFormatContext* format) const { avformat_close_input(&format); }
 };
 
-// The file in memory that the muxer writes and the demuxer reads.
-struct MemoryFile {
-  std::vector<std::uint8_t> bytes;
-  std::int64_t at = 0;
-};
-
+// FFmpeg's I/O on the file in memory that the muxer writes and the demuxer
+// reads.
 int ReadPacket(void* data, std::uint8_t* to, int size) {
-  MemoryFile& file = *static_cast<MemoryFile*>(data);
-  const auto available = static_cast<std::int64_t>(file.bytes.size()) - file.at;
-  if (available <= 0)
-    return AVERROR_EOF;
-  const int read = static_cast<int>(std::min<std::int64_t>(size, available));
-  std::memcpy(to, file.bytes.data() + file.at, static_cast<std::size_t>(read));
-  file.at += read;
-  return read;
+  const auto read = static_cast<int>(static_cast<MemoryFile*>(data)->Read(to, size));
+  return read == 0 ? AVERROR_EOF : read;
 }
 
 int WritePacket(void* data, std::uint8_t* from, int size) {
-  MemoryFile& file = *static_cast<MemoryFile*>(data);
-  const auto end = static_cast<std::size_t>(file.at + size);
-  if (end > file.bytes.size())
-    file.bytes.resize(end);
-  std::memcpy(file.bytes.data() + file.at, from, static_cast<std::size_t>(size));
-  file.at += size;
-  return size;
+  return static_cast<int>(static_cast<MemoryFile*>(data)->Write(from, size));
 }
 
 std::int64_t SeekPacket(void* data, std::int64_t offset, int whence) {
   MemoryFile& file = *static_cast<MemoryFile*>(data);
-  const auto size = static_cast<std::int64_t>(file.bytes.size());
-  switch (whence & ~AVSEEK_FORCE) {
-    case AVSEEK_SIZE:
-      return size;
-    case SEEK_SET:
-      file.at = offset;
-      break;
-    case SEEK_CUR:
-      file.at += offset;
-      break;
-    case SEEK_END:
-      file.at = size + offset;
-      break;
-    default:
-      return AVERROR(EINVAL);
-  }
-  return file.at;
+  whence &= ~AVSEEK_FORCE;
+  if (whence == AVSEEK_SIZE)
+    return file.Size();
+  if (whence != SEEK_SET && whence != SEEK_CUR && whence != SEEK_END)
+    return AVERROR(EINVAL);
+  return file.Seek(offset, whence);
 }
 
 Io MemoryIo(MemoryFile& file, bool write) {

@@ -2,11 +2,11 @@
 
 #include "core/Error.h"
 #include "core/Translate.h"
+#include "export/backends/MemoryFile.h"
 
 #include <sndfile.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -33,41 +33,21 @@ int SndfileFormat(AudioFormat format) {
   throw Error(Tr("libsndfile не пишет формат %1", ShownDescription(format)));
 }
 
-// A file in memory that libsndfile reads and writes through its virtual I/O.
-struct MemoryFile {
-  std::vector<std::uint8_t> bytes;
-  sf_count_t at = 0;
-};
-
+// libsndfile's virtual I/O on a file in memory.
 sf_count_t Length(void* data) {
-  return static_cast<sf_count_t>(static_cast<MemoryFile*>(data)->bytes.size());
+  return static_cast<MemoryFile*>(data)->Size();
 }
 
 sf_count_t Seek(sf_count_t offset, int whence, void* data) {
-  MemoryFile& file = *static_cast<MemoryFile*>(data);
-  const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? file.at : Length(data);
-  file.at = std::max<sf_count_t>(0, base + offset);
-  return file.at;
+  return static_cast<MemoryFile*>(data)->Seek(offset, whence);
 }
 
 sf_count_t Read(void* to, sf_count_t count, void* data) {
-  MemoryFile& file = *static_cast<MemoryFile*>(data);
-  const sf_count_t available = std::max<sf_count_t>(0, Length(data) - file.at);
-  const sf_count_t read = std::min(count, available);
-  if (read > 0)
-    std::memcpy(to, file.bytes.data() + file.at, static_cast<std::size_t>(read));
-  file.at += read;
-  return read;
+  return static_cast<MemoryFile*>(data)->Read(to, count);
 }
 
 sf_count_t Write(const void* from, sf_count_t count, void* data) {
-  MemoryFile& file = *static_cast<MemoryFile*>(data);
-  const auto end = static_cast<std::size_t>(file.at + count);
-  if (end > file.bytes.size())
-    file.bytes.resize(end);
-  std::memcpy(file.bytes.data() + file.at, from, static_cast<std::size_t>(count));
-  file.at += count;
-  return count;
+  return static_cast<MemoryFile*>(data)->Write(from, count);
 }
 
 sf_count_t Tell(void* data) {
