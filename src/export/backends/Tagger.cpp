@@ -14,6 +14,9 @@
 #include <taglib/wavfile.h>
 #include <taglib/xiphcomment.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace arvento::exporting {
 
 namespace {
@@ -68,30 +71,24 @@ bool TagMp4(TagLib::ByteVectorStream& stream, const Tags& tags) {
   return file.save();
 }
 
+using Tagger = bool (*)(TagLib::ByteVectorStream&, const Tags&);
+struct FormatTagger {
+  AudioFormat format;
+  Tagger tag;
+};
+constexpr FormatTagger kTaggers[] = {
+    {AudioFormat::Wav, TagWav}, {AudioFormat::Flac, TagFlac}, {AudioFormat::Ogg, TagOgg},
+    {AudioFormat::Mp3, TagMp3}, {AudioFormat::M4r, TagMp4},
+};
+
 } // namespace
 
 void WriteTags(std::vector<std::uint8_t>& file, AudioFormat format, const Tags& tags) {
   TagLib::ByteVectorStream stream(
       TagLib::ByteVector(reinterpret_cast<const char*>(file.data()), static_cast<unsigned>(file.size())));
-  bool saved = false;
-  switch (format) {
-    case AudioFormat::Wav:
-      saved = TagWav(stream, tags);
-      break;
-    case AudioFormat::Flac:
-      saved = TagFlac(stream, tags);
-      break;
-    case AudioFormat::Ogg:
-      saved = TagOgg(stream, tags);
-      break;
-    case AudioFormat::Mp3:
-      saved = TagMp3(stream, tags);
-      break;
-    case AudioFormat::M4r:
-      saved = TagMp4(stream, tags);
-      break;
-  }
-  if (!saved)
+  const auto tagger = std::find_if(std::begin(kTaggers), std::end(kTaggers),
+                                   [format](const FormatTagger& entry) { return entry.format == format; });
+  if (!tagger->tag(stream, tags))
     throw Error(Tr("Не удалось записать название в файл %1", ShownDescription(format)));
   const TagLib::ByteVector& tagged = *stream.data();
   file.assign(tagged.begin(), tagged.end());
