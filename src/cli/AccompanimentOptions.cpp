@@ -1,15 +1,18 @@
 #include "cli/AccompanimentOptions.h"
 
+#include "core/Translate.h"
+
 namespace arvento::cli {
 
 const std::set<std::string> kAccompanimentOptions = {"--style", "--arpeggio", "--octave-shift"};
 
-const char* const kAccompanimentOptionsHelp =
-    "  --style S         guitar or piano voicing [guitar]\n"
-    "  --arpeggio N      ticks between the tones of a chord, 1..20; 0 strikes them\n"
-    "                    together [0]\n"
-    "  --octave-shift N  octave offset of the accompaniment, -20..20; keys must stay\n"
-    "                    within 0..127 [2]\n";
+std::string AccompanimentOptionsHelp() {
+  return Tr("  --style S         guitar or piano voicing [guitar]\n"
+            "  --arpeggio N      ticks between the tones of a chord, 1..20; 0 strikes them\n"
+            "                    together [0]\n"
+            "  --octave-shift N  octave offset of the accompaniment, -20..20; keys must stay\n"
+            "                    within 0..127 [2]\n");
+}
 
 chords::AccompanimentSettings ReadAccompanimentOptions(const Args& args) {
   chords::AccompanimentSettings settings;

@@ -1,6 +1,7 @@
 #include "cli/Args.h"
 
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <charconv>
 
@@ -12,13 +13,13 @@ Args::Args(const std::vector<std::string>& arguments, const std::set<std::string
     const std::string& argument = arguments[i];
     if (valueOptions.count(argument)) {
       if (i + 1 >= arguments.size())
-        throw UsageError("option " + argument + " needs a value");
+        throw UsageError(Tr("option %1 needs a value", argument));
       values_.emplace(argument, arguments[++i]);
     } else if (flags.count(argument)) {
       flags_.insert(argument);
     } else if (argument.size() > 1 && argument[0] == '-' && argument != "-" &&
                !(argument.size() > 1 && (argument[1] >= '0' && argument[1] <= '9'))) {
-      throw UsageError("unknown option " + Escaped(argument));
+      throw UsageError(Tr("unknown option %1", Escaped(argument)));
     } else {
       positional_.push_back(argument);
     }
@@ -52,8 +53,7 @@ int Args::Int(const std::string& option, int lo, int hi, int fallback) const {
   const char* end = text->data() + text->size();
   const auto [ptr, ec] = std::from_chars(text->data(), end, value);
   if (ec != std::errc() || ptr != end || value < lo || value > hi)
-    throw UsageError("option " + option + " must be an integer from " + std::to_string(lo) + " to " +
-                     std::to_string(hi) + ", not " + Quoted(*text));
+    throw UsageError(Tr("option %1 must be an integer from %2 to %3, not %4", option, lo, hi, Quoted(*text)));
   return value;
 }
 
@@ -69,12 +69,12 @@ std::string Args::Choice(const std::string& option, const std::vector<std::strin
   std::string list;
   for (const std::string& choice : choices)
     list += (list.empty() ? "" : "|") + choice;
-  throw UsageError("option " + option + " must be one of " + list + ", not " + Quoted(*text));
+  throw UsageError(Tr("option %1 must be one of %2, not %3", option, list, Quoted(*text)));
 }
 
 std::string Args::Single(const std::string& what) const {
   if (positional_.size() != 1)
-    throw UsageError(positional_.empty() ? "missing " + what : "more than one " + what + " given");
+    throw UsageError(positional_.empty() ? Tr("missing %1", what) : Tr("more than one %1 given", what));
   return positional_.front();
 }
 

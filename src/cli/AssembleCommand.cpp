@@ -3,6 +3,7 @@
 #include "cli/PrintOutcome.h"
 #include "core/Error.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "project/Assembly.h"
 
 #include <charconv>
@@ -21,7 +22,7 @@ int Number(const std::string& text, int lo, int hi, const std::string& level) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < lo || value > hi)
-    throw UsageError("option --level takes CH=N with CH 1..16 and N 0..127, not " + Quoted(level));
+    throw UsageError(Tr("option --level takes CH=N with CH 1..16 and N 0..127, not %1", Quoted(level)));
   return value;
 }
 
@@ -43,12 +44,12 @@ int RunAssemble(const std::vector<std::string>& arguments) {
 
   const std::string dirArgument = args.Single("PROJECTDIR");
   if (dirArgument.empty())
-    throw UsageError("missing PROJECTDIR");
+    throw UsageError(Tr("missing %1", "PROJECTDIR"));
   fs::path projectDir = fs::absolute(dirArgument).lexically_normal();
   if (!projectDir.has_filename())
     projectDir = projectDir.parent_path();
   if (!fs::is_directory(projectDir))
-    throw Error("Нет папки проекта " + Escaped(projectDir.string()));
+    throw Error(Tr("Нет папки проекта %1", Escaped(projectDir.string())));
   const std::string title = projectDir.filename().string();
 
   // Channels without a level take the volume their records give, as the
@@ -70,22 +71,23 @@ int RunAssemble(const std::vector<std::string>& arguments) {
   return PrintOutcome(AssembledFileLine(assembly));
 }
 
+// %1 is the help of the accompaniment options.
 std::string Help() {
-  return std::string("Usage: arvento-cli assemble PROJECTDIR [--level CH=N ...] [--tempo N] [OPTIONS]\n"
-                     "Recompiles every part of the project directory from its record, with the level of\n"
-                     "its channel as the velocity of its notes, and joins all parts into one file named\n"
-                     "after the directory (PROJECTDIR/NAME.mid), as the window's assembly does.\n\n"
-                     "Options:\n"
-                     "  --level CH=N      level 0..127 of channel CH 1..16 (levels below 10 give 10);\n"
-                     "                    may be repeated [the volume in the channel's records]\n"
-                     "  --tempo N         tempo 10..100, the file's ticks per quarter note [50]\n") +
-         kAccompanimentOptionsHelp;
+  return Tr("Usage: arvento-cli assemble PROJECTDIR [--level CH=N ...] [--tempo N] [OPTIONS]\n"
+            "Recompiles every part of the project directory from its record, with the level of\n"
+            "its channel as the velocity of its notes, and joins all parts into one file named\n"
+            "after the directory (PROJECTDIR/NAME.mid), as the window's assembly does.\n\n"
+            "Options:\n"
+            "  --level CH=N      level 0..127 of channel CH 1..16 (levels below 10 give 10);\n"
+            "                    may be repeated [the volume in the channel's records]\n"
+            "  --tempo N         tempo 10..100, the file's ticks per quarter note [50]\n"
+            "%1",
+            AccompanimentOptionsHelp());
 }
-const std::string kHelp = Help();
 
 } // namespace
 
-const Command kAssembleCommand = {"assemble", "recompile a project's parts and join them into one file",
-                                  kHelp.c_str(), RunAssemble};
+const Command kAssembleCommand = {
+    "assemble", TrLater("recompile a project's parts and join them into one file"), Help, RunAssemble};
 
 } // namespace arvento::cli

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/Quote.h"
 #include "core/TextLines.h"
+#include "core/Translate.h"
 #include "project/AtomicFile.h"
 #include "project/InputFile.h"
 
@@ -35,19 +36,19 @@ std::string ReadInputText(const std::string& file) {
     // Standard input is read through stdio, whose read errors the stream
     // takes for the end of the input.
     if (std::cin.bad() || std::ferror(stdin))
-      throw Error(std::string("Не удалось прочитать стандартный ввод: ") + std::strerror(errno));
+      throw Error(Tr("Не удалось прочитать стандартный ввод: %1", std::strerror(errno)));
     return text;
   }
   project::RefuseDirectory(file);
   std::ifstream in(file, std::ios::binary);
   if (!in)
-    throw Error("Не удалось прочитать файл " + Escaped(file));
+    throw Error(Tr("Не удалось прочитать файл %1", Escaped(file)));
   // A regular file is read in one go at its size; the size of anything else is unknown.
   std::error_code unknown;
   const std::uintmax_t size = std::filesystem::file_size(file, unknown);
   std::string text = ReadAll(in, unknown ? 0 : static_cast<std::size_t>(size));
   if (in.bad())
-    throw Error("Не удалось прочитать файл " + Escaped(file) + ": " + std::strerror(errno));
+    throw Error(Tr("Не удалось прочитать файл %1: %2", Escaped(file), std::strerror(errno)));
   return text;
 }
 
@@ -63,7 +64,7 @@ void WriteOutputFile(const std::string& file, const std::vector<std::uint8_t>& b
   std::cout.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   std::cout.flush();
   if (!std::cout)
-    throw Error(std::string("Не удалось записать стандартный вывод: ") + std::strerror(errno));
+    throw Error(Tr("Не удалось записать стандартный вывод: %1", std::strerror(errno)));
 }
 
 void CheckOutputIsNotInput(const std::string& input, const std::string& output) {
@@ -71,21 +72,22 @@ void CheckOutputIsNotInput(const std::string& input, const std::string& output) 
     return;
   std::error_code error;
   if (std::filesystem::equivalent(input, output, error))
-    throw Error("Выходной файл " + output + " совпадает с входным " + input +
-                ": запись уничтожила бы входной файл.");
+    throw Error(
+        Tr("Выходной файл %1 совпадает с входным %2: запись уничтожила бы входной файл.", output, input));
 }
 
 const std::set<std::string> kSoundOptions = {"--family", "--instrument", "--channel",   "--voice",
                                              "--tempo",  "--volume",     "--modulation"};
 
-const char* const kSoundOptionsHelp =
-    "  --family N      instrument family 0..16 (16: drums, which also sets channel 10) [0]\n"
-    "  --instrument N  instrument within the family, 0..7 (drums 0..45) [0]\n"
-    "  --channel N     MIDI channel 1..16 [1]\n"
-    "  --voice N       voice 1..16, used in part file names [1]\n"
-    "  --tempo N       tempo 10..100, the file's ticks per quarter note [50]\n"
-    "  --volume N      volume 10..127, the velocity of every note [100]\n"
-    "  --modulation N  modulation 0..100 [50]\n";
+std::string SoundOptionsHelp() {
+  return Tr("  --family N      instrument family 0..16 (16: drums, which also sets channel 10) [0]\n"
+            "  --instrument N  instrument within the family, 0..7 (drums 0..45) [0]\n"
+            "  --channel N     MIDI channel 1..16 [1]\n"
+            "  --voice N       voice 1..16, used in part file names [1]\n"
+            "  --tempo N       tempo 10..100, the file's ticks per quarter note [50]\n"
+            "  --volume N      volume 10..127, the velocity of every note [100]\n"
+            "  --modulation N  modulation 0..100 [50]\n");
+}
 
 SoundSettings ReadSoundOptions(const Args& args) {
   SoundSettings settings;
@@ -104,7 +106,7 @@ SoundSettings ReadSoundOptions(const Args& args) {
 std::string OutputOption(const Args& args) {
   const std::optional<std::string> out = args.Value("-o");
   if (!out || out->empty())
-    throw UsageError("missing -o OUT.mid");
+    throw UsageError(Tr("missing %1", "-o OUT.mid"));
   return *out;
 }
 

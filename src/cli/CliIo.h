@@ -31,8 +31,8 @@ void CheckOutputIsNotInput(const std::string& input, const std::string& output);
 extern const std::set<std::string> kSoundOptions;
 SoundSettings ReadSoundOptions(const Args& args);
 
-// The help lines that describe the sound options.
-extern const char* const kSoundOptionsHelp;
+// The help lines that describe the sound options, in the user's language.
+std::string SoundOptionsHelp();
 
 // The output file of "-o OUT.mid" ("-" for standard output); refuses a
 // command without it.

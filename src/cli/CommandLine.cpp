@@ -3,6 +3,7 @@
 #include "cli/Args.h"
 #include "core/Error.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,17 +15,19 @@ namespace arvento::cli {
 namespace {
 
 void PrintHelp(const std::vector<const Command*>& commands) {
-  std::cout << "Usage: arvento-cli COMMAND [OPTIONS] ...\n"
-               "Arranges polyphonic telephone melodies from the shell.\n\nCommands:\n";
+  std::cout << Tr("Usage: arvento-cli COMMAND [OPTIONS] ...\n"
+                  "Arranges polyphonic telephone melodies from the shell.\n\n"
+                  "Commands:\n");
   // One column of summaries, two blanks after the longest name.
   std::size_t width = 0;
   for (const Command* command : commands)
     width = std::max(width, std::strlen(command->name));
   for (const Command* command : commands)
     std::cout << "  " << command->name << std::string(width + 2 - std::strlen(command->name), ' ')
-              << command->summary << "\n";
-  std::cout << "\nRun \"arvento-cli COMMAND --help\" for the options of one command,\n"
-               "\"arvento-cli --version\" for the program's version.\n";
+              << Tr(command->summary) << "\n";
+  std::cout << "\n"
+            << Tr("Run \"arvento-cli COMMAND --help\" for the options of one command,\n"
+                  "\"arvento-cli --version\" for the program's version.\n");
 }
 
 // Runs the command named first; every failure ends as a message on standard
@@ -45,7 +48,7 @@ int Run(const std::vector<const Command*>& commands, std::vector<std::string> ar
       continue;
     for (const std::string& argument : arguments) {
       if (argument == "--help" || argument == "-h") {
-        std::cout << command->help;
+        std::cout << command->help();
         return kExitOk;
       }
     }
@@ -53,7 +56,7 @@ int Run(const std::vector<const Command*>& commands, std::vector<std::string> ar
       return command->run(arguments);
     } catch (const UsageError& error) {
       std::cerr << "arvento-cli " << name << ": " << error.what() << "\n"
-                << "Run \"arvento-cli " << name << " --help\" for usage.\n";
+                << Tr("Run \"arvento-cli %1 --help\" for usage.", name) << "\n";
     } catch (const arvento::Error& error) {
       std::cerr << "arvento-cli " << name << ": " << error.what() << "\n";
     } catch (const std::exception& error) {
@@ -63,7 +66,7 @@ int Run(const std::vector<const Command*>& commands, std::vector<std::string> ar
     }
     return kExitBadInput;
   }
-  std::cerr << "arvento-cli: unknown command " << arvento::Quoted(name) << "\n";
+  std::cerr << "arvento-cli: " << Tr("unknown command %1", arvento::Quoted(name)) << "\n";
   PrintHelp(commands);
   return kExitBadInput;
 }
@@ -76,8 +79,10 @@ int RunCommandLine(const std::vector<const Command*>& commands, int argc, char**
   // output) is a failure the caller must see, as with any standard tool.
   errno = 0;
   if (!std::cout.flush()) {
-    std::cerr << "arvento-cli: не удалось записать стандартный вывод"
-              << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << "\n";
+    std::cerr << "arvento-cli: "
+              << (errno != 0 ? Tr("не удалось записать стандартный вывод: %1", std::strerror(errno))
+                             : Tr("не удалось записать стандартный вывод"))
+              << "\n";
     return kExitBadInput;
   }
   return status;

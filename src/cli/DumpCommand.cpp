@@ -1,5 +1,6 @@
 #include "cli/Args.h"
 #include "cli/Commands.h"
+#include "core/Translate.h"
 #include "midi/SmfReader.h"
 #include "project/AtomicFile.h"
 #include "project/InputFile.h"
@@ -19,10 +20,13 @@ int RunDump(const std::vector<std::string>& arguments) {
 }
 } // namespace
 
-const Command kDumpCommand = {"dump", "print a Standard MIDI File as readable lines",
-                              "Usage: arvento-cli dump FILE.mid\n"
-                              "Prints the header, then each track's events, one per line: absolute tick,\n"
-                              "channel, kind and data bytes (meta events: their type and payload).\n",
-                              RunDump};
+const Command kDumpCommand = {
+    "dump", TrLater("print a Standard MIDI File as readable lines"),
+    [] {
+      return Tr("Usage: arvento-cli dump FILE.mid\n"
+                "Prints the header, then each track's events, one per line: absolute tick,\n"
+                "channel, kind and data bytes (meta events: their type and payload).\n");
+    },
+    RunDump};
 
 } // namespace arvento::cli

@@ -4,6 +4,7 @@
 #include "cli/HelperCommandHelp.h"
 #include "cli/SoundFontOption.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "export/ExportSound.h"
 #include "project/InputFile.h"
 
@@ -29,7 +30,7 @@ std::optional<double> SecondsOption(const Args& args, const std::string& option,
   const char* end = text->data() + text->size();
   const auto [stop, problem] = std::from_chars(text->data(), end, value);
   if (problem != std::errc() || stop != end || !(value >= lo && value <= hi))
-    throw UsageError("option " + option + " takes seconds such as 1.5, not " + Quoted(*text));
+    throw UsageError(Tr("option %1 takes seconds such as 1.5, not %2", option, Quoted(*text)));
   return value;
 }
 
@@ -45,7 +46,7 @@ std::optional<double> LoudnessOption(const Args& args) {
   const char* end = text.data() + text.size();
   const auto [stop, problem] = std::from_chars(text.data(), end, value);
   if (problem != std::errc() || stop != end || !(value >= kQuietestTarget && value <= 0))
-    throw UsageError("option --loudness takes LUFS from -70 to 0 or off, not " + Quoted(text));
+    throw UsageError(Tr("option --loudness takes LUFS from -70 to 0 or off, not %1", Quoted(text)));
   return value;
 }
 
@@ -92,11 +93,11 @@ int RunExport(const std::vector<std::string>& arguments) {
   project::RefuseDirectory(input);
   const std::optional<std::string> output = args.Value("-o");
   if (!output || output->empty())
-    throw UsageError("missing -o OUT");
+    throw UsageError(Tr("missing %1", "-o OUT"));
   exporting::ExportOptions options;
   options.format = FormatOption(args, *output);
   if (args.Has("--loop") && options.format != AudioFormat::Ogg)
-    throw UsageError("--loop marks Ogg Vorbis files only");
+    throw UsageError(Tr("--loop marks Ogg Vorbis files only"));
   options.loop = args.Has("--loop");
   constexpr double kHour = 3600;
   options.cut.start = SecondsOption(args, "--start", 0, kHour).value_or(0);
@@ -117,6 +118,6 @@ int RunExport(const std::vector<std::string>& arguments) {
 
 } // namespace
 
-const Command kExportCommand = {"export", kExportSummary, kExportHelp, RunExport};
+const Command kExportCommand = {"export", kExportSummary, ExportHelp, RunExport};
 
 } // namespace arvento::cli

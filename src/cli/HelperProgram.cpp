@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/InstallLayout.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 
 #include <cerrno>
 #include <cstring>
@@ -11,7 +12,7 @@
 
 namespace arvento::cli {
 
-void RunInHelperProgram(const char* program, const char* what, const char* command,
+void RunInHelperProgram(const char* program, const char* missing, const char* command,
                         const std::vector<std::string>& arguments) {
   const std::string path = InstalledFile(std::filesystem::path(kPrivateDir) / program).string();
   std::vector<std::string> words = {"arvento-cli", command};
@@ -21,8 +22,7 @@ void RunInHelperProgram(const char* program, const char* what, const char* comma
     argv.push_back(word.data());
   argv.push_back(nullptr);
   execv(path.c_str(), argv.data());
-  throw Error(std::string(what) + " not installed: cannot start " + Escaped(path) + ": " +
-              std::strerror(errno));
+  throw Error(Tr(missing, Escaped(path), std::strerror(errno)));
 }
 
 } // namespace arvento::cli

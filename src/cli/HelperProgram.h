@@ -12,8 +12,9 @@ namespace arvento::cli {
 // Replaces this process with the program named, which sits in the folder of
 // helper programs (lib/arvento under the prefix), running the command with the arguments; the program
 // inherits the standard streams and returns the exit status. Throws arvento::Error
-// "<what> not installed" when it cannot be started.
-[[noreturn]] void RunInHelperProgram(const char* program, const char* what, const char* command,
+// with the text `missing` (TrLater, %1 the program's path, %2 the reason) when
+// it cannot be started.
+[[noreturn]] void RunInHelperProgram(const char* program, const char* missing, const char* command,
                                      const std::vector<std::string>& arguments);
 
 } // namespace arvento::cli

@@ -1,5 +1,6 @@
 #include "cli/CliIo.h"
 #include "cli/Commands.h"
+#include "core/Translate.h"
 #include "melody/MelodyCompiler.h"
 
 #include <iostream>
@@ -19,22 +20,26 @@ int RunMelody(const std::vector<std::string>& arguments) {
   CheckOutputIsNotInput(input, output);
   WriteOutputFile(output, melody::CompileMelodyText(ReadInputText(input), settings));
   if (settings.family == kDrumFamily && settings.channel != kDrumChannel)
-    std::cerr << "arvento-cli melody: --family 16 is drums, but General MIDI players sound drums only on "
-                 "channel 10, not on channel "
-              << settings.channel << "\n";
+    std::cerr << "arvento-cli melody: "
+              << Tr("--family 16 is drums, but General MIDI players sound drums only on channel 10, not on "
+                    "channel %1",
+                    settings.channel)
+              << "\n";
   return kExitOk;
 }
 
+// %1 is the help of the sound options.
 std::string Help() {
-  return std::string("Usage: arvento-cli melody [OPTIONS] FILE -o OUT.mid\n"
-                     "Compiles the RTTTL-E text in FILE (\"-\" for standard input) into a part file.\n\n"
-                     "Options:\n") +
-         kSoundOptionsHelp + "  -o OUT.mid      the part file to write (\"-\" for standard output)\n";
+  return Tr("Usage: arvento-cli melody [OPTIONS] FILE -o OUT.mid\n"
+            "Compiles the RTTTL-E text in FILE (\"-\" for standard input) into a part file.\n\n"
+            "Options:\n"
+            "%1"
+            "  -o OUT.mid      the part file to write (\"-\" for standard output)\n",
+            SoundOptionsHelp());
 }
-const std::string kHelp = Help();
 } // namespace
 
-const Command kMelodyCommand = {"melody", "compile RTTTL-E melody text into a part file", kHelp.c_str(),
+const Command kMelodyCommand = {"melody", TrLater("compile RTTTL-E melody text into a part file"), Help,
                                 RunMelody};
 
 } // namespace arvento::cli

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/HelperCommandHelp.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "player/TMidiGen.h"
 #include "player/UiWorkQueue.h"
 #include "player/backends/SynthSoundSystem.h"
@@ -62,9 +63,9 @@ int RunPlay(const std::vector<std::string>& arguments) {
                    "--note", "--text"},
                   {"--sustain", "--dry-run"});
   if (!args.Positional().empty())
-    throw UsageError("unexpected argument " + Quoted(args.Positional().front()));
+    throw UsageError(Tr("unexpected argument %1", Quoted(args.Positional().front())));
   if (args.Has("--note") == args.Has("--text"))
-    throw UsageError("give either --note N or --text TEXT");
+    throw UsageError(Tr("give either --note N or --text TEXT"));
   const bool single = args.Has("--note");
   const int note = args.Int("--note", 0, 127, 0);
   const std::string text = args.Value("--text").value_or("");
@@ -77,7 +78,7 @@ int RunPlay(const std::vector<std::string>& arguments) {
     const std::optional<std::vector<player::StreamEvent>> buffer =
         single ? gen.NoteBuffer(note) : gen.StringBuffer(text);
     if (!buffer) {
-      std::cerr << "arvento-cli play: the note text holds no note\n";
+      std::cerr << "arvento-cli play: " << Tr("the note text holds no note") << "\n";
       return kExitRefused;
     }
     PrintBuffer(*buffer);
@@ -88,12 +89,14 @@ int RunPlay(const std::vector<std::string>& arguments) {
   player::TMidiGen gen(sound->StreamOutput(), queue.Thread());
   ApplyOptions(args, gen);
   if (!gen.MidiAvailable()) {
-    std::cerr << "arvento-cli play: no MIDI output: " << sound->Description() << "\n";
+    std::cerr << "arvento-cli play: " << Tr("no MIDI output: %1", sound->Description()) << "\n";
     return kExitRefused;
   }
   if (!(single ? gen.PlayNote(note) : gen.PlayString(text))) {
-    std::cerr << "arvento-cli play: the player refused the request"
-              << (single ? "" : ": the note text holds no note") << "\n";
+    std::cerr << "arvento-cli play: "
+              << (single ? Tr("the player refused the request")
+                         : Tr("the player refused the request: the note text holds no note"))
+              << "\n";
     return kExitRefused;
   }
   while (gen.IsPlaying()) {
@@ -107,6 +110,6 @@ int RunPlay(const std::vector<std::string>& arguments) {
 
 } // namespace
 
-const Command kPlayCommand = {"play", kPlaySummary, kPlayHelp, RunPlay};
+const Command kPlayCommand = {"play", kPlaySummary, PlayHelp, RunPlay};
 
 } // namespace arvento::cli

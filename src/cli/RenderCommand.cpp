@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/HelperCommandHelp.h"
 #include "cli/SoundFontOption.h"
+#include "core/Translate.h"
 #include "player/OfflineRender.h"
 #include "project/InputFile.h"
 
@@ -15,7 +16,7 @@ int RunRender(const std::vector<std::string>& arguments) {
   project::RefuseDirectory(input);
   const std::optional<std::string> output = args.Value("-o");
   if (!output || output->empty())
-    throw UsageError("missing -o OUT.wav");
+    throw UsageError(Tr("missing %1", "-o OUT.wav"));
   CheckOutputIsNotInput(input, *output);
   const std::string soundFont = SoundFontOption(args);
   WriteOutputFile(*output, player::WavBytes(player::RenderMidiFile(input, soundFont)));
@@ -23,6 +24,6 @@ int RunRender(const std::vector<std::string>& arguments) {
 }
 } // namespace
 
-const Command kRenderCommand = {"render", kRenderSummary, kRenderHelp, RunRender};
+const Command kRenderCommand = {"render", kRenderSummary, RenderHelp, RunRender};
 
 } // namespace arvento::cli

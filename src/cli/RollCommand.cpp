@@ -1,8 +1,10 @@
 #include "cli/Args.h"
 #include "cli/CliIo.h"
+#include "cli/CliLanguage.h"
 #include "cli/Commands.h"
 #include "cli/HelperCommandHelp.h"
 #include "core/Error.h"
+#include "core/Translate.h"
 #include "roll/RollFile.h"
 #include "roll/RollPicture.h"
 
@@ -31,7 +33,7 @@ std::vector<std::uint8_t> PngBytes(const QImage& image) {
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG"))
-    throw Error("Не удалось закодировать картинку в PNG");
+    throw Error(Tr("Не удалось закодировать картинку в PNG"));
   return {png.begin(), png.end()};
 }
 
@@ -40,7 +42,7 @@ int RunRoll(const std::vector<std::string>& arguments) {
   const std::string input = args.Single("IN.mid");
   const std::optional<std::string> output = args.Value("-o");
   if (!output || output->empty())
-    throw UsageError("missing -o OUT.png");
+    throw UsageError(Tr("missing %1", "-o OUT.png"));
   const QSize size(args.Int("--width", kLeastSide, kLargestSide, 1200),
                    args.Int("--height", kLeastSide, kLargestSide, 600));
   CheckOutputIsNotInput(input, *output);
@@ -52,12 +54,14 @@ int RunRoll(const std::vector<std::string>& arguments) {
   char name[] = "arvento-cli";
   char* argv[] = {name, nullptr};
   const QGuiApplication application(argc, argv);
+  // The application has set every locale category from the environment.
+  UseMessageLocale();
   WriteOutputFile(*output, PngBytes(roll::DrawRollPicture(notes, size)));
   return kExitOk;
 }
 
 } // namespace
 
-const Command kRollCommand = {"roll", kRollSummary, kRollHelp, RunRoll};
+const Command kRollCommand = {"roll", kRollSummary, RollHelp, RunRoll};
 
 } // namespace arvento::cli

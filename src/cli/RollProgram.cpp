@@ -4,15 +4,17 @@
 #include "cli/Commands.h"
 #include "cli/HelperCommandHelp.h"
 #include "cli/HelperProgram.h"
+#include "core/Translate.h"
 
 namespace arvento::cli {
 
 namespace {
 int RunRoll(const std::vector<std::string>& arguments) {
-  RunInHelperProgram("arvento-cli-roll", "the roll command is", "roll", arguments);
+  RunInHelperProgram("arvento-cli-roll", TrLater("the roll command is not installed: cannot start %1: %2"),
+                     "roll", arguments);
 }
 } // namespace
 
-const Command kRollInRollProgram = {"roll", kRollSummary, kRollHelp, RunRoll};
+const Command kRollInRollProgram = {"roll", kRollSummary, RollHelp, RunRoll};
 
 } // namespace arvento::cli

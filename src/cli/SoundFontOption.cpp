@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Quote.h"
+#include "core/Translate.h"
 #include "player/SoundFont.h"
 
 #include <filesystem>
@@ -12,12 +13,13 @@ std::string SoundFontOption(const Args& args) {
   if (const std::optional<std::string> chosen = args.Value("--soundfont")) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(*chosen, error))
-      throw Error("cannot find the SoundFont " + Escaped(*chosen));
+      throw Error(Tr("cannot find the SoundFont %1", Escaped(*chosen)));
     return *chosen;
   }
   std::string soundFont = player::FindSoundFont();
   if (soundFont.empty())
-    throw Error("no General MIDI SoundFont found: install timgm6mb-soundfont or name one with --soundfont");
+    throw Error(
+        Tr("no General MIDI SoundFont found: install timgm6mb-soundfont or name one with --soundfont"));
   return soundFont;
 }
 

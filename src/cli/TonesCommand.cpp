@@ -2,6 +2,7 @@
 #include "cli/Args.h"
 #include "cli/Commands.h"
 #include "core/LetterCase.h"
+#include "core/Translate.h"
 
 #include <iostream>
 
@@ -20,11 +21,13 @@ int RunTones(const std::vector<std::string>& arguments) {
 } // namespace
 
 const Command kTonesCommand = {
-    "tones", "print the tones of a chord symbol",
-    "Usage: arvento-cli tones SYMBOL\n"
-    "Prints the tones of a chord symbol joined by \"-\": root, third, fifth, then the\n"
-    "extensions. \"arvento-cli tones Am7\" prints A-C-E-G. Note names are German:\n"
-    "B is B-flat, H is B natural.\n",
+    "tones", TrLater("print the tones of a chord symbol"),
+    [] {
+      return Tr("Usage: arvento-cli tones SYMBOL\n"
+                "Prints the tones of a chord symbol joined by \"-\": root, third, fifth, then the\n"
+                "extensions. \"arvento-cli tones Am7\" prints A-C-E-G. Note names are German:\n"
+                "B is B-flat, H is B natural.\n");
+    },
     RunTones};
 
 } // namespace arvento::cli

@@ -3,10 +3,12 @@
 // links no sound library and no Qt, so that these commands start at once;
 // play, render and export run in arvento-cli-sound, roll in arvento-cli-roll.
 
+#include "cli/CliLanguage.h"
 #include "cli/CommandLine.h"
 
 int main(int argc, char** argv) {
   using namespace arvento::cli;
+  SpeakUsersLanguage();
   return RunCommandLine({&kMelodyCommand, &kDumpCommand, &kPatternCommand, &kRhythmCommand, &kChordsCommand,
                          &kTonesCommand, &kVoiceCommand, &kConvertCommand, &kOctaveCommand,
                          &kRtttlImportCommand, &kRtttlExportCommand, &kPlayInSoundProgram,

@@ -89,4 +89,10 @@ work=$(mktemp -d -p "$prefix")
 QT_QPA_PLATFORM=offscreen "$prefix/bin/arvento-cli" roll "$midi" -o "$work/roll.png" || fail "roll"
 "$prefix/bin/arvento-cli" export "$midi" -o "$work/tone.m4r" || fail "export to m4r"
 file -b "$work/tone.m4r" | grep -q "AAC" || fail "the m4r export is $(file -b "$work/tone.m4r")"
+# They find the catalogues in the prefix too: a usage error of arvento-cli
+# and one of arvento-cli-sound in Russian, translated from English.
+for command in tones render; do
+  message=$(ARVENTO_LANG=ru "$prefix/bin/arvento-cli" $command 2>&1 | head -n 1) || true
+  [[ $message == "arvento-cli $command: не указан "* ]] || fail "$command is not translated: $message"
+done
 echo "the installation holds what it should"

@@ -45,6 +45,11 @@ struct CommandResult {
 // Runs a shell command line, capturing standard output and standard error.
 CommandResult RunCommand(const std::string& commandLine, const std::string& input = {});
 
+// Starts a command line that runs a program without the variables that choose
+// the language of its texts, so that it speaks its own, Russian, whatever the
+// test's environment; variables set after it choose again.
+inline const std::string kNoLanguage = "env -u ARVENTO_LANG -u LC_ALL -u LC_MESSAGES -u LANG";
+
 // Parses a byte text such as "4D 54 68 64" into bytes.
 std::vector<std::uint8_t> Bytes(const std::string& hexText);
 
