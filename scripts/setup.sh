@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libfluidsynth-dev timgm6mb-soundfont libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev midicsv xvfb xauth ninja-build
   pkg-config cmake g++ fluidsynth xdotool sndfile-programs
-  libsndfile1-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+  libsndfile1-dev libvorbis-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libebur128-dev libtag1-dev ffmpeg file gettext qt6-l10n-tools qt6-tools-dev
   desktop-file-utils appstream help2man librsvg2-bin man-db dpkg-dev bash-completion "$@"
 )

@@ -76,23 +76,26 @@ struct Encoded {
 };
 
 // Encodes the sound at the gain, lowered until the true peak of the file as a
-// player decodes it is at most at the ceiling.
+// player decodes it is at most at the ceiling. The integrated loudness is the
+// sound's at the gain: a lossy encoder keeps it to a few hundredths of a LU,
+// while its peaks can rise by tenths of a dB.
 Encoded EncodeAtGain(Leveled leveled, int sampleRate, AudioFormat format, const Progress& progress) {
   double gain = leveled.gain;
   double applied = 0;
   for (int encodes = 1;; ++encodes) {
     ApplyGain(leveled.samples, gain - applied);
     applied = gain;
-    Encoded encoded{Encode(format, leveled.samples, sampleRate, progress.Part(0, 0.8)),
-                    WithGain(leveled.loudness, gain)};
+    const Progress encoding = progress.Part(0, 0.8);
     // A lossless file holds the sound as it was given, but for the 16-bit
     // rounding that the format's headroom allows for.
     if (!Info(format).lossy)
+      return {Encode(format, leveled.samples, sampleRate, encoding), WithGain(leveled.loudness, gain)};
+    CheckedFile checked = EncodeChecked(format, leveled.samples, sampleRate, encoding);
+    Encoded encoded{std::move(checked.bytes),
+                    Loudness{WithGain(leveled.loudness, gain).integrated, checked.truePeak}};
+    if (checked.truePeak <= kTruePeakCeiling || encodes == kMaxEncodes)
       return encoded;
-    encoded.loudness = MeasureLoudness(Decode(format, encoded.file), sampleRate);
-    if (encoded.loudness->truePeak <= kTruePeakCeiling || encodes == kMaxEncodes)
-      return encoded;
-    gain -= encoded.loudness->truePeak - kTruePeakCeiling + kPeakMarginDb;
+    gain -= checked.truePeak - kTruePeakCeiling + kPeakMarginDb;
   }
 }
 

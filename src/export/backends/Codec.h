@@ -14,7 +14,13 @@ namespace arvento::exporting {
 std::vector<std::uint8_t> Encode(AudioFormat format, std::span<const float> interleavedStereo, int sampleRate,
                                  const Progress& progress);
 
-// The sound of such a file, as a player would hear it.
-std::vector<float> Decode(AudioFormat format, std::span<const std::uint8_t> file);
+// A lossy file and the true peak in dBTP of the sound a player decodes from
+// it. An Ogg Vorbis file is decoded and measured while it is encoded.
+struct CheckedFile {
+  std::vector<std::uint8_t> bytes;
+  double truePeak = 0;
+};
+CheckedFile EncodeChecked(AudioFormat format, std::span<const float> interleavedStereo, int sampleRate,
+                          const Progress& progress);
 
 } // namespace arvento::exporting

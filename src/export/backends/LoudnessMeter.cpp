@@ -63,10 +63,6 @@ double TruePeak(std::span<const float> interleavedStereo, int sampleRate) {
   return 20 * std::log10(std::max(left, right.get()));
 }
 
-Loudness MeasureLoudness(std::span<const float> interleavedStereo, int sampleRate) {
-  return {IntegratedLoudness(interleavedStereo, sampleRate), TruePeak(interleavedStereo, sampleRate)};
-}
-
 struct TruePeakFollower::Meter {
   State state;
 };

@@ -18,7 +18,6 @@ namespace arvento::exporting {
 // both minus infinity for silence.
 double IntegratedLoudness(std::span<const float> interleavedStereo, int sampleRate);
 double TruePeak(std::span<const float> interleavedStereo, int sampleRate);
-Loudness MeasureLoudness(std::span<const float> interleavedStereo, int sampleRate);
 
 // The true peak of stereo sound handed over piece by piece, measured on a
 // thread of its own while the caller goes on making the sound.

@@ -62,8 +62,15 @@ using SoundFile = std::unique_ptr<SNDFILE, Closer>;
 } // namespace
 
 std::vector<std::uint8_t> EncodeWithSndfile(AudioFormat format, std::span<const float> interleavedStereo,
-                                            int sampleRate, const Progress& progress) {
+                                            int sampleRate, const Progress& progress,
+                                            const WrittenBytes& written) {
   MemoryFile memory;
+  std::size_t handed = 0;
+  const auto handOn = [&] {
+    if (written && memory.bytes.size() > handed)
+      written(std::span(memory.bytes).subspan(handed));
+    handed = memory.bytes.size();
+  };
   SF_VIRTUAL_IO io = {Length, Seek, Read, Write, Tell};
   SF_INFO info{};
   info.samplerate = sampleRate;
@@ -80,10 +87,12 @@ std::vector<std::uint8_t> EncodeWithSndfile(AudioFormat format, std::span<const 
     if (sf_writef_float(file.get(), interleavedStereo.data() + 2 * done, chunk) != chunk)
       throw Error(Tr("Не удалось записать %1: %2", ShownDescription(format), sf_strerror(file.get())));
     done += chunk;
+    handOn();
     progress.Report(static_cast<double>(done) / static_cast<double>(frames));
   }
   if (sf_close(file.release()) != 0)
     throw Error(Tr("Не удалось закончить запись %1", ShownDescription(format)));
+  handOn();
   return std::move(memory.bytes);
 }
 
