@@ -2,6 +2,7 @@
 
 #include "app/SoundStatus.h"
 #include "core/Error.h"
+#include "core/Translate.h"
 
 #include <QCoreApplication>
 
@@ -124,6 +125,9 @@ void LateSound::Start() {
       const char* error = dlerror();
       failure_ = error != nullptr ? error : modulePath_;
     } else {
+      // Before anything of the module runs: its messages then come in the
+      // window's language, through the window's translator.
+      module_->installTranslator([](const char* source) { return Tr(source); });
       try {
         sound_ = module_->createSound(ui_);
       } catch (const Error& error) {

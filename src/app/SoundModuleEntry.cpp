@@ -4,6 +4,7 @@
 
 extern "C" __attribute__((visibility("default"))) const arvento::app::SoundModule* ArventoSoundModule() {
   static const arvento::app::SoundModule module{
+      .installTranslator = arvento::InstallTranslator,
       .createSound = arvento::player::CreateSynthSoundSystem,
       .exportMidiFile = arvento::exporting::ExportMidiFile,
   };

@@ -21,6 +21,8 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setStyle("Fusion");
+  // The desktop matches the window to its menu entry and icon by this name.
+  QGuiApplication::setDesktopFileName("io.github.arvento.Arvento");
   // The language goes in before anything is shown or another thread starts.
   const arvento::app::WindowLanguage language(arvento::LanguageOfEnvironment());
   for (const QString& missing : language.Missing())
@@ -30,12 +32,11 @@ int main(int argc, char** argv) {
   // The form is made after the sound and goes before it; the sound tells it
   // when it has loaded, from the event loop.
   arvento::app::TMainForm2* shown = nullptr;
-  arvento::app::LateSound sound(
-      arvento::InstalledFile(std::filesystem::path(arvento::kPrivateDir) / ARVENTO_SOUND_MODULE).string(),
-      uiThread, [&shown, &sound] {
-        if (shown != nullptr)
-          shown->ShowSound(sound.Status(), sound.Description());
-      });
+  arvento::app::LateSound sound(arvento::PrivateFile(ARVENTO_SOUND_MODULE).string(), uiThread,
+                                [&shown, &sound] {
+                                  if (shown != nullptr)
+                                    shown->ShowSound(sound.Status(), sound.Description());
+                                });
   const QString loading = arvento::app::SoundLoadingStatus(arvento::player::FindSoundFont());
   arvento::app::MessageBoxDialogs dialogs;
   const arvento::app::FormServices services{

@@ -14,7 +14,7 @@ namespace arvento::cli {
 
 void RunInHelperProgram(const char* program, const char* missing, const char* command,
                         const std::vector<std::string>& arguments) {
-  const std::string path = InstalledFile(std::filesystem::path(kPrivateDir) / program).string();
+  const std::string path = PrivateFile(program).string();
   std::vector<std::string> words = {"arvento-cli", command};
   words.insert(words.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;

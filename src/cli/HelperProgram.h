@@ -1,8 +1,8 @@
 #pragma once
 
-// The commands that need a large library run in a program of their own
-// of their own, so that arvento-cli links only the C++ runtime and the
-// text commands start at once.
+// The commands that need a large library run in a program of their own, so
+// that arvento-cli links only the C++ runtime and the text commands start at
+// once.
 
 #include <string>
 #include <vector>

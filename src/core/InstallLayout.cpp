@@ -17,4 +17,8 @@ std::filesystem::path InstalledFile(const std::filesystem::path& relative) {
   return PrefixOfProgram(self) / relative;
 }
 
+std::filesystem::path PrivateFile(std::string_view name) {
+  return InstalledFile(std::filesystem::path(kPrivateDir) / name);
+}
+
 } // namespace arvento

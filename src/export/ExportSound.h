@@ -31,7 +31,8 @@ struct ExportOptions {
 
 struct ExportReport {
   double seconds = 0;
-  // Measured in the written file as a player decodes it, when its level was set.
+  // When its level was set: the integrated loudness of the sound at its gain,
+  // and the true peak of the written file as a player decodes it.
   std::optional<Loudness> loudness;
   // What a person should know about the file, such as a cut at the format's limit.
   std::vector<std::string> notices;

@@ -31,7 +31,7 @@ std::vector<LegendEntry> LayOutLegend(const midi::SmfNotes& notes, int width, in
   std::vector<LegendEntry> entries;
   int x = kLegendPadding, y = kLegendPadding / 2;
   for (const midi::SmfNoteTrack& track : notes.tracks) {
-    const QString text = QString::fromStdString(TrackLabel(track));
+    const QString text = QString::fromStdString(WrittenTrackLabel(track));
     const int entryWidth = kSwatch + kLegendPadding + metrics.horizontalAdvance(text);
     if (x > kLegendPadding && x + entryWidth > width) {
       x = kLegendPadding;

@@ -8,11 +8,24 @@
 
 namespace arvento::roll {
 
+namespace {
+
+constexpr const char* kTrackLabel = TrLater("%1 · канал %2 · %3");
+
+std::string_view Instrument(const midi::SmfNoteTrack& track) {
+  return track.channel == midi::kDrumChannel ? kFamilyNames[kDrumFamily]
+                                             : kInstrumentCaptions[static_cast<std::size_t>(track.program)];
+}
+
+} // namespace
+
 std::string TrackLabel(const midi::SmfNoteTrack& track) {
-  const std::string_view instrument = track.channel == midi::kDrumChannel
-                                          ? kFamilyNames[kDrumFamily]
-                                          : kInstrumentCaptions[static_cast<std::size_t>(track.program)];
-  return Tr("%1 · канал %2 · %3", track.number, track.channel, instrument);
+  return Tr(kTrackLabel, track.number, track.channel, Instrument(track));
+}
+
+std::string WrittenTrackLabel(const midi::SmfNoteTrack& track) {
+  return FillPlaceholders(kTrackLabel,
+                          {std::to_string(track.number), std::to_string(track.channel), Instrument(track)});
 }
 
 std::string BarsAndBeats(std::uint32_t tick, int division) {

@@ -11,6 +11,9 @@ namespace arvento::roll {
 
 // "2 · канал 1 · Acoustic Grand"; a track on the drum channel is "DRUMS".
 std::string TrackLabel(const midi::SmfNoteTrack& track);
+// The same words in the picture's legend: a picture is a file, and a file the
+// program writes is the same in every language.
+std::string WrittenTrackLabel(const midi::SmfNoteTrack& track);
 
 // The start of a tick in bars of four quarter notes of the division and in
 // beats, both from 1: "такт 2, доля 3", "такт 1, доля 2.5"; "тик 96" in a

@@ -6,6 +6,7 @@
 #include "app/LateSound.h"
 #include "core/Error.h"
 #include "core/InstallLayout.h"
+#include "core/Translate.h"
 #include "player/TMidiGen.h"
 #include "player/UiWorkQueue.h"
 
@@ -32,8 +33,7 @@ TEST(LateSound, TheModuleLoadsBehindTheUiThreadAndThePlayersMadeMeanwhileFollow)
   test::WriteText(file, "");
   player::UiWorkQueue queue;
   int told = 0;
-  LateSound sound(InstalledFile(std::filesystem::path(kPrivateDir) / ARVENTO_SOUND_MODULE).string(),
-                  queue.Thread(), [&told] { ++told; });
+  LateSound sound(PrivateFile(ARVENTO_SOUND_MODULE).string(), queue.Thread(), [&told] { ++told; });
   sound.Start();
   std::unique_ptr<player::FilePlayer> early = sound.NewFilePlayer();
   early->SetFileName(file);
@@ -47,6 +47,20 @@ TEST(LateSound, TheModuleLoadsBehindTheUiThreadAndThePlayersMadeMeanwhileFollow)
   EXPECT_EQ(early->FileName(), file);
   // The early player now opens through the synthesizer's player, which reads the file.
   EXPECT_THROW(early->Open(), Error);
+  // The module's messages come in the window's language, through the window's translator.
+  InstallTranslator([](const char* source) {
+    std::string marked = "[";
+    marked += source;
+    marked += ']';
+    return marked;
+  });
+  try {
+    sound.Export(file, dir.path() / "out.ogg", {}, exporting::Progress([](double) { return true; }));
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_NE(std::string(error.what()).find(": [Это не файл MIDI"), std::string::npos) << error.what();
+  }
+  InstallTranslator(nullptr);
 }
 
 TEST(LateSound, AMissingModuleIsToldAndRefusesTheExport) {

@@ -15,7 +15,7 @@ namespace arvento::exporting {
 namespace {
 
 std::filesystem::path Path() {
-  return InstalledFile(std::filesystem::path(kPrivateDir) / ARVENTO_AAC_MODULE);
+  return PrivateFile(ARVENTO_AAC_MODULE);
 }
 
 // Loaded once and kept for the life of the process.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "export/Loudness.h"
-
 #include <condition_variable>
 #include <deque>
 #include <exception>

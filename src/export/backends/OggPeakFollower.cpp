@@ -43,7 +43,7 @@ void OggPeakFollower::End() {
 double OggPeakFollower::Finish() {
   End();
   if (!decoded_)
-    throw Error(Tr("Не удалось прочитать записанный звук: %1", "Ogg Vorbis"));
+    throw Error(Tr("Не удалось прочитать записанный звук: %1", Tr("поток Ogg Vorbis не декодируется")));
   return peak_.Finish();
 }
 
@@ -59,11 +59,23 @@ std::size_t OggPeakFollower::Read(void* to, std::size_t size, std::size_t count,
   return size == 0 ? 0 : read / size;
 }
 
+// Runs on the follower's thread, where an exception would end the program:
+// a failure (memory exhausted) leaves the stream undecoded, which Finish
+// reports.
 void OggPeakFollower::Decode() {
   OggVorbis_File file;
   const ov_callbacks callbacks{Read, nullptr, nullptr, nullptr};
   if (ov_open_callbacks(this, &file, nullptr, 0, callbacks) != 0)
     return;
+  try {
+    DecodeInto(file);
+  } catch (const std::exception&) {
+    decoded_ = false;
+  }
+  ov_clear(&file);
+}
+
+void OggPeakFollower::DecodeInto(OggVorbis_File& file) {
   bool stereo = ov_info(&file, -1)->channels == 2;
   std::vector<float> interleaved;
   for (;;) {
@@ -86,7 +98,6 @@ void OggPeakFollower::Decode() {
     }
     peak_.Add(interleaved);
   }
-  ov_clear(&file);
 }
 
 } // namespace arvento::exporting

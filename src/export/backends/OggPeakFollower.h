@@ -9,6 +9,8 @@
 #include <thread>
 #include <vector>
 
+struct OggVorbis_File;
+
 namespace arvento::exporting {
 
 // The true peak of an Ogg Vorbis file as a player decodes it, measured while
@@ -33,6 +35,7 @@ public:
 
 private:
   void Decode();
+  void DecodeInto(OggVorbis_File& file);
   void End();
   static std::size_t Read(void* to, std::size_t size, std::size_t count, void* self);
 

@@ -80,6 +80,7 @@ constexpr FormatTagger kTaggers[] = {
     {AudioFormat::Wav, TagWav}, {AudioFormat::Flac, TagFlac}, {AudioFormat::Ogg, TagOgg},
     {AudioFormat::Mp3, TagMp3}, {AudioFormat::M4r, TagMp4},
 };
+static_assert(std::size(kTaggers) == kFormats.size(), "a tagger for every format");
 
 } // namespace
 
