@@ -1,7 +1,6 @@
-// Which language the environment asks for, the placeholders of a translated
-// text, and where an installed program finds its files.
+// Which language the environment asks for, and the placeholders of a
+// translated text.
 
-#include "core/InstallLayout.h"
 #include "core/Language.h"
 #include "core/Translate.h"
 
@@ -57,11 +56,4 @@ TEST(Translate, PlaceholdersTakeTheValuesInTheTranslationsOrder) {
   EXPECT_EQ(Tr("без перевода"), "без перевода");
   InstallTranslator(nullptr);
   EXPECT_EQ(Tr("Строка %1, элемент %2", 7, std::string("8c#")), "Строка 7, элемент 8c#");
-}
-
-TEST(InstallLayout, HelperProgramsSitTwoFoldersBelowThePrefix) {
-  EXPECT_EQ(PrefixOfProgram("/usr/bin/arvento-cli"), "/usr");
-  EXPECT_EQ(PrefixOfProgram("/usr/lib/arvento/arvento-cli-sound"), "/usr");
-  EXPECT_EQ(PrefixOfProgram("/opt/build/bin/core_tests"), "/opt/build");
-  EXPECT_EQ(PrefixOfProgram("/opt/arvento/bin/arvento"), "/opt/arvento");
 }
