@@ -71,9 +71,8 @@ int RunAssemble(const std::vector<std::string>& arguments) {
   return PrintOutcome(AssembledFileLine(assembly));
 }
 
-// %1 is the help of the accompaniment options.
-std::string Help() {
-  return Tr("Usage: arvento-cli assemble PROJECTDIR [--level CH=N ...] [--tempo N] [OPTIONS]\n"
+constexpr const char* kHelp =
+    TrLater("Usage: arvento-cli assemble PROJECTDIR [--level CH=N ...] [--tempo N] [OPTIONS]\n"
             "Recompiles every part of the project directory from its record, with the level of\n"
             "its channel as the velocity of its notes, and joins all parts into one file named\n"
             "after the directory (PROJECTDIR/NAME.mid), as the window's assembly does.\n\n"
@@ -81,13 +80,11 @@ std::string Help() {
             "  --level CH=N      level 0..127 of channel CH 1..16 (levels below 10 give 10);\n"
             "                    may be repeated [the volume in the channel's records]\n"
             "  --tempo N         tempo 10..100, the file's ticks per quarter note [50]\n"
-            "%1",
-            AccompanimentOptionsHelp());
-}
+            "%2");
 
 } // namespace
 
 const Command kAssembleCommand = {
-    "assemble", TrLater("recompile a project's parts and join them into one file"), Help, RunAssemble};
+    "assemble", TrLater("recompile a project's parts and join them into one file"), kHelp, RunAssemble};
 
 } // namespace arvento::cli

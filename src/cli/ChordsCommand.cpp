@@ -40,22 +40,19 @@ int RunChords(const std::vector<std::string>& arguments) {
   return kExitOk;
 }
 
-// %1 is the help of the accompaniment options, %2 that of the sound options.
-std::string Help() {
-  return Tr("Usage: arvento-cli chords [OPTIONS] FILE -o OUT.mid\n"
+constexpr const char* kHelp =
+    TrLater("Usage: arvento-cli chords [OPTIONS] FILE -o OUT.mid\n"
             "Voices the chord sequence text in FILE (\"-\" for standard input), items such as\n"
             "4(Am), 2*4(G), 2.(C7), A3:8(Dm), and writes the accompaniment part file.\n"
             "A line with a chord that cannot be voiced loses the rest of that line; each such\n"
             "line is reported on standard error and the file is still written.\n\n"
             "Options:\n"
-            "%1"
             "%2"
-            "  -o OUT.mid        the part file to write (\"-\" for standard output)\n",
-            AccompanimentOptionsHelp(), SoundOptionsHelp());
-}
+            "%1"
+            "  -o OUT.mid        the part file to write (\"-\" for standard output)\n");
 } // namespace
 
 const Command kChordsCommand = {
-    "chords", TrLater("voice chord sequence text into an accompaniment part file"), Help, RunChords};
+    "chords", TrLater("voice chord sequence text into an accompaniment part file"), kHelp, RunChords};
 
 } // namespace arvento::cli

@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include "cli/AccompanimentOptions.h"
 #include "cli/Args.h"
+#include "cli/CliIo.h"
 #include "core/Error.h"
 #include "core/Quote.h"
 #include "core/Translate.h"
@@ -48,7 +50,7 @@ int Run(const std::vector<const Command*>& commands, std::vector<std::string> ar
       continue;
     for (const std::string& argument : arguments) {
       if (argument == "--help" || argument == "-h") {
-        std::cout << command->help();
+        std::cout << Tr(command->help, SoundOptionsHelp(), AccompanimentOptionsHelp());
         return kExitOk;
       }
     }

@@ -12,8 +12,11 @@ constexpr int kExitBadInput = 2; // bad usage, bad input or a failed read or wri
 
 struct Command {
   const char* name;
-  const char* summary;   // one line for the program's help, translated where shown
-  std::string (*help)(); // the command's own help, shown by "COMMAND --help"
+  const char* summary; // one line for the program's help, translated where shown
+  // The command's own help, shown by "COMMAND --help" in the user's language,
+  // with the help of the sound options where it says %1 and that of the
+  // accompaniment options where it says %2.
+  const char* help;
   // Runs with the arguments after the command name. Throws UsageError for bad
   // usage and arvento::Error for bad input; both end with kExitBadInput.
   int (*run)(const std::vector<std::string>& arguments);

@@ -89,21 +89,19 @@ int RunConvert(const std::vector<std::string>& arguments) {
 
 const Command kConvertCommand = {
     "convert", TrLater("pair a drawn rhythm with recorded pitches as RTTTL-E"),
-    [] {
-      return Tr("Usage: arvento-cli convert [--notes P1,P2,...] [--length L] FILE\n"
-                "Reads FILE (\"-\" for standard input) and prints the RTTTL-E lines that the grid's\n"
-                "conversion writes, one line per pane line. The k-th note of the rhythm takes the k-th\n"
-                "recorded pitch; notes beyond the recording end the melody.\n\n"
-                "FILE holds either the rhythm text, tokens such as 2*8 1*8 29p*8 (n*L a note of n\n"
-                "values 1/L, np*L a rest), or the grid's run list, keys such as 101,2 103,1 104,29p\n"
-                "104,29p% (row, two-digit column, length, p for a gap, % ending the row).\n\n"
-                "Options:\n"
-                "  --notes P,...   the keyboard recording: MIDI pitches 1..127, at most 1000 [none]\n"
-                "  --length L      the note length of one grid column, for a run list only [8]\n\n"
-                "When the window would show a message instead (nothing recorded, no rhythm, a note\n"
-                "length other than 1, 2, 4, 8, 16 or 32, more than 1000 notes and rests), that\n"
-                "message goes to standard error and the exit status is 1.\n");
-    },
+    TrLater("Usage: arvento-cli convert [--notes P1,P2,...] [--length L] FILE\n"
+            "Reads FILE (\"-\" for standard input) and prints the RTTTL-E lines that the grid's\n"
+            "conversion writes, one line per pane line. The k-th note of the rhythm takes the k-th\n"
+            "recorded pitch; notes beyond the recording end the melody.\n\n"
+            "FILE holds either the rhythm text, tokens such as 2*8 1*8 29p*8 (n*L a note of n\n"
+            "values 1/L, np*L a rest), or the grid's run list, keys such as 101,2 103,1 104,29p\n"
+            "104,29p% (row, two-digit column, length, p for a gap, % ending the row).\n\n"
+            "Options:\n"
+            "  --notes P,...   the keyboard recording: MIDI pitches 1..127, at most 1000 [none]\n"
+            "  --length L      the note length of one grid column, for a run list only [8]\n\n"
+            "When the window would show a message instead (nothing recorded, no rhythm, a note\n"
+            "length other than 1, 2, 4, 8, 16 or 32, more than 1000 notes and rests), that\n"
+            "message goes to standard error and the exit status is 1.\n"),
     RunConvert};
 
 } // namespace arvento::cli

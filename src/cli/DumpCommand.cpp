@@ -22,11 +22,9 @@ int RunDump(const std::vector<std::string>& arguments) {
 
 const Command kDumpCommand = {
     "dump", TrLater("print a Standard MIDI File as readable lines"),
-    [] {
-      return Tr("Usage: arvento-cli dump FILE.mid\n"
-                "Prints the header, then each track's events, one per line: absolute tick,\n"
-                "channel, kind and data bytes (meta events: their type and payload).\n");
-    },
+    TrLater("Usage: arvento-cli dump FILE.mid\n"
+            "Prints the header, then each track's events, one per line: absolute tick,\n"
+            "channel, kind and data bytes (meta events: their type and payload).\n"),
     RunDump};
 
 } // namespace arvento::cli

@@ -118,6 +118,6 @@ int RunExport(const std::vector<std::string>& arguments) {
 
 } // namespace
 
-const Command kExportCommand = {"export", kExportSummary, ExportHelp, RunExport};
+const Command kExportCommand = {"export", kExportSummary, kExportHelp, RunExport};
 
 } // namespace arvento::cli

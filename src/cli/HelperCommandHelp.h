@@ -12,8 +12,8 @@
 namespace arvento::cli {
 
 inline constexpr const char* kPlaySummary = TrLater("sound a note or a note text on the live player");
-inline std::string PlayHelp() {
-  return Tr("Usage: arvento-cli play [OPTIONS] (--note N | --text TEXT) [--dry-run]\n"
+inline constexpr const char* kPlayHelp =
+    TrLater("Usage: arvento-cli play [OPTIONS] (--note N | --text TEXT) [--dry-run]\n"
             "Sounds one note (0..127) or a note text such as \"C5;50,0;E5,0;G5\" at once on\n"
             "the live player's output, and waits until it has played.\n\n"
             "Options (the player's properties and their defaults):\n"
@@ -35,12 +35,11 @@ inline std::string PlayHelp() {
             "  --dry-run         play nothing; print the stream buffer that would be\n"
             "                    submitted, one event a line: delta, event word in hex\n"
             "Exit status 1 when the player refuses the request (no output, no note).\n");
-}
 
 inline constexpr const char* kRenderSummary =
     TrLater("render a MIDI file to a WAV file through the synthesizer");
-inline std::string RenderHelp() {
-  return Tr("Usage: arvento-cli render FILE.mid -o OUT.wav [--soundfont PATH]\n"
+inline constexpr const char* kRenderHelp =
+    TrLater("Usage: arvento-cli render FILE.mid -o OUT.wav [--soundfont PATH]\n"
             "Plays FILE.mid through the built-in synthesizer without an audio device and\n"
             "writes the sound as a 16-bit stereo WAV file at 44.1 kHz, up to the moment\n"
             "the last note has died away.\n\n"
@@ -48,12 +47,11 @@ inline std::string RenderHelp() {
             "  -o OUT.wav          the WAV file to write (\"-\" for standard output)\n"
             "  --soundfont PATH    the General MIDI SoundFont; by default ARVENTO_SOUNDFONT,\n"
             "                      else FluidR3_GM.sf2 or TimGM6mb.sf2 from /usr/share/sounds/sf2\n");
-}
 
 inline constexpr const char* kExportSummary =
     TrLater("render a MIDI file to a ringtone: WAV, FLAC, Ogg Vorbis, MP3 or m4r");
-inline std::string ExportHelp() {
-  return Tr("Usage: arvento-cli export IN.mid -o OUT [--format wav|flac|ogg|mp3|m4r] [--start SEC]\n"
+inline constexpr const char* kExportHelp =
+    TrLater("Usage: arvento-cli export IN.mid -o OUT [--format wav|flac|ogg|mp3|m4r] [--start SEC]\n"
             "                          [--length SEC] [--fade SEC] [--loudness LUFS|off] [--loop]\n"
             "                          [--title TEXT] [--soundfont FILE]\n"
             "Plays IN.mid through the built-in synthesizer, as render does (44.1 kHz stereo),\n"
@@ -80,11 +78,10 @@ inline std::string ExportHelp() {
             "                       else FluidR3_GM.sf2 or TimGM6mb.sf2 from /usr/share/sounds/sf2\n"
             "On a terminal a progress line shows on standard error while an export takes\n"
             "longer than a second.\n");
-}
 
 inline constexpr const char* kRollSummary = TrLater("draw a MIDI file as a piano roll into a PNG picture");
-inline std::string RollHelp() {
-  return Tr("Usage: arvento-cli roll IN.mid -o OUT.png [--width W] [--height H]\n"
+inline constexpr const char* kRollHelp =
+    TrLater("Usage: arvento-cli roll IN.mid -o OUT.png [--width W] [--height H]\n"
             "Draws the whole of IN.mid as a piano roll: time left to right from tick 0 to\n"
             "the end of the longest track, pitch bottom to top from the lowest to the\n"
             "highest note with two rows of margin, one row a semitone, a thin line at\n"
@@ -96,6 +93,5 @@ inline std::string RollHelp() {
             "  --width W      16..10000 pixels [1200]\n"
             "  --height H     16..10000 pixels [600]\n"
             "A file that is not a MIDI file or holds no note is a message and exit status 2.\n");
-}
 
 } // namespace arvento::cli

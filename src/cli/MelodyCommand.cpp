@@ -28,18 +28,15 @@ int RunMelody(const std::vector<std::string>& arguments) {
   return kExitOk;
 }
 
-// %1 is the help of the sound options.
-std::string Help() {
-  return Tr("Usage: arvento-cli melody [OPTIONS] FILE -o OUT.mid\n"
+constexpr const char* kHelp =
+    TrLater("Usage: arvento-cli melody [OPTIONS] FILE -o OUT.mid\n"
             "Compiles the RTTTL-E text in FILE (\"-\" for standard input) into a part file.\n\n"
             "Options:\n"
             "%1"
-            "  -o OUT.mid      the part file to write (\"-\" for standard output)\n",
-            SoundOptionsHelp());
-}
+            "  -o OUT.mid      the part file to write (\"-\" for standard output)\n");
 } // namespace
 
-const Command kMelodyCommand = {"melody", TrLater("compile RTTTL-E melody text into a part file"), Help,
+const Command kMelodyCommand = {"melody", TrLater("compile RTTTL-E melody text into a part file"), kHelp,
                                 RunMelody};
 
 } // namespace arvento::cli

@@ -19,15 +19,13 @@ int RunOctave(const std::vector<std::string>& arguments) {
 
 const Command kOctaveCommand = {
     "octave", TrLater("move RTTTL-E melody text up or down by one octave"),
-    [] {
-      return Tr("Usage: arvento-cli octave up|down FILE\n"
-                "Prints the RTTTL-E text of FILE (\"-\" for standard input) one octave higher or lower:\n"
-                "the octave that ends each note token before its comma changes, rests stay, lines\n"
-                "without a comma or with \"//\" are printed unchanged.\n\n"
-                "The shift is done whole or not at all. When a token before a comma does not end in\n"
-                "a note name and octave, or a note would leave c1..g11, nothing is printed, the reason\n"
-                "goes to standard error and the exit status is 1.\n");
-    },
+    TrLater("Usage: arvento-cli octave up|down FILE\n"
+            "Prints the RTTTL-E text of FILE (\"-\" for standard input) one octave higher or lower:\n"
+            "the octave that ends each note token before its comma changes, rests stay, lines\n"
+            "without a comma or with \"//\" are printed unchanged.\n\n"
+            "The shift is done whole or not at all. When a token before a comma does not end in\n"
+            "a note name and octave, or a note would leave c1..g11, nothing is printed, the reason\n"
+            "goes to standard error and the exit status is 1.\n"),
     RunOctave};
 
 } // namespace arvento::cli

@@ -21,8 +21,8 @@ int RunPattern(const std::vector<std::string>& arguments) {
       generators::GeneratePatternPart(ReadInputLines(*chords), pattern, mode, barCells, noteLength));
 }
 
-std::string Help() {
-  return Tr("Usage: arvento-cli pattern --chords FILE [--drums] [--metre 4/4|3/4] [--length 4|8|16] 'PATTERN "
+constexpr const char* kHelp =
+    TrLater("Usage: arvento-cli pattern --chords FILE [--drums] [--metre 4/4|3/4] [--length 4|8|16] 'PATTERN "
             "LINE'\n"
             "Moves a figure recorded over A minor onto every chord item of FILE (\"-\" for standard\n"
             "input) and prints the melody lines, one per chord item. PATTERN LINE is RTTTL-E text\n"
@@ -34,10 +34,9 @@ std::string Help() {
             "  --length L      the grid's note length 4, 8 or 16, used for that rest [8]\n\n"
             "Exit status 1, with the program's message on standard error and no lines, when\n"
             "there are no chords or the figure or a chord item cannot be used.\n");
-}
 } // namespace
 
 const Command kPatternCommand = {"pattern", TrLater("move a bass, picking or drum figure onto every chord"),
-                                 Help, RunPattern};
+                                 kHelp, RunPattern};
 
 } // namespace arvento::cli

@@ -110,6 +110,6 @@ int RunPlay(const std::vector<std::string>& arguments) {
 
 } // namespace
 
-const Command kPlayCommand = {"play", kPlaySummary, PlayHelp, RunPlay};
+const Command kPlayCommand = {"play", kPlaySummary, kPlayHelp, RunPlay};
 
 } // namespace arvento::cli

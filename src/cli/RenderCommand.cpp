@@ -24,6 +24,6 @@ int RunRender(const std::vector<std::string>& arguments) {
 }
 } // namespace
 
-const Command kRenderCommand = {"render", kRenderSummary, RenderHelp, RunRender};
+const Command kRenderCommand = {"render", kRenderSummary, kRenderHelp, RunRender};
 
 } // namespace arvento::cli

@@ -39,8 +39,8 @@ int RunRhythm(const std::vector<std::string>& arguments) {
   return PrintOutcome(generators::GenerateRhythm(keys, ReadInputLines(*chords), barCells, noteLength));
 }
 
-std::string Help() {
-  return Tr("Usage: arvento-cli rhythm --chords FILE [--metre 4/4|3/4] [--length 4|8|16] 'RUN KEYS'\n"
+constexpr const char* kHelp =
+    TrLater("Usage: arvento-cli rhythm --chords FILE [--metre 4/4|3/4] [--length 4|8|16] 'RUN KEYS'\n"
             "Re-strikes every chord item of FILE (\"-\" for standard input) in a rhythm drawn on\n"
             "the pattern grid and prints the chord lines, one per chord item. RUN KEYS are the\n"
             "runs of the grid's row, separated by blanks, such as '101,2 103,1p 104,1 105,28p':\n"
@@ -54,10 +54,9 @@ std::string Help() {
             "written to the chord page is not. Exit status 1, with the program's message on\n"
             "standard error and no lines, when there are no chords, an arpeggio mark, no bar\n"
             "in the row or a chord item that cannot be used; 2 for keys that are not run keys.\n");
-}
 } // namespace
 
 const Command kRhythmCommand = {
-    "rhythm", TrLater("re-strike the chords in a rhythm drawn on the pattern grid"), Help, RunRhythm};
+    "rhythm", TrLater("re-strike the chords in a rhythm drawn on the pattern grid"), kHelp, RunRhythm};
 
 } // namespace arvento::cli

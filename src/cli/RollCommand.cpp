@@ -62,6 +62,6 @@ int RunRoll(const std::vector<std::string>& arguments) {
 
 } // namespace
 
-const Command kRollCommand = {"roll", kRollSummary, RollHelp, RunRoll};
+const Command kRollCommand = {"roll", kRollSummary, kRollHelp, RunRoll};
 
 } // namespace arvento::cli

@@ -15,6 +15,6 @@ int RunRoll(const std::vector<std::string>& arguments) {
 }
 } // namespace
 
-const Command kRollInRollProgram = {"roll", kRollSummary, RollHelp, RunRoll};
+const Command kRollInRollProgram = {"roll", kRollSummary, kRollHelp, RunRoll};
 
 } // namespace arvento::cli

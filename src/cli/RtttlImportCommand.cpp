@@ -73,9 +73,8 @@ int RunRtttlImport(const std::vector<std::string>& arguments) {
   return kExitOk;
 }
 
-// %1 is the help of the sound options.
-std::string Help() {
-  return Tr("Usage: arvento-cli rtttl-import FILE [--pick N|NAME] [--list] [--text] [OPTIONS] [-o OUT.mid]\n"
+constexpr const char* kHelp =
+    TrLater("Usage: arvento-cli rtttl-import FILE [--pick N|NAME] [--list] [--text] [OPTIONS] [-o OUT.mid]\n"
             "Opens a classic RTTTL ringtone (NAME:d=4,o=5,b=120:8c6,8d6,...) of FILE (\"-\" for\n"
             "standard input), which may hold many, one a line. Classic octave k is octave k + 2\n"
             "(a4, 440 Hz, is a6); the ringtone's b beats per minute are the tempo setting b x 0.4,\n"
@@ -87,12 +86,11 @@ std::string Help() {
             "  --text          print the ringtone as RTTTL-E lines instead of writing a part file\n"
             "%1"
             "                  (--tempo replaces the ringtone's own tempo)\n"
-            "  -o OUT.mid      the part file to write (\"-\" for standard output)\n",
-            SoundOptionsHelp());
-}
+            "  -o OUT.mid      the part file to write (\"-\" for standard output)\n");
 } // namespace
 
-const Command kRtttlImportCommand = {
-    "rtttl-import", TrLater("open a classic RTTTL ringtone as RTTTL-E or a part file"), Help, RunRtttlImport};
+const Command kRtttlImportCommand = {"rtttl-import",
+                                     TrLater("open a classic RTTTL ringtone as RTTTL-E or a part file"),
+                                     kHelp, RunRtttlImport};
 
 } // namespace arvento::cli

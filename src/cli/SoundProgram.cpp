@@ -28,8 +28,8 @@ int RunExport(const std::vector<std::string>& arguments) {
 
 } // namespace
 
-const Command kPlayInSoundProgram = {"play", kPlaySummary, PlayHelp, RunPlay};
-const Command kRenderInSoundProgram = {"render", kRenderSummary, RenderHelp, RunRender};
-const Command kExportInSoundProgram = {"export", kExportSummary, ExportHelp, RunExport};
+const Command kPlayInSoundProgram = {"play", kPlaySummary, kPlayHelp, RunPlay};
+const Command kRenderInSoundProgram = {"render", kRenderSummary, kRenderHelp, RunRender};
+const Command kExportInSoundProgram = {"export", kExportSummary, kExportHelp, RunExport};
 
 } // namespace arvento::cli

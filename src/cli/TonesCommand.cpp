@@ -22,12 +22,10 @@ int RunTones(const std::vector<std::string>& arguments) {
 
 const Command kTonesCommand = {
     "tones", TrLater("print the tones of a chord symbol"),
-    [] {
-      return Tr("Usage: arvento-cli tones SYMBOL\n"
-                "Prints the tones of a chord symbol joined by \"-\": root, third, fifth, then the\n"
-                "extensions. \"arvento-cli tones Am7\" prints A-C-E-G. Note names are German:\n"
-                "B is B-flat, H is B natural.\n");
-    },
+    TrLater("Usage: arvento-cli tones SYMBOL\n"
+            "Prints the tones of a chord symbol joined by \"-\": root, third, fifth, then the\n"
+            "extensions. \"arvento-cli tones Am7\" prints A-C-E-G. Note names are German:\n"
+            "B is B-flat, H is B natural.\n"),
     RunTones};
 
 } // namespace arvento::cli

@@ -25,15 +25,13 @@ int RunVoice(const std::vector<std::string>& arguments) {
 
 const Command kVoiceCommand = {
     "voice", TrLater("print the voiced chord text of one chord item"),
-    [] {
-      return Tr("Usage: arvento-cli voice [--style guitar|piano] ITEM\n"
-                "Prints the voiced chord text of one chord item: the duration and the first note,\n"
-                "then every further note with duration 0. \"arvento-cli voice --style piano 4(C)\"\n"
-                "prints \"4C4, 0E4, 0G4, \". A stagger (A3:) or repeat factor (2*) in the item is\n"
-                "accepted and does not change the voicing.\n\n"
-                "Options:\n"
-                "  --style S  guitar or piano voicing [guitar]\n");
-    },
+    TrLater("Usage: arvento-cli voice [--style guitar|piano] ITEM\n"
+            "Prints the voiced chord text of one chord item: the duration and the first note,\n"
+            "then every further note with duration 0. \"arvento-cli voice --style piano 4(C)\"\n"
+            "prints \"4C4, 0E4, 0G4, \". A stagger (A3:) or repeat factor (2*) in the item is\n"
+            "accepted and does not change the voicing.\n\n"
+            "Options:\n"
+            "  --style S  guitar or piano voicing [guitar]\n"),
     RunVoice};
 
 } // namespace arvento::cli
