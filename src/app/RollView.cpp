@@ -3,6 +3,7 @@
 #include "roll/RollColours.h"
 #include "roll/RollPainter.h"
 #include "roll/RollTexts.h"
+#include "roll/ViewZoom.h"
 
 #include <QGridLayout>
 #include <QHelpEvent>
@@ -26,14 +27,6 @@ constexpr double kZoomStep = 1.25;
 constexpr int kRowsPerNotch = 3;
 constexpr double kPagePerNotch = 0.125;
 constexpr double kNotch = 120;
-// Zoom limits: pixels a tick and the row height.
-constexpr double kMostPixelsPerTick = 16;
-constexpr double kLeastRowHeight = 3; // a file of many keys scrolls below it
-constexpr double kMostRowHeight = 48;
-// A file of few keys fills the canvas with tall rows; the zoom goes this far beyond them.
-constexpr double kFurthestZoomIn = 4;
-// The ticks a quarter note is first shown at least this wide, in pixels.
-constexpr double kLeastQuarterWidth = 24;
 
 QWidget* NewLayer(QWidget* parent, const char* name, QObject* filter) {
   auto* layer = new QWidget(parent);
@@ -135,22 +128,8 @@ void RollView::UserScrolled() {
 }
 
 void RollView::Fit() {
-  if (notes_.Empty())
-    return;
-  geometry_.topKey = notes_.highest + roll::kMarginRows;
-  const double quarter = std::max(1, roll::QuarterTicks(notes_.division));
-  geometry_.pixelsPerTick =
-      std::min(kMostPixelsPerTick,
-               std::max(canvas_->width() / std::max(1.0, double(notes_.end)), kLeastQuarterWidth / quarter));
-  geometry_.rowHeight = std::max(kLeastRowHeight, LeastRowHeight());
-  geometry_.scrollX = 0;
-  // The middle of the keys in the middle of the canvas.
-  geometry_.scrollY =
-      (roll::RowCount(notes_.lowest, notes_.highest) * geometry_.rowHeight - canvas_->height()) / 2;
-}
-
-double RollView::LeastRowHeight() const {
-  return double(canvas_->height()) / roll::RowCount(notes_.lowest, notes_.highest);
+  if (!notes_.Empty())
+    geometry_ = roll::FirstView(notes_, canvas_->width(), canvas_->height());
 }
 
 void RollView::UpdateScrollBars() {
@@ -172,20 +151,13 @@ void RollView::UpdateScrollBars() {
 }
 
 void RollView::ZoomTime(double factor, double x) {
-  const double least = canvas_->width() / std::max(1.0, double(notes_.end));
-  factor = std::clamp(geometry_.pixelsPerTick * factor, std::min(least, geometry_.pixelsPerTick),
-                      std::max(kMostPixelsPerTick, geometry_.pixelsPerTick)) /
-           geometry_.pixelsPerTick;
-  geometry_.ZoomTime(factor, x);
+  geometry_.ZoomTime(roll::TimeZoom(geometry_, factor, notes_.end, canvas_->width()), x);
   UpdateScrollBars();
 }
 
 void RollView::ZoomPitch(double factor, double y) {
-  const double least = std::max(kLeastRowHeight, LeastRowHeight());
-  factor = std::clamp(geometry_.rowHeight * factor, std::min(least, geometry_.rowHeight),
-                      std::max(kMostRowHeight, kFurthestZoomIn * least)) /
-           geometry_.rowHeight;
-  geometry_.ZoomPitch(factor, y);
+  geometry_.ZoomPitch(roll::PitchZoom(geometry_, factor, notes_.lowest, notes_.highest, canvas_->height()),
+                      y);
   UpdateScrollBars();
 }
 

@@ -53,7 +53,6 @@ private:
   // Fits the whole file into the canvas, within the zoom limits; the keys
   // fill the canvas and the zoom goes no further out.
   void Fit();
-  double LeastRowHeight() const;
   // The scroll bars' ranges for the geometry and the canvas, and their
   // values from the geometry's scroll, which they clamp.
   void UpdateScrollBars();

@@ -6,6 +6,7 @@
 #include "roll/NoteSearch.h"
 #include "roll/RollGeometry.h"
 #include "roll/RollTexts.h"
+#include "roll/ViewZoom.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,37 @@ TEST(RollGeometry, ZoomKeepsThePointUnderTheMouse) {
     EXPECT_DOUBLE_EQ(g.rowHeight, 20 * c.factor);
     EXPECT_NEAR(g.Tick(c.x), tick, 1e-9);
     EXPECT_NEAR((c.y + g.scrollY) / g.rowHeight, rowsAbove, 1e-9);
+  }
+}
+
+// Keys 60..64 (9 rows) to 480 ticks of division 48 on a canvas of 960 x 180.
+TEST(ViewZoom, FirstViewAndZoomLimits) {
+  midi::SmfNotes notes;
+  notes.division = 48;
+  notes.end = 480;
+  notes.lowest = 60;
+  notes.highest = 64;
+  const RollGeometry first = FirstView(notes, 960, 180);
+  EXPECT_DOUBLE_EQ(first.pixelsPerTick, 2); // the whole time across: a quarter is 96 pixels
+  EXPECT_DOUBLE_EQ(first.rowHeight, 20);
+  EXPECT_EQ(first.topKey, 66);
+  EXPECT_DOUBLE_EQ(FirstView(notes, 96, 180).pixelsPerTick, 0.5); // a quarter at least 24 pixels
+  struct Case {
+    double pixelsPerTick, rowHeight, factor, time, pitch;
+  };
+  const Case cases[] = {
+      {2, 20, 1.25, 1.25, 1.25}, // within the limits
+      {2, 20, 0.5, 1, 1},        // out no further than the whole file, all rows
+      {2, 20, 100, 8, 4},        // in to 16 pixels a tick, rows four times the least
+      {32, 100, 2, 1, 1},        // already beyond: no further in
+      {32, 100, 0.5, 0.5, 0.5},  // but back out
+  };
+  for (const Case& c : cases) {
+    RollGeometry view = first;
+    view.pixelsPerTick = c.pixelsPerTick;
+    view.rowHeight = c.rowHeight;
+    EXPECT_DOUBLE_EQ(TimeZoom(view, c.factor, notes.end, 960), c.time) << c.factor;
+    EXPECT_DOUBLE_EQ(PitchZoom(view, c.factor, notes.lowest, notes.highest, 180), c.pitch) << c.factor;
   }
 }
 
