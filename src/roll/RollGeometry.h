@@ -4,6 +4,10 @@
 // bottom to top, one row per semitone, both scrolled by a pixel offset and
 // zoomed about a point that stays where it is.
 
+#include "core/NoteNames.h"
+
+#include <cstddef>
+
 namespace arvento::roll {
 
 struct RollGeometry {
@@ -35,10 +39,9 @@ constexpr int RowCount(int lowest, int highest) {
   return highest - lowest + 1 + 2 * kMarginRows;
 }
 
-// Whether the key is a black key of the keyboard.
+// Whether the key is a black key of the keyboard: one whose name is sharp.
 constexpr bool IsBlackKey(int key) {
-  const int pitchClass = (key % 12 + 12) % 12;
-  return pitchClass == 1 || pitchClass == 3 || pitchClass == 6 || pitchClass == 8 || pitchClass == 10;
+  return NoteNames[static_cast<std::size_t>((key % 12 + 12) % 12)].size() == 2;
 }
 
 } // namespace arvento::roll
