@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -81,18 +81,13 @@ std::string MidiCsv(const fs::path& file) {
 std::vector<std::string> MidiCsvNotes(const fs::path& file) {
   std::istringstream csv(MidiCsv(file));
   std::vector<std::string> notes;
-  std::string line;
-  while (std::getline(csv, line)) {
+  for (std::string line; std::getline(csv, line);) {
     if (line.find("Note_on_c") == std::string::npos && line.find("Note_off_c") == std::string::npos)
       continue;
-    std::string compact;
-    for (char c : line) {
-      if (c == ',')
-        compact += ' ';
-      else if (c != ' ' && c != '\r')
-        compact += c;
-    }
-    notes.push_back(compact);
+    std::erase(line, ' ');
+    std::erase(line, '\r');
+    std::replace(line.begin(), line.end(), ',', ' ');
+    notes.push_back(line);
   }
   return notes;
 }
@@ -100,8 +95,7 @@ std::vector<std::string> MidiCsvNotes(const fs::path& file) {
 std::vector<std::uint8_t> Bytes(const std::string& hexText) {
   std::istringstream in(hexText);
   std::vector<std::uint8_t> bytes;
-  std::string token;
-  while (in >> token)
+  for (std::string token; in >> token;)
     bytes.push_back(static_cast<std::uint8_t>(std::stoul(token, nullptr, 16)));
   return bytes;
 }
@@ -113,27 +107,28 @@ std::string Repeat(const std::string& text, int times) {
   return repeated;
 }
 
-std::string Joined(const Outcome<std::vector<std::string>>& lines) {
-  if (lines.Refused())
-    return lines.RefusalText();
+std::string Joined(const std::vector<std::string>& lines) {
   std::string joined;
-  for (std::size_t i = 0; i < lines.Result().size(); ++i)
-    joined += (i == 0 ? "" : "|") + lines.Result()[i];
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    joined += (i == 0 ? "" : "|") + lines[i];
   return joined;
+}
+
+std::string Joined(const Outcome<std::vector<std::string>>& lines) {
+  return lines.Refused() ? lines.RefusalText() : Joined(lines.Result());
 }
 
 std::vector<std::uint8_t> Smf(int division, const std::vector<std::string>& tracks) {
   std::vector<std::uint8_t> bytes = Bytes("4D 54 68 64 00 00 00 06 00 01");
-  bytes.push_back(0);
-  bytes.push_back(static_cast<std::uint8_t>(tracks.size()));
-  bytes.push_back(static_cast<std::uint8_t>(division >> 8));
-  bytes.push_back(static_cast<std::uint8_t>(division));
+  const auto twoBytes = [&bytes](std::size_t value) {
+    bytes.insert(bytes.end(), {static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)});
+  };
+  twoBytes(tracks.size());
+  twoBytes(static_cast<std::size_t>(division));
   for (const std::string& track : tracks) {
     const std::vector<std::uint8_t> body = Bytes(track);
-    const std::vector<std::uint8_t> tag = Bytes("4D 54 72 6B 00 00");
-    bytes.insert(bytes.end(), tag.begin(), tag.end());
-    bytes.push_back(static_cast<std::uint8_t>(body.size() >> 8));
-    bytes.push_back(static_cast<std::uint8_t>(body.size()));
+    bytes.insert(bytes.end(), {'M', 'T', 'r', 'k', 0, 0}); // a length below 65536
+    twoBytes(body.size());
     bytes.insert(bytes.end(), body.begin(), body.end());
   }
   return bytes;

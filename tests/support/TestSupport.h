@@ -56,6 +56,7 @@ std::vector<std::uint8_t> Bytes(const std::string& hexText);
 std::string Repeat(const std::string& text, int times);
 
 // The lines joined by "|", or the refusal given instead of them.
+std::string Joined(const std::vector<std::string>& lines);
 std::string Joined(const Outcome<std::vector<std::string>>& lines);
 
 // The message of the arvento::Error that the call throws; "no error" when it returns.
