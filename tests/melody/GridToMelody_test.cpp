@@ -9,6 +9,7 @@
 #include <map>
 
 using namespace arvento;
+using arvento::test::Joined;
 using arvento::test::Repeat;
 using melody::RhythmToRtttl;
 using melody::Sample;
@@ -31,16 +32,6 @@ melody::RowSampler Row(const std::string& drawn, const melody::GridGeometry& gri
       readings.at(++column * w - w / 2) = c == 'r' ? Sample::Red : c == '.' ? Sample::Silver : Sample::Other;
   }
   return [readings](int x) { return readings.at(x); };
-}
-
-// The written lines joined, or the message shown instead of them.
-std::string Written(const melody::RtttlConversion& conversion) {
-  if (conversion.lines.Refused())
-    return conversion.lines.RefusalText();
-  std::string joined;
-  for (const std::string& line : conversion.lines.Result())
-    joined += line;
-  return joined;
 }
 } // namespace
 
@@ -131,7 +122,7 @@ TEST(RtttlConversion, TokensWrittenForNotesAndRests) {
       {{"8 8.p 8 2*4p. "}, {60, 62}, "8c6, 8p., 8d6, 2*4p., "},
   };
   for (const auto& [rhythm, notes, written] : cases) {
-    EXPECT_EQ(Written(RhythmToRtttl(rhythm, notes)), written) << rhythm[0];
+    EXPECT_EQ(Joined(RhythmToRtttl(rhythm, notes).lines), written) << rhythm[0];
     EXPECT_NO_THROW(melody::MelodyEvents({written}, 1, 100)) << written;
   }
 }
@@ -143,11 +134,11 @@ TEST(RtttlConversion, MessagesInsteadOfText) {
       {Lines{}, {72}, melody::kNoRhythmMessage},
       {Lines{"", "   "}, {72}, melody::kNoRhythmMessage}};
   for (const auto& [rhythm, notes, message] : refusals)
-    EXPECT_EQ(Written(RhythmToRtttl(rhythm, notes)), message) << rhythm.size();
+    EXPECT_EQ(Joined(RhythmToRtttl(rhythm, notes).lines), message) << rhythm.size();
   // Only lengths, factors and runs of rests that the melody compiler can time are written.
   for (const char* rhythm : {"8 29p ", "8 0p ", "32p*3 ", "0*8 ", "x*8 ", "666666661*8 ", "12345678901*8 ",
                              "11184811*8 ", "11184811p*8 8 ", "11184810p*8 1p*8 8 "})
-    EXPECT_EQ(Written(RhythmToRtttl({rhythm}, {60})), melody::kInvalidLengthMessage) << rhythm;
+    EXPECT_EQ(Joined(RhythmToRtttl({rhythm}, {60}).lines), melody::kInvalidLengthMessage) << rhythm;
   // The tokens with lengths it can write still fill their slots.
   EXPECT_EQ(RhythmToRtttl({"1*8 3*5 2p*5 1*16 "}, {72, 74}).melodySlots,
             (std::vector<melody::MelodySlot>{{72, 8, false, 1}, {74, 16, false, 1}}));
@@ -170,6 +161,6 @@ TEST(RtttlConversion, LongTextIsCutAfterABlankOrCommaAndAThousandTokensAtMost) {
   ASSERT_FALSE(full.lines.Refused());
   EXPECT_EQ(melody::MelodyEvents(full.lines.Result(), 1, 100).size(), 8000u);
   const auto over = RhythmToRtttl({Repeat("1*16 ", 999), "1p*16 1p*16 "}, std::vector<int>(1000, 60));
-  EXPECT_EQ(Written(over), melody::kRhythmTooLongMessage);
+  EXPECT_EQ(Joined(over.lines), melody::kRhythmTooLongMessage);
   EXPECT_TRUE(over.melodySlots.empty());
 }

@@ -13,26 +13,11 @@
 
 using namespace arvento;
 using namespace arvento::ringtone;
+using arvento::test::ErrorText;
+using arvento::test::Joined;
 using Lines = std::vector<std::string>;
 
-namespace {
-
 const std::filesystem::path kCorpus = std::filesystem::path(ARVENTO_TEST_DATA_DIR) / "rtttl";
-
-std::string Joined(const Lines& lines) {
-  std::string joined;
-  for (const std::string& line : lines)
-    joined += (joined.empty() ? "" : "|") + line;
-  return joined;
-}
-
-// What the call throws, or "" when it does not.
-template <class Call> std::string Failure(Call call) {
-  const std::string text = test::ErrorText(call);
-  return text == "no error" ? "" : text;
-}
-
-} // namespace
 
 TEST(RingtoneImport, NotesTempoAndComment) {
   struct Case {
@@ -96,7 +81,7 @@ TEST(RingtoneImport, ErrorsNameTheRingtoneTheNoteAndItsText) {
       {"no sections", "Мелодия \"no sections\": нет раздела \":\": нужно НАЗВАНИЕ:УМОЛЧАНИЯ:НОТЫ"},
   };
   for (const auto& [line, message] : cases)
-    EXPECT_EQ(Failure([&] { ImportRingtone(line); }), message) << line;
+    EXPECT_EQ(ErrorText([&] { ImportRingtone(line); }), message) << line;
 }
 
 TEST(RingtoneLines, OneRingtoneALine) {
@@ -147,7 +132,7 @@ TEST(RingtoneExport, RefusesWhatTheClassicFormatCannotHold) {
       {{"ok", "8c6, 8x6, "}, "Строка 2, элемент \"8x6\": неизвестная нота X"},
   };
   for (const auto& [lines, message] : cases)
-    EXPECT_EQ(Failure([&] { ExportRingtone(lines, "x", 50); }), message) << lines.back();
+    EXPECT_EQ(ErrorText([&] { ExportRingtone(lines, "x", 50); }), message) << lines.back();
 }
 
 // The ringtones of other parsers' test suites: each opens as a melody the
@@ -168,5 +153,5 @@ TEST(RingtoneCorpus, EveryRingtoneMakesTheRoundTrip) {
   }
   const std::string refused = test::ReadText(kCorpus / "python-rtttl-refused.txt");
   for (const std::string_view line : RingtoneLines(refused))
-    EXPECT_NE(Failure([&] { ReadClassicRingtone(line); }), "") << line;
+    EXPECT_NE(ErrorText([&] { ReadClassicRingtone(line); }), "no error") << line;
 }
