@@ -7,24 +7,18 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 namespace arvento::exporting {
 namespace {
 
 TEST(AacCodec, TheModulesFailureIsTranslatedWithItsReasonInPlace) {
-  InstallTranslator([](const char* source) {
-    std::string marked = "[";
-    marked += source;
-    marked += ']';
-    return marked;
-  });
+  InstallTranslator([](const char* source) { return "[" + std::string(source) + "]"; });
   const std::string error = test::ErrorText([] { DecodeAacMp4(std::vector<std::uint8_t>(100, 7)); });
   InstallTranslator(nullptr);
-  const std::string prefix = "[Не удалось прочитать записанный AAC: ";
-  ASSERT_EQ(error.substr(0, prefix.size()), prefix) << error;
   // FFmpeg's reason took the place of %1, inside the translated text.
-  EXPECT_GT(error.size(), prefix.size() + 1) << error;
+  EXPECT_TRUE(std::regex_match(error, std::regex(R"(\[Не удалось прочитать записанный AAC: .+\])"))) << error;
   EXPECT_EQ(error.find("%1"), std::string::npos) << error;
-  EXPECT_EQ(error.back(), ']') << error;
 }
 
 } // namespace

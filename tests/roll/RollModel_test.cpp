@@ -59,11 +59,7 @@ TEST(RollGeometry, ZoomKeepsThePointUnderTheMouse) {
 
 // Keys 60..64 (9 rows) to 480 ticks of division 48 on a canvas of 960 x 180.
 TEST(ViewZoom, FirstViewAndZoomLimits) {
-  midi::SmfNotes notes;
-  notes.division = 48;
-  notes.end = 480;
-  notes.lowest = 60;
-  notes.highest = 64;
+  const midi::SmfNotes notes{.division = 48, .end = 480, .tracks = {}, .lowest = 60, .highest = 64};
   const RollGeometry first = FirstView(notes, 960, 180);
   EXPECT_DOUBLE_EQ(first.pixelsPerTick, 2); // the whole time across: a quarter is 96 pixels
   EXPECT_DOUBLE_EQ(first.rowHeight, 20);
@@ -105,12 +101,7 @@ TEST(RollTexts, BarsBeatsTracksAndNotes) {
   EXPECT_EQ(TrackLabel({4, 2, 25, {}, 0}), "4 · канал 2 · Acoustic Guitar(steel)");
   EXPECT_EQ(TrackLabel({3, 10, 5, {}, 0}), "3 · канал 10 · DRUMS");
   // The window's label is translated; the picture's, written into a file, is not.
-  InstallTranslator([](const char* source) {
-    std::string marked = "[";
-    marked += source;
-    marked += ']';
-    return marked;
-  });
+  InstallTranslator([](const char* source) { return "[" + std::string(source) + "]"; });
   EXPECT_EQ(TrackLabel({2, 1, 0, {}, 0}), "[2 · канал 1 · Acoustic Grand]");
   EXPECT_EQ(WrittenTrackLabel({2, 1, 0, {}, 0}), "2 · канал 1 · Acoustic Grand");
   InstallTranslator(nullptr);
