@@ -13,39 +13,28 @@ namespace {
 constexpr int kRate = 1000; // a frame a millisecond
 
 struct Case {
-  const char* what;
   std::size_t soundFrames;
   bool endsQuiet;
   CutRequest request;
   Cut cut;
+  const char* what;
 };
 
 const Case kCases[] = {
-    {"the whole sound, ending in quiet: no fade", 5000, true, {}, {0, 5000, 0, false}},
-    {"the whole sound, cut while it rang: the fade", 5000, false, {}, {0, 5000, 500, false}},
-    {"a window inside the sound fades", 5000, true, {.start = 1, .length = 2}, {1000, 2000, 500, false}},
-    {"a window to the end of a quiet ending does not", 5000, true, {.start = 1.5}, {1500, 3500, 0, false}},
-    {"a length past the end stops at the end", 5000, true, {.start = 1, .length = 9}, {1000, 4000, 0, false}},
-    {"another fade", 5000, true, {.length = 2, .fade = 1.25}, {0, 2000, 1250, false}},
-    {"no fade", 5000, true, {.length = 2, .fade = 0}, {0, 2000, 0, false}},
-    {"a fade longer than the cut fades the whole cut", 5000, true, {.length = 0.3}, {0, 300, 300, false}},
-    {"seconds round to the nearest frame", 5000, true, {.start = 0.0004, .length = 0.0016}, {0, 2, 2, false}},
-    {"the format's limit cuts a longer sound and fades",
-     50000,
-     true,
-     {.maxSeconds = 40},
-     {0, 40000, 500, true}},
-    {"the limit cuts a longer window",
-     50000,
-     true,
-     {.start = 5, .length = 41, .maxSeconds = 40},
-     {5000, 40000, 500, true}},
-    {"a window within the limit is left alone",
-     50000,
-     true,
-     {.start = 5, .length = 40, .maxSeconds = 40},
-     {5000, 40000, 500, false}},
-    {"a sound within the limit is left alone", 40000, true, {.maxSeconds = 40}, {0, 40000, 0, false}},
+    {5000, true, {}, {0, 5000, 0, false}, "the whole sound, ending in quiet: no fade"},
+    {5000, false, {}, {0, 5000, 500, false}, "the whole sound, cut while it rang: the fade"},
+    {5000, true, {.start = 1, .length = 2}, {1000, 2000, 500, false}, "a window inside the sound fades"},
+    {5000, true, {.start = 1.5}, {1500, 3500, 0, false}, "a window to the end of a quiet ending does not"},
+    {5000, true, {.start = 1, .length = 9}, {1000, 4000, 0, false}, "a length past the end stops at the end"},
+    {5000, true, {.length = 2, .fade = 1.25}, {0, 2000, 1250, false}, "another fade"},
+    {5000, true, {.length = 2, .fade = 0}, {0, 2000, 0, false}, "no fade"},
+    {5000, true, {.length = 0.3}, {0, 300, 300, false}, "a fade longer than the cut fades the whole cut"},
+    {5000, true, {.start = 0.0004, .length = 0.0016}, {0, 2, 2, false}, "seconds round to the nearest frame"},
+    // The format's limit of 40 seconds:
+    {50000, true, {.maxSeconds = 40}, {0, 40000, 500, true}, "cuts a longer sound and fades"},
+    {50000, true, {.start = 5, .length = 41, .maxSeconds = 40}, {5000, 40000, 500, true}, "cuts a window"},
+    {50000, true, {.start = 5, .length = 40, .maxSeconds = 40}, {5000, 40000, 500, false}, "spares a window"},
+    {40000, true, {.maxSeconds = 40}, {0, 40000, 0, false}, "spares a sound within it"},
 };
 
 TEST(Cut, WindowFadeAndLimit) {

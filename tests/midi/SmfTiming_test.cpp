@@ -13,55 +13,36 @@ namespace {
 const std::string kTempo120 = "00 FF 51 03 07 A1 20 00 FF 2F 00";
 
 struct Case {
-  const char* what;
   int division;
+  double lastNoteEnd, end;
   std::vector<std::string> tracks;
-  double lastNoteEnd;
-  double end;
 };
 
 const Case kCases[] = {
-    {"a part file: 50 ticks a quarter at 120 beats, the last note-off at tick 200",
-     50,
-     {kTempo120, "00 90 3C 64 64 80 3C 40 00 90 40 64 64 80 40 40 00 FF 2F 00"},
-     2.0,
-     2.0},
-    {"no tempo event: 120 beats a minute", 50, {"00 90 3C 64 81 48 80 3C 40 00 FF 2F 00"}, 2.0, 2.0},
-    {"the tempo halves at tick 100: 100 ticks of 0.5 s a quarter, then 1 s a quarter",
-     100,
-     {"00 FF 51 03 07 A1 20 64 FF 51 03 0F 42 40 00 FF 2F 00", "00 90 3C 64 82 2C 80 3C 40 64 FF 2F 00"},
+    // A part file: 50 ticks a quarter at 120 beats, the last note-off at tick 200.
+    {50, 2.0, 2.0, {kTempo120, "00 90 3C 64 64 80 3C 40 00 90 40 64 64 80 40 40 00 FF 2F 00"}},
+    // No tempo event: 120 beats a minute.
+    {50, 2.0, 2.0, {"00 90 3C 64 81 48 80 3C 40 00 FF 2F 00"}},
+    // The tempo halves at tick 100: 100 ticks of 0.5 s a quarter, then 1 s a quarter.
+    {100,
      2.5,
-     3.5},
-    {"events after the last note-off end the file later",
-     50,
-     {kTempo120, "00 90 3C 64 81 48 80 3C 40 82 2C B0 07 64 00 FF 2F 00"},
-     2.0,
-     5.0},
-    {"a note-on of velocity 0 ends the note",
-     50,
-     {kTempo120, "00 90 3C 64 81 48 90 3C 00 00 FF 2F 00"},
-     2.0,
-     2.0},
-    {"a note left sounding lasts to the end of the file",
-     50,
-     {kTempo120, "00 90 3C 64 64 80 3C 40 00 91 3E 64 81 16 FF 2F 00"},
-     2.5,
-     2.5},
-    {"a note may end in another track than it started",
-     50,
-     {kTempo120, "00 90 3C 64 00 FF 2F 00", "81 48 80 3C 40 00 FF 2F 00"},
-     2.0,
-     2.0},
-    {"SMPTE: 25 frames of 40 ticks, a thousand ticks a second",
-     0xE728,
-     {"00 90 3C 64 8F 50 80 3C 40 00 FF 2F 00"},
-     2.0,
-     2.0},
+     3.5,
+     {"00 FF 51 03 07 A1 20 64 FF 51 03 0F 42 40 00 FF 2F 00", "00 90 3C 64 82 2C 80 3C 40 64 FF 2F 00"}},
+    // Events after the last note-off end the file later.
+    {50, 2.0, 5.0, {kTempo120, "00 90 3C 64 81 48 80 3C 40 82 2C B0 07 64 00 FF 2F 00"}},
+    // A note-on of velocity 0 ends the note.
+    {50, 2.0, 2.0, {kTempo120, "00 90 3C 64 81 48 90 3C 00 00 FF 2F 00"}},
+    // A note left sounding lasts to the end of the file.
+    {50, 2.5, 2.5, {kTempo120, "00 90 3C 64 64 80 3C 40 00 91 3E 64 81 16 FF 2F 00"}},
+    // A note may end in another track than it started.
+    {50, 2.0, 2.0, {kTempo120, "00 90 3C 64 00 FF 2F 00", "81 48 80 3C 40 00 FF 2F 00"}},
+    // SMPTE: 25 frames of 40 ticks, a thousand ticks a second.
+    {0xE728, 2.0, 2.0, {"00 90 3C 64 8F 50 80 3C 40 00 FF 2F 00"}},
 };
 
 TEST(SmfTiming, LastNoteEndAndFileEndInSeconds) {
   for (const Case& c : kCases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.tracks.back());
     const SmfTimes times = ReadSmfTimes(ReadSmf(test::Smf(c.division, c.tracks)));
     EXPECT_DOUBLE_EQ(times.lastNoteEnd, c.lastNoteEnd);
     EXPECT_DOUBLE_EQ(times.end, c.end);
