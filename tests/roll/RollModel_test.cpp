@@ -16,21 +16,16 @@ namespace {
 TEST(RollGeometry, TicksAcrossKeysUpRowsOfMargin) {
   // 480 ticks in 960 pixels; keys 60..64 and two rows either side, 9 rows of 20 pixels.
   const RollGeometry g = FitWhole(480, 60, 64, 960, 180);
-  struct Point {
-    double tick, x;
-  };
-  for (const Point p : {Point{0, 0}, Point{120, 240}, Point{480, 960}}) {
-    EXPECT_DOUBLE_EQ(g.X(p.tick), p.x);
-    EXPECT_DOUBLE_EQ(g.Tick(p.x), p.tick);
+  const std::pair<double, double> points[] = {{0, 0}, {120, 240}, {480, 960}}; // tick, x
+  for (const auto& [tick, x] : points) {
+    EXPECT_DOUBLE_EQ(g.X(tick), x);
+    EXPECT_DOUBLE_EQ(g.Tick(x), tick);
   }
-  struct Row {
-    int key;
-    double top;
-  };
-  for (const Row r : {Row{66, 0}, Row{64, 40}, Row{61, 100}, Row{60, 120}, Row{58, 160}}) {
-    EXPECT_DOUBLE_EQ(g.RowTop(r.key), r.top) << r.key;
-    EXPECT_EQ(g.KeyAt(r.top), r.key);
-    EXPECT_EQ(g.KeyAt(r.top + 19.9), r.key);
+  const std::pair<int, double> rows[] = {{66, 0}, {64, 40}, {61, 100}, {60, 120}, {58, 160}}; // key, top
+  for (const auto& [key, top] : rows) {
+    EXPECT_DOUBLE_EQ(g.RowTop(key), top) << key;
+    EXPECT_EQ(g.KeyAt(top), key);
+    EXPECT_EQ(g.KeyAt(top + 19.9), key);
   }
   EXPECT_EQ(RowCount(60, 64), 9);
   EXPECT_TRUE(IsBlackKey(61) && IsBlackKey(70) && IsBlackKey(-2));
@@ -85,17 +80,12 @@ TEST(ViewZoom, FirstViewAndZoomLimits) {
 }
 
 TEST(RollTexts, BarsBeatsTracksAndNotes) {
-  struct Beat {
-    std::uint32_t tick;
-    int division;
-    const char* text;
-  };
-  const Beat beats[] = {{0, 48, "такт 1, доля 1"},     {192, 48, "такт 2, доля 1"},
-                        {72, 48, "такт 1, доля 2.5"},  {100, 50, "такт 1, доля 3"},
-                        {16, 48, "такт 1, доля 1.33"}, {96, 0, "тик 96"},
-                        {96, 0xE728, "тик 96"}};
-  for (const Beat& b : beats)
-    EXPECT_EQ(BarsAndBeats(b.tick, b.division), b.text);
+  const std::tuple<std::uint32_t, int, const char*> beats[] = {
+      {0, 48, "такт 1, доля 1"},   {192, 48, "такт 2, доля 1"},   {72, 48, "такт 1, доля 2.5"},
+      {100, 50, "такт 1, доля 3"}, {16, 48, "такт 1, доля 1.33"}, {96, 0, "тик 96"},
+      {96, 0xE728, "тик 96"}};
+  for (const auto& [tick, division, text] : beats)
+    EXPECT_EQ(BarsAndBeats(tick, division), text) << tick << " " << division;
   EXPECT_EQ(DescribeNote({240, 276, 68, 100, 1}, 2, 48), "8.g#6, такт 2, доля 2, громкость 100, дорожка 2");
   EXPECT_EQ(TrackLabel({2, 1, 0, {}, 0}), "2 · канал 1 · Acoustic Grand");
   EXPECT_EQ(TrackLabel({4, 2, 25, {}, 0}), "4 · канал 2 · Acoustic Guitar(steel)");
