@@ -8,15 +8,12 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 using namespace arvento;
 
 TEST(Language, ArventoLangFirstThenTheFirstLocaleVariableSet) {
-  struct Case {
-    std::map<std::string, std::string> environment;
-    Language expected;
-  };
-  const Case cases[] = {
+  const std::pair<std::map<std::string, std::string>, Language> cases[] = {
       {{}, Language::Russian},
       {{{"LANG", "C"}}, Language::Russian},
       {{{"LANG", "POSIX"}}, Language::Russian},
@@ -34,16 +31,15 @@ TEST(Language, ArventoLangFirstThenTheFirstLocaleVariableSet) {
       {{{"ARVENTO_LANG", "fr"}, {"LANG", "en_US.UTF-8"}}, Language::English},
       {{{"ARVENTO_LANG", "EN"}}, Language::Russian},
   };
-  for (const Case& c : cases) {
+  for (const auto& [environment, expected] : cases) {
     std::string shown;
-    for (const auto& [name, value] : c.environment)
+    for (const auto& [name, value] : environment)
       shown += name + "=" + value + " ";
-    SCOPED_TRACE(shown);
-    const Language language = ChooseLanguage([&c](const char* name) {
-      const auto found = c.environment.find(name);
-      return found != c.environment.end() ? found->second.c_str() : nullptr;
+    const Language language = ChooseLanguage([&environment](const char* name) {
+      const auto found = environment.find(name);
+      return found != environment.end() ? found->second.c_str() : nullptr;
     });
-    EXPECT_EQ(language, c.expected);
+    EXPECT_EQ(language, expected) << shown;
   }
 }
 

@@ -12,17 +12,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 using namespace arvento;
 
 TEST(CommaTokens, TextBeforeEachCommaAfterItsGap) {
-  struct Case {
-    std::string_view line;
-    std::size_t gap;
-    std::vector<std::string_view> tokens;
-  };
-  const Case cases[] = {
+  const std::tuple<std::string_view, std::size_t, std::vector<std::string_view>> cases[] = {
       {"8a5, 8c6, ", 1, {"8a5", "8c6"}},
       {"8a5, 8c6, 4e6", 1, {"8a5", "8c6"}},
       {"8a5,8c6,", 1, {"8a5", "c6"}},
@@ -30,10 +26,8 @@ TEST(CommaTokens, TextBeforeEachCommaAfterItsGap) {
       {"no comma", 1, {}},
       {"4(Am),2*4(G),,", 0, {"4(Am)", "2*4(G)", ""}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.line);
-    EXPECT_EQ(CommaTokens(c.line, c.gap), c.tokens);
-  }
+  for (const auto& [line, gap, tokens] : cases)
+    EXPECT_EQ(CommaTokens(line, gap), tokens) << line;
 }
 
 TEST(TextLines, EachEndsAtALineFeedLessOneCarriageReturn) {
@@ -119,19 +113,15 @@ TEST(DurationHead, FactorLengthAndDotAreCutAsTheFormPlacesThem) {
 }
 
 TEST(LetterCase, OnlyLatinLettersChangeCase) {
-  struct Case {
-    std::string text, upper, lower;
-  };
-  const Case cases[] = {
+  const std::tuple<std::string, std::string, std::string> cases[] = {
       {"", "", ""},
       {"am7", "AM7", "am7"},
       {"Part_1.MID", "PART_1.MID", "part_1.mid"},
       {"c#-Жж", "C#-Жж", "c#-Жж"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(Upper(c.text), c.upper);
-    EXPECT_EQ(Lower(c.text), c.lower);
+  for (const auto& [text, upper, lower] : cases) {
+    EXPECT_EQ(Upper(text), upper) << text;
+    EXPECT_EQ(Lower(text), lower) << text;
   }
 }
 
@@ -140,12 +130,7 @@ TEST(Quote, ControlCharactersAndInvalidBytesAreEscapedAndLongTokensCut) {
   std::string cyrillic60;
   for (int i = 0; i < 60; ++i)
     cyrillic60 += "ж";
-  struct Case {
-    std::string input;
-    std::string escaped;
-    std::string quoted;
-  };
-  const Case cases[] = {
+  const std::tuple<std::string, std::string, std::string> cases[] = {
       {"8c6", "8c6", "\"8c6\""},
       {"Мелодия №5 — «да»", "Мелодия №5 — «да»", "\"Мелодия №5 — «да»\""},
       {"a\x1b[31mb\tc\r\n", "a\\x1b[31mb\\x09c\\x0d\\x0a", "\"a\\x1b[31mb\\x09c\\x0d\\x0a\""},
@@ -166,9 +151,9 @@ TEST(Quote, ControlCharactersAndInvalidBytesAreEscapedAndLongTokensCut) {
        "\"" + std::string(59, 'a') + "\\x01…\""},
       {"", "", "\"\""},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Escaped(c.input), c.escaped) << c.escaped;
-    EXPECT_EQ(Quoted(c.input), c.quoted) << c.escaped;
+  for (const auto& [input, escaped, quoted] : cases) {
+    EXPECT_EQ(Escaped(input), escaped) << escaped;
+    EXPECT_EQ(Quoted(input), quoted) << escaped;
   }
   EXPECT_EQ(Quoted(std::string(10'000'000, 'x')).size(), 2 + 60 + std::string("…").size());
 }

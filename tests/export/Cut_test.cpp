@@ -49,18 +49,14 @@ TEST(Cut, WindowFadeAndLimit) {
 }
 
 TEST(Cut, RefusesAStartAtOrPastTheEndAndAnEmptyCut) {
-  struct Refusal {
-    CutRequest request;
-    const char* message;
-  };
-  const Refusal refusals[] = {
+  const std::pair<CutRequest, const char*> refusals[] = {
       {{.start = 5}, "Начало 5.00 с лежит за концом звука (5.00 с)"},
       {{.start = 12.345}, "Начало 12.35 с лежит за концом звука (5.00 с)"},
       {{.length = 0}, "Длина вырезки 0.00 с короче одного отсчёта звука"},
       {{.start = 1, .length = 0.0004}, "Длина вырезки 0.00 с короче одного отсчёта звука"},
   };
-  for (const Refusal& refusal : refusals)
-    EXPECT_EQ(test::ErrorText([&] { ChooseCut(5000, true, kRate, refusal.request); }), refusal.message);
+  for (const auto& [request, message] : refusals)
+    EXPECT_EQ(test::ErrorText([&] { ChooseCut(5000, true, kRate, request); }), message);
 }
 
 TEST(Cut, TheFadeFallsInEqualStepsToSilenceAtTheLastFrame) {

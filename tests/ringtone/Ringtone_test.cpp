@@ -20,12 +20,7 @@ using Lines = std::vector<std::string>;
 const std::filesystem::path kCorpus = std::filesystem::path(ARVENTO_TEST_DATA_DIR) / "rtttl";
 
 TEST(RingtoneImport, NotesTempoAndComment) {
-  struct Case {
-    std::string line, lines;
-    int tempo;
-    std::string warning;
-  };
-  const Case cases[] = {
+  const std::tuple<std::string, std::string, int, std::string> cases[] = {
       // Classic octave k is octave k + 2; unwritten lengths and octaves are the defaults.
       {"Nokia:d=4,o=5,b=120:8e6,8d6,f#,g#", "// Nokia, b=120|8e8, 8d8, 4f#7, 4g#7, ", 48, ""},
       // Missing defaults are d=4, o=6, b=63; a note may be g9 at most.
@@ -48,12 +43,11 @@ TEST(RingtoneImport, NotesTempoAndComment) {
        "16c7,| 16c7, ",
        25, ""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.line);
-    const ImportedRingtone imported = ImportRingtone(c.line);
-    EXPECT_EQ(Joined(imported.lines), c.lines);
-    EXPECT_EQ(imported.tempo, c.tempo);
-    EXPECT_EQ(Joined(imported.warnings), c.warning);
+  for (const auto& [line, lines, tempo, warning] : cases) {
+    const ImportedRingtone imported = ImportRingtone(line);
+    EXPECT_EQ(Joined(imported.lines), lines) << line;
+    EXPECT_EQ(imported.tempo, tempo) << line;
+    EXPECT_EQ(Joined(imported.warnings), warning) << line;
   }
 }
 
@@ -95,13 +89,7 @@ TEST(RingtoneLines, OneRingtoneALine) {
 }
 
 TEST(RingtoneExport, OneLineWithTheMostFrequentLengthAndOctave) {
-  struct Case {
-    Lines lines;
-    std::string name;
-    int tempo;
-    std::string line, warnings;
-  };
-  const Case cases[] = {
+  const std::tuple<Lines, std::string, int, std::string, std::string> cases[] = {
       // Rests count for the length; ":" "," and line breaks leave the name; tempo 50 is b=125.
       {{"Title", "4c6, 8p, 8e6, "}, "a:b,\nc", 50, "abc:d=8,o=4,b=125:4c,p,e", ""},
       // On a tie the larger length number and the lower octave; tempo 25 is b=63.
@@ -118,11 +106,10 @@ TEST(RingtoneExport, OneLineWithTheMostFrequentLengthAndOctave) {
       {{"// 8c6, 8d6, ", "8c6 8d6", "  8c6, 8d6"}, "s", 50, "s:d=8,o=4,b=125:c", ""},
       {{}, "", 63, ":d=4,o=6,b=158:", ""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(Joined(c.lines));
-    const ClassicExport written = ExportRingtone(c.lines, c.name, c.tempo);
-    EXPECT_EQ(written.line, c.line);
-    EXPECT_EQ(Joined(written.warnings), c.warnings);
+  for (const auto& [lines, name, tempo, line, warnings] : cases) {
+    const ClassicExport written = ExportRingtone(lines, name, tempo);
+    EXPECT_EQ(written.line, line);
+    EXPECT_EQ(Joined(written.warnings), warnings) << line;
   }
 }
 

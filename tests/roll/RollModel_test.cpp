@@ -33,22 +33,21 @@ TEST(RollGeometry, TicksAcrossKeysUpRowsOfMargin) {
 }
 
 TEST(RollGeometry, ZoomKeepsThePointUnderTheMouse) {
-  struct Case {
-    double factor, x, y, scrollX, scrollY;
-  };
-  const Case cases[] = {{2, 300, 77, 0, 0}, {0.5, 10, 0, 140, 35}, {1.25, 959, 179, 1000, 400}};
-  for (const Case& c : cases) {
+  // The factor, the mouse at x and y, and the view scrolled by so much.
+  const std::tuple<double, double, double, double, double> cases[] = {
+      {2, 300, 77, 0, 0}, {0.5, 10, 0, 140, 35}, {1.25, 959, 179, 1000, 400}};
+  for (const auto& [factor, x, y, scrollX, scrollY] : cases) {
     RollGeometry g = FitWhole(480, 60, 64, 960, 180);
-    g.scrollX = c.scrollX;
-    g.scrollY = c.scrollY;
-    const double tick = g.Tick(c.x);
-    const double rowsAbove = (c.y + g.scrollY) / g.rowHeight;
-    g.ZoomTime(c.factor, c.x);
-    g.ZoomPitch(c.factor, c.y);
-    EXPECT_DOUBLE_EQ(g.pixelsPerTick, 2 * c.factor);
-    EXPECT_DOUBLE_EQ(g.rowHeight, 20 * c.factor);
-    EXPECT_NEAR(g.Tick(c.x), tick, 1e-9);
-    EXPECT_NEAR((c.y + g.scrollY) / g.rowHeight, rowsAbove, 1e-9);
+    g.scrollX = scrollX;
+    g.scrollY = scrollY;
+    const double tick = g.Tick(x);
+    const double rowsAbove = (y + g.scrollY) / g.rowHeight;
+    g.ZoomTime(factor, x);
+    g.ZoomPitch(factor, y);
+    EXPECT_DOUBLE_EQ(g.pixelsPerTick, 2 * factor);
+    EXPECT_DOUBLE_EQ(g.rowHeight, 20 * factor);
+    EXPECT_NEAR(g.Tick(x), tick, 1e-9);
+    EXPECT_NEAR((y + g.scrollY) / g.rowHeight, rowsAbove, 1e-9);
   }
 }
 
