@@ -25,17 +25,15 @@ std::string FormatName(int format) {
 }
 
 // Format, codec, channels, rate, length and samples as libsndfile reads them.
-void ReadWithSndfile(const fs::path& file, AudioReading& audio, bool withFormat) {
+void ReadWithSndfile(const fs::path& file, AudioReading& audio) {
   SF_INFO info{};
   SNDFILE* sound = sf_open(file.c_str(), SFM_READ, &info);
   ASSERT_NE(sound, nullptr) << "libsndfile cannot read " << file << ": " << sf_strerror(nullptr);
-  if (withFormat) {
-    audio.format = FormatName(info.format & SF_FORMAT_TYPEMASK);
-    audio.codec = FormatName(info.format & SF_FORMAT_SUBMASK);
-    audio.channels = info.channels;
-    audio.sampleRate = info.samplerate;
-    audio.seconds = static_cast<double>(info.frames) / info.samplerate;
-  }
+  audio.format = FormatName(info.format & SF_FORMAT_TYPEMASK);
+  audio.codec = FormatName(info.format & SF_FORMAT_SUBMASK);
+  audio.channels = info.channels;
+  audio.sampleRate = info.samplerate;
+  audio.seconds = static_cast<double>(info.frames) / info.samplerate;
   std::vector<float> samples(static_cast<std::size_t>(info.frames * info.channels));
   const sf_count_t read = sf_readf_float(sound, samples.data(), info.frames);
   sf_close(sound);
@@ -88,19 +86,20 @@ AudioReading ReadAudio(const fs::path& file) {
     audio.tags[name] = value;
   }
   if (file.extension() == ".m4r") {
-    audio.format = probe.count("format_name") ? probe.at("format_name") : "";
-    audio.codec = probe.count("codec_name") ? probe.at("codec_name") : "";
-    audio.channels = probe.count("channels") ? std::stoi(probe.at("channels")) : 0;
-    audio.sampleRate = probe.count("sample_rate") ? std::stoi(probe.at("sample_rate")) : 0;
-    audio.seconds = probe.count("duration") ? std::stod(probe.at("duration")) : 0;
+    // The sound as ffmpeg decodes it; the container's figures as ffprobe reads them.
     const TempDir dir;
     const fs::path decoded = dir.path() / "decoded.wav";
     const CommandResult ffmpeg =
         RunCommand("ffmpeg -v error -i '" + file.string() + "' -c:a pcm_f32le '" + decoded.string() + "'");
     EXPECT_EQ(ffmpeg.status, 0) << "ffmpeg cannot decode " << file << ": " << ffmpeg.err;
-    ReadWithSndfile(decoded, audio, false);
+    ReadWithSndfile(decoded, audio);
+    audio.format = probe.count("format_name") ? probe.at("format_name") : "";
+    audio.codec = probe.count("codec_name") ? probe.at("codec_name") : "";
+    audio.channels = probe.count("channels") ? std::stoi(probe.at("channels")) : 0;
+    audio.sampleRate = probe.count("sample_rate") ? std::stoi(probe.at("sample_rate")) : 0;
+    audio.seconds = probe.count("duration") ? std::stod(probe.at("duration")) : 0;
   } else {
-    ReadWithSndfile(file, audio, true);
+    ReadWithSndfile(file, audio);
   }
   if (audio.sampleRate > 0 && !audio.samples.empty())
     Measure(audio);

@@ -3,21 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
-#include <random>
 #include <sstream>
+#include <stdlib.h>
 #include <sys/wait.h>
+#include <system_error>
 
 namespace fs = std::filesystem;
 
 namespace arvento::test {
 
 TempDir::TempDir() {
-  std::random_device seed;
-  std::mt19937_64 random(seed());
-  path_ = fs::temp_directory_path() / ("arvento-test-" + std::to_string(random()));
-  fs::create_directories(path_);
+  std::string pattern = fs::temp_directory_path() / "arvento-test-XXXXXX";
+  if (mkdtemp(pattern.data()) == nullptr)
+    throw std::system_error(errno, std::generic_category(), pattern);
+  path_ = pattern;
 }
 
 TempDir::~TempDir() {
