@@ -104,21 +104,15 @@ TEST(NoteSearch, TheNoteDrawnOnTop) {
   // 480 ticks in 960 pixels: two pixels a tick.
   const RollGeometry g = FitWhole(480, notes.lowest, notes.highest, 960, 600);
   constexpr TrackMode S = TrackMode::Shown, D = TrackMode::Dimmed, H = TrackMode::Hidden;
-  struct Case {
-    std::vector<TrackMode> modes;
-    double tick;
-    int key;
-    int track; // 0 for none
-  };
-  const Case cases[] = {
+  // The tracks' modes, the tick and key pointed at, and the track whose note is found there, 0 for none.
+  const std::tuple<std::vector<TrackMode>, double, int, int> cases[] = {
       {{S, S, S}, 60, 60, 1},  {{D, S, S}, 60, 60, 2},  {{H, D, S}, 60, 60, 2}, {{S, H, S}, 100, 60, 0},
       {{S, S, S}, 100, 60, 2}, {{S, S, S}, 150, 60, 0}, {{S, S, S}, 60, 61, 0}, {{S, S, S}, 1, 36, 3},
       {{S, S, H}, 1, 36, 0},   {{S, S, S}, 200, 36, 0},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "tick " << c.tick << " key " << c.key);
-    const std::optional<NoteHit> hit = NoteAt(notes, c.modes, g, g.X(c.tick), g.RowTop(c.key) + 1);
-    EXPECT_EQ(hit ? hit->trackNumber : 0, c.track);
+  for (const auto& [modes, tick, key, track] : cases) {
+    const std::optional<NoteHit> hit = NoteAt(notes, modes, g, g.X(tick), g.RowTop(key) + 1);
+    EXPECT_EQ(hit ? hit->trackNumber : 0, track) << "tick " << tick << " key " << key;
   }
   EXPECT_EQ(NotesReaching(notes.tracks[0], 96, 200).size(), 1u);
   EXPECT_EQ(NotesReaching(notes.tracks[1], 0, 48).size(), 0u);
