@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace arvento::exporting {
@@ -13,14 +14,8 @@ namespace {
 
 constexpr double kSilent = -std::numeric_limits<double>::infinity();
 
-struct Case {
-  const char* what;
-  Loudness measured;
-  double target;
-  double gain;
-};
-
-const Case kCases[] = {
+// What a case shows, the loudness measured, the target and the gain to it.
+const std::tuple<const char*, Loudness, double, double> kCases[] = {
     {"a quiet steady sound is raised to the target", {-30, -20}, -14, 16},
     {"a peak that would pass the ceiling holds the gain back", {-30, -12}, -14, 11},
     {"the two gains equal", {-30, -17}, -14, 16},
@@ -31,10 +26,8 @@ const Case kCases[] = {
 };
 
 TEST(Loudness, TheLowerGainWins) {
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_DOUBLE_EQ(GainToTarget(c.measured, c.target), c.gain);
-  }
+  for (const auto& [what, measured, target, gain] : kCases)
+    EXPECT_DOUBLE_EQ(GainToTarget(measured, target), gain) << what;
   EXPECT_DOUBLE_EQ(GainToTarget({-30, -12}, -14, -1.5), 10.5);
 }
 

@@ -59,22 +59,20 @@ TEST(ViewZoom, FirstViewAndZoomLimits) {
   EXPECT_DOUBLE_EQ(first.rowHeight, 20);
   EXPECT_EQ(first.topKey, 66);
   EXPECT_DOUBLE_EQ(FirstView(notes, 96, 180).pixelsPerTick, 0.5); // a quarter at least 24 pixels
-  struct Case {
-    double pixelsPerTick, rowHeight, factor, time, pitch;
-  };
-  const Case cases[] = {
+  // The view's pixels a tick and row height, the zoom asked for, and the time and pitch zooms given.
+  const std::tuple<double, double, double, double, double> cases[] = {
       {2, 20, 1.25, 1.25, 1.25}, // within the limits
       {2, 20, 0.5, 1, 1},        // out no further than the whole file, all rows
       {2, 20, 100, 8, 4},        // in to 16 pixels a tick, rows four times the least
       {32, 100, 2, 1, 1},        // already beyond: no further in
       {32, 100, 0.5, 0.5, 0.5},  // but back out
   };
-  for (const Case& c : cases) {
+  for (const auto& [pixelsPerTick, rowHeight, factor, time, pitch] : cases) {
     RollGeometry view = first;
-    view.pixelsPerTick = c.pixelsPerTick;
-    view.rowHeight = c.rowHeight;
-    EXPECT_DOUBLE_EQ(TimeZoom(view, c.factor, notes.end, 960), c.time) << c.factor;
-    EXPECT_DOUBLE_EQ(PitchZoom(view, c.factor, notes.lowest, notes.highest, 180), c.pitch) << c.factor;
+    view.pixelsPerTick = pixelsPerTick;
+    view.rowHeight = rowHeight;
+    EXPECT_DOUBLE_EQ(TimeZoom(view, factor, notes.end, 960), time) << factor;
+    EXPECT_DOUBLE_EQ(PitchZoom(view, factor, notes.lowest, notes.highest, 180), pitch) << factor;
   }
 }
 
