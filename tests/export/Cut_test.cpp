@@ -12,15 +12,8 @@ namespace {
 
 constexpr int kRate = 1000; // a frame a millisecond
 
-struct Case {
-  std::size_t soundFrames;
-  bool endsQuiet;
-  CutRequest request;
-  Cut cut;
-  const char* what;
-};
-
-const Case kCases[] = {
+// The frames of the sound, whether it ends in quiet, the cut asked for, the cut chosen, and what it shows.
+const std::tuple<std::size_t, bool, CutRequest, Cut, const char*> kCases[] = {
     {5000, true, {}, {0, 5000, 0, false}, "the whole sound, ending in quiet: no fade"},
     {5000, false, {}, {0, 5000, 500, false}, "the whole sound, cut while it rang: the fade"},
     {5000, true, {.start = 1, .length = 2}, {1000, 2000, 500, false}, "a window inside the sound fades"},
@@ -38,13 +31,13 @@ const Case kCases[] = {
 };
 
 TEST(Cut, WindowFadeAndLimit) {
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.what);
-    const Cut cut = ChooseCut(c.soundFrames, c.endsQuiet, kRate, c.request);
-    EXPECT_EQ(cut.first, c.cut.first);
-    EXPECT_EQ(cut.frames, c.cut.frames);
-    EXPECT_EQ(cut.fadeFrames, c.cut.fadeFrames);
-    EXPECT_EQ(cut.limited, c.cut.limited);
+  for (const auto& [soundFrames, endsQuiet, request, expected, what] : kCases) {
+    SCOPED_TRACE(what);
+    const Cut cut = ChooseCut(soundFrames, endsQuiet, kRate, request);
+    EXPECT_EQ(cut.first, expected.first);
+    EXPECT_EQ(cut.frames, expected.frames);
+    EXPECT_EQ(cut.fadeFrames, expected.fadeFrames);
+    EXPECT_EQ(cut.limited, expected.limited);
   }
 }
 

@@ -12,13 +12,8 @@ namespace {
 
 const std::string kTempo120 = "00 FF 51 03 07 A1 20 00 FF 2F 00";
 
-struct Case {
-  int division;
-  double lastNoteEnd, end;
-  std::vector<std::string> tracks;
-};
-
-const Case kCases[] = {
+// The division, the seconds of the last note-off and of the file's end, and the tracks.
+const std::tuple<int, double, double, std::vector<std::string>> kCases[] = {
     // A part file: 50 ticks a quarter at 120 beats, the last note-off at tick 200.
     {50, 2.0, 2.0, {kTempo120, "00 90 3C 64 64 80 3C 40 00 90 40 64 64 80 40 40 00 FF 2F 00"}},
     // No tempo event: 120 beats a minute.
@@ -41,11 +36,10 @@ const Case kCases[] = {
 };
 
 TEST(SmfTiming, LastNoteEndAndFileEndInSeconds) {
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.tracks.back());
-    const SmfTimes times = ReadSmfTimes(ReadSmf(test::Smf(c.division, c.tracks)));
-    EXPECT_DOUBLE_EQ(times.lastNoteEnd, c.lastNoteEnd);
-    EXPECT_DOUBLE_EQ(times.end, c.end);
+  for (const auto& [division, lastNoteEnd, end, tracks] : kCases) {
+    const SmfTimes times = ReadSmfTimes(ReadSmf(test::Smf(division, tracks)));
+    EXPECT_DOUBLE_EQ(times.lastNoteEnd, lastNoteEnd) << tracks.back();
+    EXPECT_DOUBLE_EQ(times.end, end) << tracks.back();
   }
 }
 
