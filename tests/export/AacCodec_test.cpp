@@ -13,7 +13,7 @@ namespace arvento::exporting {
 namespace {
 
 TEST(AacCodec, TheModulesFailureIsTranslatedWithItsReasonInPlace) {
-  InstallTranslator([](const char* source) { return "[" + std::string(source) + "]"; });
+  InstallTranslator([](const char* source) { return std::string("[") + source + "]"; });
   const std::string error = test::ErrorText([] { DecodeAacMp4(std::vector<std::uint8_t>(100, 7)); });
   InstallTranslator(nullptr);
   // FFmpeg's reason took the place of %1, inside the translated text.

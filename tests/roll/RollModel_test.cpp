@@ -88,7 +88,7 @@ TEST(RollTexts, BarsBeatsTracksAndNotes) {
   EXPECT_EQ(TrackLabel({4, 2, 25, {}, 0}), "4 · канал 2 · Acoustic Guitar(steel)");
   EXPECT_EQ(TrackLabel({3, 10, 5, {}, 0}), "3 · канал 10 · DRUMS");
   // The window's label is translated; the picture's, written into a file, is not.
-  InstallTranslator([](const char* source) { return "[" + std::string(source) + "]"; });
+  InstallTranslator([](const char* source) { return std::string("[") + source + "]"; });
   EXPECT_EQ(TrackLabel({2, 1, 0, {}, 0}), "[2 · канал 1 · Acoustic Grand]");
   EXPECT_EQ(WrittenTrackLabel({2, 1, 0, {}, 0}), "2 · канал 1 · Acoustic Grand");
   InstallTranslator(nullptr);
