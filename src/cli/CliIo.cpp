@@ -7,6 +7,11 @@
 #include "project/AtomicFile.h"
 #include "project/InputFile.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,12 +22,9 @@
 namespace arvento::cli {
 
 namespace {
-// The whole stream: the expected size at once, then whatever more there is
-// in large blocks.
-std::string ReadAll(std::istream& in, std::size_t expected) {
-  std::string text(expected, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(expected));
-  text.resize(static_cast<std::size_t>(in.gcount()));
+// The whole of a stream of unknown size, in large blocks.
+std::string ReadAll(std::istream& in) {
+  std::string text;
   char block[1 << 16];
   while (in.read(block, sizeof block), in.gcount() > 0)
     text.append(block, static_cast<std::size_t>(in.gcount()));
@@ -30,30 +32,85 @@ std::string ReadAll(std::istream& in, std::size_t expected) {
 }
 } // namespace
 
-std::string ReadInputText(const std::string& file) {
+InputText::InputText(const std::string& file) {
   if (file == "-") {
-    std::string text = ReadAll(std::cin, 0);
+    read_ = ReadAll(std::cin);
     // Standard input is read through stdio, whose read errors the stream
     // takes for the end of the input.
     if (std::cin.bad() || std::ferror(stdin))
       throw Error(Tr("Не удалось прочитать стандартный ввод: %1", std::strerror(errno)));
-    return text;
+    view_ = read_;
+    return;
   }
   project::RefuseDirectory(file);
-  std::ifstream in(file, std::ios::binary);
-  if (!in)
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
     throw Error(Tr("Не удалось прочитать файл %1", Escaped(file)));
-  // A regular file is read in one go at its size; the size of anything else is unknown.
-  std::error_code unknown;
-  const std::uintmax_t size = std::filesystem::file_size(file, unknown);
-  std::string text = ReadAll(in, unknown ? 0 : static_cast<std::size_t>(size));
-  if (in.bad())
-    throw Error(Tr("Не удалось прочитать файл %1: %2", Escaped(file), std::strerror(errno)));
-  return text;
+  // The constructor that throws has no destructor to run.
+  const auto failed = [&] {
+    const int error = errno;
+    ::close(fd);
+    if (pages_ != nullptr)
+      ::munmap(pages_, size_);
+    return Error(Tr("Не удалось прочитать файл %1: %2", Escaped(file), std::strerror(error)));
+  };
+  struct stat status {};
+  if (::fstat(fd, &status) != 0)
+    throw failed();
+  // The size of anything but a regular file is unknown: it is read as it comes.
+  if (!S_ISREG(status.st_mode) || status.st_size == 0) {
+    ::close(fd);
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+      throw Error(Tr("Не удалось прочитать файл %1", Escaped(file)));
+    read_ = ReadAll(in);
+    if (in.bad())
+      throw Error(Tr("Не удалось прочитать файл %1: %2", Escaped(file), std::strerror(errno)));
+    view_ = read_;
+    return;
+  }
+  size_ = static_cast<std::size_t>(status.st_size);
+  void* pages =
+      ::mmap(nullptr, size_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+  if (pages == MAP_FAILED)
+    throw failed();
+  pages_ = pages;
+  std::size_t done = 0;
+  // A file that grows while it is read is taken at the size it had.
+  while (done < size_) {
+    const ssize_t got = ::read(fd, static_cast<char*>(pages_) + done, size_ - done);
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got < 0)
+      throw failed();
+    if (got == 0)
+      break;
+    done += static_cast<std::size_t>(got);
+  }
+  ::close(fd);
+  view_ = std::string_view(static_cast<const char*>(pages_), done);
+}
+
+InputText::~InputText() {
+  if (pages_ != nullptr)
+    ::munmap(pages_, size_);
+}
+
+std::vector<std::uint8_t> ReadyBytes(std::size_t capacity) {
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(capacity);
+  // Whole pages around the buffer: a page it shares with other memory is
+  // made with it, which changes nothing there. A kernel without this advice
+  // refuses it, and the pages are then made as they are first written.
+  const std::uintptr_t page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const std::uintptr_t first = reinterpret_cast<std::uintptr_t>(bytes.data()) & ~(page - 1);
+  const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(bytes.data()) + capacity;
+  ::madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
+  return bytes;
 }
 
 std::vector<std::string> ReadInputLines(const std::string& file) {
-  return TextLines(ReadInputText(file));
+  return TextLines(InputText(file).View());
 }
 
 void WriteOutputFile(const std::string& file, const std::vector<std::uint8_t>& bytes) {

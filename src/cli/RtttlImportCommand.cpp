@@ -50,8 +50,8 @@ int RunRtttlImport(const std::vector<std::string>& arguments) {
     CheckOutputIsNotInput(input, output);
   }
 
-  const std::string content = ReadInputText(input);
-  const std::vector<std::string_view> lines = ringtone::RingtoneLines(content);
+  const InputText content(input);
+  const std::vector<std::string_view> lines = ringtone::RingtoneLines(content.View());
   if (lines.empty())
     throw Error(Tr("В файле %1 нет ни одной мелодии", Escaped(input)));
   if (list) {

@@ -19,14 +19,13 @@ namespace {
 // before it, its note-off the note's length.
 class MelodyWriter {
 public:
-  // A note of the written form, four characters at least with its comma and
-  // blank, gives eight bytes: reserving two bytes a character of the text at
-  // once keeps a long melody from copying its track again and again as it grows.
+  // Reserving room for the whole part at once keeps a long melody from
+  // copying its track again and again as it grows.
   MelodyWriter(int channel, int velocity, std::size_t characters, midi::TrackBody& track)
       : noteOn_(midi::StatusByte(midi::kNoteOn, channel)),
         noteOff_(midi::StatusByte(midi::kNoteOff, channel)), velocity_(midi::DataByte(velocity)),
         track_(track) {
-    track.Reserve(2 * characters);
+    track.Reserve(kEventBytesPerCharacter * characters);
   }
 
   // Lines without a comma or with "//" take no part.
@@ -91,8 +90,9 @@ std::vector<std::uint8_t> CompileMelody(const std::vector<std::string>& lines,
   return midi::FinishPartFile(std::move(track));
 }
 
-std::vector<std::uint8_t> CompileMelodyText(std::string_view text, const SoundSettings& settings) {
-  midi::TrackBody track = midi::StartPartFile(settings);
+std::vector<std::uint8_t> CompileMelodyText(std::string_view text, const SoundSettings& settings,
+                                            std::vector<std::uint8_t> room) {
+  midi::TrackBody track = midi::StartPartFile(settings, std::move(room));
   MelodyWriter writer(settings.channel, settings.volume, text.size(), track);
   std::size_t number = 0;
   ForEachLine(text, [&](std::string_view line) { writer.Line(line, ++number); });

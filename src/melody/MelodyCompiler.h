@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/SoundSettings.h"
+#include "midi/PartFile.h"
 
 #include <cstdint>
 #include <string>
@@ -18,8 +19,20 @@ std::vector<std::uint8_t> MelodyEvents(const std::vector<std::string>& lines, in
 // The part file of a melody compiled with the given sound settings.
 std::vector<std::uint8_t> CompileMelody(const std::vector<std::string>& lines, const SoundSettings& settings);
 
+// A note of the written form, four characters at least with its comma and
+// blank, gives eight bytes: two bytes a character of the text are room enough
+// for the events of almost any melody.
+inline constexpr std::size_t kEventBytesPerCharacter = 2;
+
+// Room for the part file of a melody text of this many characters.
+constexpr std::size_t PartFileRoom(std::size_t characters) {
+  return midi::kEmptyPartSize + kEventBytesPerCharacter * characters;
+}
+
 // The same for the melody text as a file holds it, cut into lines by
-// ForEachLine: a long file is compiled without a copy of each line.
-std::vector<std::uint8_t> CompileMelodyText(std::string_view text, const SoundSettings& settings);
+// ForEachLine: a long file is compiled without a copy of each line. The part
+// file is written into room's memory (see midi::StartPartFile).
+std::vector<std::uint8_t> CompileMelodyText(std::string_view text, const SoundSettings& settings,
+                                            std::vector<std::uint8_t> room = {});
 
 } // namespace arvento::melody

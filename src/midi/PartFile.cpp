@@ -11,12 +11,13 @@ constexpr std::uint8_t kModulationController = 1;
 constexpr std::array<std::uint8_t, 4> kEndOfTrack = {0x00, 0xFF, 0x2F, 0x00};
 } // namespace
 
-TrackBody StartPartFile(const SoundSettings& settings) {
+TrackBody StartPartFile(const SoundSettings& settings, std::vector<std::uint8_t> room) {
   const std::uint8_t modulation[] = {0x00, StatusByte(kControlChange, settings.channel),
                                      kModulationController, DataByte(settings.modulation)};
   const std::uint8_t program[] = {0x00, StatusByte(kProgramChange, settings.channel),
                                   DataByte(ProgramNumber(settings))};
-  std::vector<std::uint8_t> head(kHeaderTemplate.begin(), kHeaderTemplate.end());
+  std::vector<std::uint8_t> head = std::move(room);
+  head.assign(kHeaderTemplate.begin(), kHeaderTemplate.end());
   head.back() = static_cast<std::uint8_t>(settings.tempo & 0xFF);
   head.insert(head.end(), kConductorTrack.begin(), kConductorTrack.end());
   head.insert(head.end(), kTrackChunk.begin(), kTrackChunk.end());

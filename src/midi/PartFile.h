@@ -32,12 +32,17 @@ constexpr std::array<std::uint8_t, 27> kConductorTrack = {
 // Offset of the part track chunk in a part file: header plus conductor track.
 constexpr std::size_t kPartTrackOffset = kHeaderTemplate.size() + kConductorTrack.size();
 
+// The size of a part file without events: the header, the conductor track,
+// the part track's chunk header, prologue and end.
+inline constexpr std::size_t kEmptyPartSize = kPartTrackOffset + 8 + 12 + 4;
+
 // The head of a part file, ready for the part's events: the header with the
 // settings' tempo as the division, the conductor track, the part track's
 // chunk header, whose length FinishPartFile writes, and the track's prologue
 // (an empty track name, then the modulation and the program change of the
-// settings' channel).
-TrackBody StartPartFile(const SoundSettings& settings);
+// settings' channel). The file is written into the memory of room, an empty
+// buffer that a caller may have made ready for a long part.
+TrackBody StartPartFile(const SoundSettings& settings, std::vector<std::uint8_t> room = {});
 
 // Ends the part track that StartPartFile began and writes its length.
 std::vector<std::uint8_t> FinishPartFile(TrackBody track);

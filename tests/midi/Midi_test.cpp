@@ -36,6 +36,7 @@ TEST(PartFile, TracksAndFiles) {
             Bytes("4D 54 68 64 00 00 00 06 00 01 00 02 00 32 4D 54 72 6B 00 00 00 13 00 FF 51 03 07 A1 20 00 "
                   "FF 58 04 04 02 24 08 00 FF 2F 00 4D 54 72 6B 00 00 00 10 00 FF 03 01 00 00 B0 01 32 00 C0 "
                   "00 00 FF 2F 00"));
+  EXPECT_EQ(FinishPartFile(StartPartFile({})).size(), kEmptyPartSize);
   // The settings reach channel, modulation, program and division; the track length counts the events.
   const SoundSettings settings{.family = 4, .instrument = 3, .channel = 16, .tempo = 10, .modulation = 0};
   EXPECT_EQ(PartFileOf(settings, "81 00 9F 3C 64"),
