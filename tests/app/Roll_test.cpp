@@ -9,27 +9,22 @@
 #include "roll/RollColours.h"
 
 #include <QScrollBar>
-#include <QTest>
 #include <QToolTip>
 #include <QWheelEvent>
 
 namespace arvento::test {
 namespace {
 
-namespace fs = std::filesystem;
 using app::RollWindow;
 
 class RollTest : public FormTest {
 protected:
   void SetUp() override {
     Start();
-    Type("edProjectName", "song");
-    Click("bbOpenProject");
-    Click("bbMelod");
+    OpenProject("song");
     // c6 over ticks 0..48 and, after a rest, e6 and g6.
-    Type("re2", "4c6, 8p, 8e6, 4g6, ");
-    Click("bbSaveSingle");
-    ASSERT_TRUE(fs::exists(Song() / "ch1v1m.mid"));
+    Save("bbMelod", "4c6, 8p, 8e6, 4g6, ", "1");
+    ASSERT_TRUE(fs::exists(Song("ch1v1m.mid")));
   }
 
   QList<RollWindow*> Windows() const { return form->findChildren<RollWindow*>(); }
@@ -79,19 +74,16 @@ TEST_F(RollTest, EveryEntryOpensAWindowOfItsOwn) {
     EXPECT_TRUE(window->isWindow());
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->windowTitle(), "Пиано-ролл: ch1v1m.mid");
-    EXPECT_EQ(PlayerCalls("roll").back(), "Open " + (Song() / "ch1v1m.mid").string());
+    EXPECT_EQ(PlayerCalls("roll").back(), "Open " + Song("ch1v1m.mid").string());
   }
   // The assembly page's button shows the file of the last assembly, and only after one.
   Click("bbSbor");
-  auto* button = Control<QAbstractButton>("bbRoll");
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->text(), "Пиано-ролл");
-  EXPECT_FALSE(button->isEnabled());
+  EXPECT_FALSE(Control("bbRoll")->isEnabled());
   Click("bbSobr");
   Click("bbRoll");
   ASSERT_EQ(Windows().size(), 4);
   EXPECT_EQ(Windows().back()->windowTitle(), "Пиано-ролл: song.mid");
-  EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors.front();
+  EXPECT_TRUE(Reported());
 }
 
 TEST_F(RollTest, ZoomKeepsThePointUnderTheMouse) {
@@ -99,19 +91,17 @@ TEST_F(RollTest, ZoomKeepsThePointUnderTheMouse) {
   ASSERT_NE(window, nullptr);
   QWidget* canvas = window->View().Canvas();
   const roll::RollGeometry& g = window->View().Geometry();
+  // A notch with Ctrl zooms the time, with Shift the keys, by a quarter about
+  // the mouse, within the pixel the scroll bar rounds the scroll to.
   const QPointF mouse(canvas->width() * 0.6, canvas->height() * 0.4);
-  for (int turn = 0; turn < 3; ++turn) {
-    const double tick = g.Tick(mouse.x()), pixelsPerTick = g.pixelsPerTick;
-    Turn(canvas, mouse, {0, 120}, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(g.pixelsPerTick, pixelsPerTick * 1.25);
-    // Within the pixel the scroll bar rounds the scroll to.
-    EXPECT_NEAR(g.X(tick), mouse.x(), 1);
-
-    const double rows = (mouse.y() + g.scrollY) / g.rowHeight, rowHeight = g.rowHeight;
-    Turn(canvas, mouse, {0, 120}, Qt::ShiftModifier);
-    EXPECT_DOUBLE_EQ(g.rowHeight, rowHeight * 1.25);
-    EXPECT_NEAR(rows * g.rowHeight - g.scrollY, mouse.y(), 1);
-  }
+  const double tick = g.Tick(mouse.x()), pixelsPerTick = g.pixelsPerTick;
+  Turn(canvas, mouse, {0, 120}, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(g.pixelsPerTick, pixelsPerTick * 1.25);
+  EXPECT_NEAR(g.X(tick), mouse.x(), 1);
+  const double rows = (mouse.y() + g.scrollY) / g.rowHeight, rowHeight = g.rowHeight;
+  Turn(canvas, mouse, {0, 120}, Qt::ShiftModifier);
+  EXPECT_DOUBLE_EQ(g.rowHeight, rowHeight * 1.25);
+  EXPECT_NEAR(rows * g.rowHeight - g.scrollY, mouse.y(), 1);
   // The wheel alone scrolls the keys.
   const double scrollY = g.scrollY;
   Turn(canvas, mouse, {0, -120}, Qt::NoModifier);
@@ -148,7 +138,7 @@ TEST_F(RollTest, TheCursorFollowsOnlyWhenTheUserLetsIt) {
     Turn(canvas, {0, 10}, {0, 120}, Qt::ControlModifier);
   now += std::chrono::seconds(3);
   QTest::mouseClick(window->findChild<QAbstractButton*>("playButton"), Qt::LeftButton);
-  EXPECT_EQ(PlayerCalls("roll").back(), "Play " + (Song() / "ch1v1m.mid").string());
+  EXPECT_EQ(PlayerCalls("roll").back(), "Play " + Song("ch1v1m.mid").string());
   RecordingFilePlayer& player = *players.at("roll");
 
   // A cursor inside the view leaves it where it is; one past its right edge brings it along.
@@ -194,7 +184,7 @@ TEST_F(RollTest, ASavedFileIsReadAgain) {
   Click("bbSaveSingle");
   EXPECT_TRUE(dialogs.AllAnswered());
   QTRY_COMPARE(window->View().Geometry().topKey, 72 + 2);
-  EXPECT_EQ(PlayerCalls("roll").back(), "Open " + (Song() / "ch1v1m.mid").string());
+  EXPECT_EQ(PlayerCalls("roll").back(), "Open " + Song("ch1v1m.mid").string());
   EXPECT_EQ(CanvasPixel(*window, NoteMiddle(*window, 96, 144, 72)), roll::TrackColour(2));
 }
 
