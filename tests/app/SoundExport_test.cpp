@@ -1,8 +1,9 @@
 // The sound export of the window: the assembly page's button and the file
 // lists' context-menu entry, each answered by a scripted save dialog, the
 // written file read back by libsndfile, the status bar's report, and the
-// cancelled export that leaves no file. The format of each extension and the
-// file's title are the export's, tested with the command line.
+// cancelled export that leaves no file. The format of each extension, the
+// file's title and the export of a part file are the export's, tested with
+// the command line.
 
 #include "AudioReading.h"
 #include "FormFixture.h"
@@ -53,26 +54,6 @@ protected:
     Click("bbSaveSingle");
     ASSERT_TRUE(fs::exists(Song("ch1v1m.mid")));
   }
-
-  // The one save dialog asked, the file it chose read back, and the status
-  // bar naming the file, its length and loudness as its reader finds them,
-  // to the tenth that the status shows.
-  void ExpectExported(const fs::path& suggested, const fs::path& out, const std::string& format) {
-    EXPECT_TRUE(Reported());
-    ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
-    EXPECT_EQ(dialogs.saveQuestions[0].caption, "Экспорт звука");
-    EXPECT_EQ(dialogs.saveQuestions[0].suggested, suggested.string());
-    EXPECT_EQ(dialogs.saveQuestions[0].filters, (Lines{"Ogg Vorbis (*.ogg)", "AAC в MPEG-4 (*.m4r)",
-                                                       "MP3 (*.mp3)", "FLAC (*.flac)", "WAV (*.wav)"}));
-    const AudioReading audio = ReadAudio(out);
-    EXPECT_EQ(audio.format, format);
-    const QRegularExpressionMatch report =
-        QRegularExpression("^Записан файл (.+): (\\d+\\.\\d) с, (-\\d+\\.\\d) LUFS$").match(StatusText());
-    ASSERT_TRUE(report.hasMatch()) << StatusText().toStdString();
-    EXPECT_EQ(report.captured(1).toStdString(), out.string());
-    EXPECT_NEAR(report.captured(2).toDouble(), audio.seconds, 0.06);
-    EXPECT_NEAR(report.captured(3).toDouble(), audio.loudness, 0.06);
-  }
 };
 
 TEST_F(SoundExportTest, TheButtonAssemblesAndExportsTheProject) {
@@ -80,26 +61,38 @@ TEST_F(SoundExportTest, TheButtonAssemblesAndExportsTheProject) {
   const fs::path out = Song("Песня.ogg");
   dialogs.PlanSaveFiles({QString::fromStdString(out.string())});
   Click("bbExport");
+  EXPECT_TRUE(Reported());
   // Assembled as the save button assembles, and loaded into the project player.
   EXPECT_EQ(PlayerCalls("mpSum").back(), "Open " + Song("song.mid").string());
-  ExpectExported(Song("song.ogg"), out, "OGG (OGG Container format)");
+  ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
+  EXPECT_EQ(dialogs.saveQuestions[0].caption, "Экспорт звука");
+  EXPECT_EQ(dialogs.saveQuestions[0].suggested, Song("song.ogg").string());
+  EXPECT_EQ(dialogs.saveQuestions[0].filters, (Lines{"Ogg Vorbis (*.ogg)", "AAC в MPEG-4 (*.m4r)",
+                                                     "MP3 (*.mp3)", "FLAC (*.flac)", "WAV (*.wav)"}));
+  // The file the dialog chose, and the status bar naming it, its length and
+  // loudness as its reader finds them, to the tenth that the status shows.
+  const AudioReading audio = ReadAudio(out);
+  EXPECT_EQ(audio.format, "OGG (OGG Container format)");
+  const QRegularExpressionMatch report =
+      QRegularExpression("^Записан файл (.+): (\\d+\\.\\d) с, (-\\d+\\.\\d) LUFS$").match(StatusText());
+  ASSERT_TRUE(report.hasMatch()) << StatusText().toStdString();
+  EXPECT_EQ(report.captured(1).toStdString(), out.string());
+  EXPECT_NEAR(report.captured(2).toDouble(), audio.seconds, 0.06);
+  EXPECT_NEAR(report.captured(3).toDouble(), audio.loudness, 0.06);
 }
 
-TEST_F(SoundExportTest, AFileListsEntryExportsThePartFileChosen) {
-  const fs::path out = Song("melody.wav");
-  dialogs.PlanSaveFiles({QString::fromStdString(out.string())});
-  ChooseFromContextMenu("flbSum", "ch1v1m.mid", "Экспорт звука…");
-  ExpectExported(Song("ch1v1m.ogg"), out, "WAV (Microsoft)");
-}
-
-TEST_F(SoundExportTest, ACancelledExportWritesNothing) {
-  Click("bbSbor");
+// A file list's entry exports the part file chosen as the button exports the
+// assembly: its question names the part.
+TEST_F(SoundExportTest, AListsEntryAsksForThePartAndACancelledExportWritesNothing) {
   const CancelOnFirstProgress canceller;
   // The save dialog cancelled: no export begins.
   dialogs.PlanSaveFiles({""});
-  Click("bbExport");
+  ChooseFromContextMenu("flbSum", "ch1v1m.mid", "Экспорт звука…");
+  ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
+  EXPECT_EQ(dialogs.saveQuestions[0].suggested, Song("ch1v1m.ogg").string());
   EXPECT_FALSE(canceller.clicked) << "an export began";
   // The progress dialog cancelled while the sound renders.
+  Click("bbSbor");
   dialogs.PlanSaveFiles({QString::fromStdString(Song("song.ogg").string())});
   Click("bbExport");
   EXPECT_TRUE(canceller.clicked) << "the progress dialog did not show";
