@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace arvento::test {
 namespace {
 
@@ -28,19 +30,12 @@ public:
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* dialog = qobject_cast<QProgressDialog*>(watched);
-    if (event->type() != QEvent::Show || dialog == nullptr)
-      return false;
-    auto* bar = dialog->findChild<QProgressBar*>();
-    auto* cancel = dialog->findChild<QPushButton*>();
-    EXPECT_NE(bar, nullptr);
-    EXPECT_NE(cancel, nullptr);
-    if (bar != nullptr && cancel != nullptr)
-      connect(bar, &QProgressBar::valueChanged, this, [this, cancel](int value) {
-        if (value > 0 && !clicked) {
-          clicked = true;
-          QTest::mouseClick(cancel, Qt::LeftButton);
-        }
-      });
+    if (event->type() == QEvent::Show && dialog != nullptr)
+      connect(dialog->findChild<QProgressBar*>(), &QProgressBar::valueChanged, this,
+              [this, dialog](int value) {
+                if (value > 0 && !std::exchange(clicked, true))
+                  QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+              });
     return false;
   }
 };
