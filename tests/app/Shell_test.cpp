@@ -34,10 +34,6 @@ TEST_F(FormTest, ModeButtonsShowTheirPageAndLabelAndColourOnlyThemselves) {
                 QColor(mode == std::string(red) ? Qt::red : Qt::black))
           << button << " " << mode;
   }
-  // With no project open there is nothing to assemble.
-  Click("bbSobr");
-  EXPECT_EQ(dialogs.notices,
-            Lines{"В проекте нет ни одной партии. Сохраните хотя бы одну партию и повторите сборку."});
   OpenProject("song");
   Click("bbMelod");
   EXPECT_EQ(Text("laRegime"), "song. Правка одиночной партии");
