@@ -147,12 +147,8 @@ public:
         if (action->text() == entry)
           chosen = action;
       }
-      if (chosen == nullptr) {
-        menu->close();
-        return;
-      }
       menu->setActiveAction(chosen);
-      QTest::keyClick(menu, Qt::Key_Return);
+      QTest::keyClick(menu, chosen != nullptr ? Qt::Key_Return : Qt::Key_Escape);
     });
     chooser.start(0);
     // Through the window, as the window system delivers a click: a right

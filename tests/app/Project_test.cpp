@@ -212,8 +212,7 @@ TEST_F(FormTest, TheAssemblyNamesAFaultBeforeAnythingIsRewritten) {
             Lines(2, "В проекте нет ни одной партии. Сохраните хотя бы одну партию и повторите сборку."));
   Save("bbMelod", "4c6, ", "1");
   // Opening the page reads every record first, and leaves the page, its label
-  // and the sliders as they were; that the records and the files stay as
-  // they were is the assembly's own rule.
+  // and the sliders as they were (the files are the assembly's own rule).
   for (const bool opening : {false, true}) {
     fs::remove(Song("ch3v1a.mid"));
     Click("bbSbor");
