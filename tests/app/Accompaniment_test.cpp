@@ -31,8 +31,7 @@ TEST_F(ChordPageTest, PlayCompilesTheFieldWithThePagesSettingsAndPlaysItInMp2) {
       {"rbFno", 6, "2 0 Note_on_c 0 60 100", "2 0 Note_on_c 0 64 100"},
       {"bboctm", 6, "2 0 Note_on_c 0 48 100", "2 0 Note_on_c 0 52 100"},
       {"bbOctp", 6, "2 0 Note_on_c 0 60 100", "2 0 Note_on_c 0 64 100"},
-      {"bbOctp", 6, "2 0 Note_on_c 0 72 100", "2 0 Note_on_c 0 76 100"},
-      {"rbGuitar", 12, "2 0 Note_on_c 0 64 100", "2 0 Note_on_c 0 72 100"}};
+      {"rbGuitar", 12, "2 0 Note_on_c 0 52 100", "2 0 Note_on_c 0 60 100"}};
   for (const auto& [press, count, first, second] : settings) {
     Click(press);
     const Lines notes = PlayedNotes("4(C)");
@@ -44,7 +43,7 @@ TEST_F(ChordPageTest, PlayCompilesTheFieldWithThePagesSettingsAndPlaysItInMp2) {
   Click("bbAccords");
   Click("bbOctp");
   Click("bboctm");
-  EXPECT_EQ(PlayedNotes("4(C)").at(0), "2 0 Note_on_c 0 52 100");
+  EXPECT_EQ(PlayedNotes("4(C)").at(0), "2 0 Note_on_c 0 40 100");
 }
 
 TEST_F(ChordPageTest, TheCleanedLinesGoBackAndTheStatusBarTellsWhatWasSkipped) {
