@@ -48,7 +48,7 @@ TEST(LateSound, TheModuleLoadsBehindTheUiThreadAndThePlayersMadeMeanwhileFollow)
   // The early player now opens through the synthesizer's player, which reads the file.
   EXPECT_THROW(early->Open(), Error);
   // The module's messages come in the window's language, through the window's translator.
-  InstallTranslator([](const char* source) { return "[" + std::string(source) + "]"; });
+  InstallTranslator([](const char* source) { return std::string("[").append(source).append("]"); });
   const std::string error = test::ErrorText([&] {
     sound.Export(file, dir.path() / "out.ogg", {}, exporting::Progress([](double) { return true; }));
   });
