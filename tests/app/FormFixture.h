@@ -14,17 +14,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
-
-#include <chrono>
-#include <ostream>
-
-#include <QMenu>
 #include <QTimer>
 
 #include <chrono>
 #include <map>
+#include <ostream>
 
 // Texts in failure messages as a person reads them.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -119,22 +116,23 @@ public:
     Slider(name)->setFocus();
     QTest::keyClick(Slider(name), key);
   }
+  // The centre of the list's one item with the text.
+  QPoint ItemCentre(QListWidget* list, const QString& text) const {
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    EXPECT_EQ(found.size(), 1) << list->objectName().toStdString() << " does not show " << text.toStdString();
+    return found.empty() ? QPoint() : list->visualItemRect(found.front()).center();
+  }
   void ClickListItem(const char* name, const QString& text, bool twice = false) {
     auto* list = Control<QListWidget>(name);
-    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << name << " does not show " << text.toStdString();
-    const QPoint centre = list->visualItemRect(found.front()).center();
+    const QPoint centre = ItemCentre(list, text);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     if (twice)
       QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
   }
-  // Right-clicks the list's item and chooses the entry of its menu.
-  void ChooseFromContextMenu(const char* listName, const QString& item, const QString& entry) {
-    auto* list = Control<QListWidget>(listName);
-    ASSERT_TRUE(list->isVisible()) << listName << " is not on the visible page";
-    const QList<QListWidgetItem*> found = list->findItems(item, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << listName << " does not show " << item.toStdString();
-    bool chosen = false;
+  // Right-clicks the widget at the point and chooses the entry of its context
+  // menu with the keyboard; the entries the menu showed, separators left out.
+  QStringList ChooseFromContextMenu(QWidget* widget, QPoint at, const QString& entry) {
+    QStringList shown;
     // The menu runs its own event loop, in which the timer chooses the entry.
     QTimer chooser;
     chooser.setSingleShot(true);
@@ -142,22 +140,27 @@ public:
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
       if (menu == nullptr)
         return;
+      QAction* chosen = nullptr;
       for (QAction* action : menu->actions()) {
-        if (action->text() == entry) {
-          menu->setActiveAction(action);
-          QTest::keyClick(menu, Qt::Key_Return);
-          chosen = true;
-          return;
-        }
+        if (!action->isSeparator())
+          shown << action->text();
+        if (action->text() == entry)
+          chosen = action;
       }
-      menu->close();
+      menu->setActiveAction(chosen);
+      QTest::keyClick(menu, chosen != nullptr ? Qt::Key_Return : Qt::Key_Escape);
     });
     chooser.start(0);
     // Through the window, as the window system delivers a click: a right
     // press also asks for the context menu.
-    const QPoint centre = list->visualItemRect(found.front()).center();
-    QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, list->viewport()->mapTo(form.get(), centre));
-    EXPECT_TRUE(chosen) << "no entry " << entry.toStdString() << " in the context menu of " << listName;
+    QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, widget->mapTo(form.get(), at));
+    EXPECT_TRUE(shown.contains(entry))
+        << "no entry " << entry.toStdString() << " in the menu of " << widget->objectName().toStdString();
+    return shown;
+  }
+  void ChooseFromContextMenu(const char* listName, const QString& item, const QString& entry) {
+    auto* list = Control<QListWidget>(listName);
+    ChooseFromContextMenu(list->viewport(), ItemCentre(list, item), entry);
   }
 
   // Whether exactly one error was reported and it contains the text; with

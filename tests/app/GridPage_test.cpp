@@ -31,10 +31,11 @@ public:
 
 TEST_F(GridPageTest, TheTypedCharacterChoosesTheNoteAndOnlyItsReleaseEndsIt) {
   // Caps Lock types the capital without Shift; space steps the recording back.
+  // Which key sounds which note is the keyboard tables'; here the window's share.
   const std::tuple<char, Qt::KeyboardModifiers, int> keys[] = {
-      {'a', Qt::NoModifier, 72},      {'A', Qt::ShiftModifier, 84}, {'J', Qt::ShiftModifier, 95},
-      {'a', Qt::ControlModifier, 60}, {'A', Qt::NoModifier, 84},    {' ', Qt::NoModifier, 0},
-      {'z', Qt::NoModifier, 0},       {'K', Qt::ShiftModifier, 0},  {'a', Qt::AltModifier, 0}};
+      {'a', Qt::NoModifier, 72}, {'A', Qt::ShiftModifier, 84}, {'a', Qt::ControlModifier, 60},
+      {'A', Qt::NoModifier, 84}, {' ', Qt::NoModifier, 0},     {'z', Qt::NoModifier, 0},
+      {'a', Qt::AltModifier, 0}};
   Notes sounded;
   for (const auto& [typed, modifiers, note] : keys) {
     Key(typed, modifiers);
@@ -42,19 +43,15 @@ TEST_F(GridPageTest, TheTypedCharacterChoosesTheNoteAndOnlyItsReleaseEndsIt) {
       sounded.push_back(note);
     EXPECT_EQ(Sounded(), sounded) << typed;
   }
-  EXPECT_EQ(Recorded(), (Notes{72, 84, 95, 60}));
-  // A press of the key whose note still sounds is taken for a repeat; Shift
-  // held at a release turns the keys into colon and double quote.
-  const std::tuple<char, char, Qt::KeyboardModifiers, bool> releases[] = {
-      {'a', 's', Qt::NoModifier, false},
-      {';', ':', Qt::ShiftModifier, true},
-      {'\'', '"', Qt::ShiftModifier, true}};
-  for (const auto& [down, up, upModifiers, stops] : releases) {
+  EXPECT_EQ(Recorded(), (Notes{72, 84, 60}));
+  // Shift held at a release turns the keys into colon and double quote, which
+  // end their notes all the same: the next press is no repeat.
+  for (const auto& [down, up] : {std::pair{';', ':'}, std::pair{'\'', '"'}}) {
     const std::size_t before = Sounded().size();
     KeyDown(down);
-    KeyUp(up, upModifiers);
+    KeyUp(up, Qt::ShiftModifier);
     KeyDown(down);
-    EXPECT_EQ(Sounded().size(), before + (stops ? 2 : 1)) << up;
+    EXPECT_EQ(Sounded().size(), before + 2) << up;
     KeyUp(down);
   }
   // A held key's repeats sound and record nothing more; another key ends its note.
@@ -64,7 +61,7 @@ TEST_F(GridPageTest, TheTypedCharacterChoosesTheNoteAndOnlyItsReleaseEndsIt) {
     QApplication::sendEvent(QApplication::focusWidget(), &repeat);
   }
   KeyDown('f');
-  EXPECT_EQ(Recorded(), (Notes{72, 84, 95, 60, 72, 88, 88, 89, 89, 76, 77}));
+  EXPECT_EQ(Recorded(), (Notes{72, 84, 60, 88, 88, 89, 89, 76, 77}));
   // Drum keys sound on channel 10 when picking on that channel.
   Choose("cbChan", "10");
   dialogs.Plan({true});
@@ -258,8 +255,6 @@ TEST_F(GridPageTest, OctaveButtonsShiftTheMelodyOrTheRecordingAndTellARefusal) {
       {nullptr, "buInc", "", 24, "Октава не изменена: записанная нота 120 вышла бы за пределы 1..127"},
       {nullptr, "buDec", "", 12, ""}, // a shift that succeeds clears the refusal
       {"2*8c7, 29*8p, \n8c9, 8a#9, ", "buInc", "2*8c8, 29*8p, \n8c10, 8a#10, ", 24, ""},
-      {"8c7, \n8c7., 4e7, ", "buInc", "8c7, \n8c7., 4e7, ", 24,
-       "Октава не изменена: строка 2, элемент \"8c7.\" не кончается нотой с октавой"},
       {"8c1, 8p, ", "buDec", "8c1, 8p, ", 24,
        "Октава не изменена: строка 1, элемент \"8c1\": нота вышла бы за пределы c1..g11"},
       {nullptr, "buInc", "8c2, 8p, ", 36, ""}};

@@ -9,41 +9,30 @@
 #include "roll/RollColours.h"
 
 #include <QScrollBar>
-#include <QTest>
 #include <QToolTip>
 #include <QWheelEvent>
 
 namespace arvento::test {
 namespace {
 
-namespace fs = std::filesystem;
 using app::RollWindow;
 
 class RollTest : public FormTest {
 protected:
+  // Opens the roll of the melody part from the project group's list.
   void SetUp() override {
     Start();
-    Type("edProjectName", "song");
-    Click("bbOpenProject");
-    Click("bbMelod");
+    OpenProject("song");
     // c6 over ticks 0..48 and, after a rest, e6 and g6.
-    Type("re2", "4c6, 8p, 8e6, 4g6, ");
-    Click("bbSaveSingle");
-    ASSERT_TRUE(fs::exists(Song() / "ch1v1m.mid"));
+    Save("bbMelod", "4c6, 8p, 8e6, 4g6, ", "1");
+    ChooseFromContextMenu("flbSum", "ch1v1m.mid", "Пиано-ролл");
+    ASSERT_EQ(Windows().size(), 1);
+    window = Windows().front();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    canvas = window->View().Canvas();
   }
 
   QList<RollWindow*> Windows() const { return form->findChildren<RollWindow*>(); }
-
-  // Opens the roll of the melody part from the project group's list.
-  RollWindow* OpenMelodyRoll() {
-    ChooseFromContextMenu("flbSum", "ch1v1m.mid", "Пиано-ролл");
-    EXPECT_EQ(Windows().size(), 1);
-    if (Windows().empty())
-      return nullptr;
-    RollWindow* window = Windows().front();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-    return window;
-  }
 
   static void Turn(QWidget* widget, QPointF at, QPoint angle, Qt::KeyboardModifiers modifiers) {
     QWheelEvent wheel(at, widget->mapToGlobal(at), {}, angle, Qt::NoButton, modifiers, Qt::NoScrollPhase,
@@ -51,67 +40,54 @@ protected:
     QApplication::sendEvent(widget, &wheel);
   }
 
-  static QColor CanvasPixel(RollWindow& window, QPointF at) {
-    return window.View().Canvas()->grab().toImage().pixelColor(at.toPoint());
-  }
+  QColor CanvasPixel(QPointF at) const { return canvas->grab().toImage().pixelColor(at.toPoint()); }
 
   // The middle of a note's rectangle in the canvas.
-  static QPointF NoteMiddle(RollWindow& window, double start, double end, int key) {
-    const roll::RollGeometry& g = window.View().Geometry();
+  QPointF NoteMiddle(double start, double end, int key) const {
+    const roll::RollGeometry& g = window->View().Geometry();
     return {(g.X(start) + g.X(end)) / 2, g.RowTop(key) + g.rowHeight / 2};
   }
+
+  RollWindow* window = nullptr;
+  QWidget* canvas = nullptr;
 };
 
 TEST_F(RollTest, EveryEntryOpensAWindowOfItsOwn) {
-  struct Case {
-    const char* list;
-    const char* page; // the page button that shows the list; the project group's list is always shown
-  };
-  for (const Case c : {Case{"flbSum", nullptr}, Case{"flb1", "bbAccords"}, Case{"flb2", "bbMelod"}}) {
-    SCOPED_TRACE(c.list);
-    if (c.page != nullptr)
-      Click(c.page);
-    const qsizetype before = Windows().size();
-    ChooseFromContextMenu(c.list, "ch1v1m.mid", "Пиано-ролл");
-    ASSERT_EQ(Windows().size(), before + 1);
-    RollWindow* window = Windows().back();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->isWindow());
-    EXPECT_FALSE(window->isModal());
-    EXPECT_EQ(window->windowTitle(), "Пиано-ролл: ch1v1m.mid");
-    EXPECT_EQ(PlayerCalls("roll").back(), "Open " + (Song() / "ch1v1m.mid").string());
+  for (const auto& [list, page] : {std::pair{"flb1", "bbAccords"}, std::pair{"flb2", "bbMelod"}}) {
+    Click(page);
+    ChooseFromContextMenu(list, "ch1v1m.mid", "Пиано-ролл");
   }
   // The assembly page's button shows the file of the last assembly, and only after one.
   Click("bbSbor");
-  auto* button = Control<QAbstractButton>("bbRoll");
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->text(), "Пиано-ролл");
-  EXPECT_FALSE(button->isEnabled());
+  EXPECT_FALSE(Control("bbRoll")->isEnabled());
   Click("bbSobr");
   Click("bbRoll");
-  ASSERT_EQ(Windows().size(), 4);
-  EXPECT_EQ(Windows().back()->windowTitle(), "Пиано-ролл: song.mid");
-  EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors.front();
+  EXPECT_TRUE(Reported());
+  const QList<RollWindow*> windows = Windows();
+  ASSERT_EQ(windows.size(), 4);
+  for (const RollWindow* each : windows) {
+    EXPECT_TRUE(each->isVisible() && each->isWindow() && !each->isModal());
+    EXPECT_EQ(each->windowTitle(),
+              each == windows.back() ? "Пиано-ролл: song.mid" : "Пиано-ролл: ch1v1m.mid");
+  }
+  // Each has its own player, which opened the file.
+  const Lines calls = PlayerCalls("roll");
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "Open " + Song("ch1v1m.mid").string()), 3);
 }
 
 TEST_F(RollTest, ZoomKeepsThePointUnderTheMouse) {
-  RollWindow* window = OpenMelodyRoll();
-  ASSERT_NE(window, nullptr);
-  QWidget* canvas = window->View().Canvas();
   const roll::RollGeometry& g = window->View().Geometry();
+  // A notch with Ctrl zooms the time, with Shift the keys, by a quarter about
+  // the mouse, within the pixel the scroll bar rounds the scroll to.
   const QPointF mouse(canvas->width() * 0.6, canvas->height() * 0.4);
-  for (int turn = 0; turn < 3; ++turn) {
-    const double tick = g.Tick(mouse.x()), pixelsPerTick = g.pixelsPerTick;
-    Turn(canvas, mouse, {0, 120}, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(g.pixelsPerTick, pixelsPerTick * 1.25);
-    // Within the pixel the scroll bar rounds the scroll to.
-    EXPECT_NEAR(g.X(tick), mouse.x(), 1);
-
-    const double rows = (mouse.y() + g.scrollY) / g.rowHeight, rowHeight = g.rowHeight;
-    Turn(canvas, mouse, {0, 120}, Qt::ShiftModifier);
-    EXPECT_DOUBLE_EQ(g.rowHeight, rowHeight * 1.25);
-    EXPECT_NEAR(rows * g.rowHeight - g.scrollY, mouse.y(), 1);
-  }
+  const double tick = g.Tick(mouse.x()), pixelsPerTick = g.pixelsPerTick;
+  Turn(canvas, mouse, {0, 120}, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(g.pixelsPerTick, pixelsPerTick * 1.25);
+  EXPECT_NEAR(g.X(tick), mouse.x(), 1);
+  const double rows = (mouse.y() + g.scrollY) / g.rowHeight, rowHeight = g.rowHeight;
+  Turn(canvas, mouse, {0, 120}, Qt::ShiftModifier);
+  EXPECT_DOUBLE_EQ(g.rowHeight, rowHeight * 1.25);
+  EXPECT_NEAR(rows * g.rowHeight - g.scrollY, mouse.y(), 1);
   // The wheel alone scrolls the keys.
   const double scrollY = g.scrollY;
   Turn(canvas, mouse, {0, -120}, Qt::NoModifier);
@@ -119,36 +95,31 @@ TEST_F(RollTest, ZoomKeepsThePointUnderTheMouse) {
 }
 
 TEST_F(RollTest, TracksShownDimmedAndHiddenAndANotesTooltip) {
-  RollWindow* window = OpenMelodyRoll();
-  ASSERT_NE(window, nullptr);
   // The melody is track 2 of its file; c6 lasts a quarter from tick 0.
-  const QPointF note = NoteMiddle(*window, 0, 48, 60);
-  EXPECT_EQ(CanvasPixel(*window, note), roll::TrackColour(2));
+  const QPointF note = NoteMiddle(0, 48, 60);
+  EXPECT_EQ(CanvasPixel(note), roll::TrackColour(2));
 
   Choose("trackMode2", "Приглушить");
-  const QColor ghost = CanvasPixel(*window, note);
+  const QColor ghost = CanvasPixel(note);
   EXPECT_NE(ghost, roll::TrackColour(2));
   EXPECT_NE(ghost, roll::kWhiteKeyRow);
   Choose("trackMode2", "Скрыть");
-  EXPECT_EQ(CanvasPixel(*window, note), roll::kWhiteKeyRow);
+  EXPECT_EQ(CanvasPixel(note), roll::kWhiteKeyRow);
 
   Choose("trackMode2", "Показать");
-  QHelpEvent help(QEvent::ToolTip, note.toPoint(), window->View().Canvas()->mapToGlobal(note.toPoint()));
-  QApplication::sendEvent(window->View().Canvas(), &help);
+  QHelpEvent help(QEvent::ToolTip, note.toPoint(), canvas->mapToGlobal(note.toPoint()));
+  QApplication::sendEvent(canvas, &help);
   EXPECT_EQ(QToolTip::text(), "4c6, такт 1, доля 1, громкость 100, дорожка 2");
 }
 
 TEST_F(RollTest, TheCursorFollowsOnlyWhenTheUserLetsIt) {
-  RollWindow* window = OpenMelodyRoll();
-  ASSERT_NE(window, nullptr);
-  QWidget* canvas = window->View().Canvas();
   const roll::RollGeometry& g = window->View().Geometry();
   // Zoomed in at the start, the view shows the first ticks only.
   for (int turn = 0; turn < 8; ++turn)
     Turn(canvas, {0, 10}, {0, 120}, Qt::ControlModifier);
   now += std::chrono::seconds(3);
   QTest::mouseClick(window->findChild<QAbstractButton*>("playButton"), Qt::LeftButton);
-  EXPECT_EQ(PlayerCalls("roll").back(), "Play " + (Song() / "ch1v1m.mid").string());
+  EXPECT_EQ(PlayerCalls("roll").back(), "Play " + Song("ch1v1m.mid").string());
   RecordingFilePlayer& player = *players.at("roll");
 
   // A cursor inside the view leaves it where it is; one past its right edge brings it along.
@@ -186,16 +157,14 @@ TEST_F(RollTest, TheCursorFollowsOnlyWhenTheUserLetsIt) {
 }
 
 TEST_F(RollTest, ASavedFileIsReadAgain) {
-  RollWindow* window = OpenMelodyRoll();
-  ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->View().Geometry().topKey, 67 + 2);
   dialogs.Plan({true});
   Type("re2", "4c6, 8p, 8e6, 4c7, ");
   Click("bbSaveSingle");
   EXPECT_TRUE(dialogs.AllAnswered());
   QTRY_COMPARE(window->View().Geometry().topKey, 72 + 2);
-  EXPECT_EQ(PlayerCalls("roll").back(), "Open " + (Song() / "ch1v1m.mid").string());
-  EXPECT_EQ(CanvasPixel(*window, NoteMiddle(*window, 96, 144, 72)), roll::TrackColour(2));
+  EXPECT_EQ(PlayerCalls("roll").back(), "Open " + Song("ch1v1m.mid").string());
+  EXPECT_EQ(CanvasPixel(NoteMiddle(96, 144, 72)), roll::TrackColour(2));
 }
 
 } // namespace

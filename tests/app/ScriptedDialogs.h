@@ -36,8 +36,7 @@ public:
     return Next(saveFiles_, "save dialog: " + question.caption, QString());
   }
   QString AskOpenFile(const QString& caption, const QStringList&) override {
-    openQuestions.push_back(caption.toStdString());
-    return Next(openFiles_, "open dialog: " + openQuestions.back(), QString());
+    return Next(openFiles_, "open dialog: " + caption.toStdString(), QString());
   }
   int ChooseItem(const QString& caption, const QStringList& items) override {
     std::vector<std::string> offered;
@@ -59,7 +58,6 @@ public:
     std::vector<std::string> filters;
   };
   std::vector<SaveQuestion> saveQuestions;
-  std::vector<std::string> openQuestions;            // the captions
   std::vector<std::vector<std::string>> choiceLists; // the items offered
 
 private:
