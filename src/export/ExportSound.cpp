@@ -37,17 +37,26 @@ Cut CutAt(const Rendering& rendering, float silence, const CutRequest& request) 
   return ChooseCut(end.frame, end.quiet, rendering.sampleRate, request);
 }
 
-std::vector<float> Take(const Rendering& rendering, const Cut& cut) {
+// The integrated loudness of the cut as it will sound, faded. Only the fade's
+// frames are copied: the cut of a long sound is measured where it lies.
+double CutLoudness(const Rendering& rendering, const Cut& cut) {
   const std::span<const float> frames = std::span(rendering.samples).subspan(cut.first * 2, cut.frames * 2);
-  std::vector<float> samples(frames.begin(), frames.end());
-  FadeOut(samples, cut.fadeFrames);
-  return samples;
+  const std::span<const float> body = frames.first((cut.frames - cut.fadeFrames) * 2);
+  std::vector<float> fade(frames.begin() + static_cast<std::ptrdiff_t>(body.size()), frames.end());
+  FadeOut(fade, cut.fadeFrames);
+  return IntegratedLoudness({body, fade}, rendering.sampleRate);
+}
+
+// The cut's frames, faded where they lie: the rendering is read no more.
+std::span<float> TakeCut(Rendering& rendering, const Cut& cut) {
+  const std::span<float> frames = std::span(rendering.samples).subspan(cut.first * 2, cut.frames * 2);
+  FadeOut(frames, cut.fadeFrames);
+  return frames;
 }
 
 struct Leveled {
-  std::vector<float> samples; // cut and faded, not yet at the gain
   Cut cut;
-  Loudness loudness; // before the gain
+  Loudness loudness; // of the cut, faded, before the gain
   double gain = 0;
 };
 
@@ -60,8 +69,7 @@ Leveled Level(const Rendering& rendering, const CutRequest& request, double targ
   Leveled leveled;
   leveled.cut = CutAt(rendering, SilenceInRendering(0), request);
   for (int settling = 1;; ++settling) {
-    leveled.samples = Take(rendering, leveled.cut);
-    leveled.loudness = {IntegratedLoudness(leveled.samples, rendering.sampleRate), rendering.truePeak};
+    leveled.loudness = {CutLoudness(rendering, leveled.cut), rendering.truePeak};
     leveled.gain = GainToTarget(leveled.loudness, target, kTruePeakCeiling - headroomDb);
     const Cut settled = CutAt(rendering, SilenceInRendering(leveled.gain), request);
     if (settled.frames == leveled.cut.frames || settling == kMaxSettlings)
@@ -79,18 +87,19 @@ struct Encoded {
 // player decodes it is at most at the ceiling. The integrated loudness is the
 // sound's at the gain: a lossy encoder keeps it to a few hundredths of a LU,
 // while its peaks can rise by tenths of a dB.
-Encoded EncodeAtGain(Leveled leveled, int sampleRate, AudioFormat format, const Progress& progress) {
+Encoded EncodeAtGain(std::span<float> samples, const Leveled& leveled, int sampleRate, AudioFormat format,
+                     const Progress& progress) {
   double gain = leveled.gain;
   double applied = 0;
   for (int encodes = 1;; ++encodes) {
-    ApplyGain(leveled.samples, gain - applied);
+    ApplyGain(samples, gain - applied);
     applied = gain;
     const Progress encoding = progress.Part(0, 0.8);
     // A lossless file holds the sound as it was given, but for the 16-bit
     // rounding that the format's headroom allows for.
     if (!Info(format).lossy)
-      return {Encode(format, leveled.samples, sampleRate, encoding), WithGain(leveled.loudness, gain)};
-    CheckedFile checked = EncodeChecked(format, leveled.samples, sampleRate, encoding);
+      return {Encode(format, samples, sampleRate, encoding), WithGain(leveled.loudness, gain)};
+    CheckedFile checked = EncodeChecked(format, samples, sampleRate, encoding);
     Encoded encoded{std::move(checked.bytes),
                     Loudness{WithGain(leveled.loudness, gain).integrated, checked.truePeak}};
     if (checked.truePeak <= kTruePeakCeiling || encodes == kMaxEncodes)
@@ -112,19 +121,19 @@ ExportReport ExportMidiFile(const fs::path& midiFile, const fs::path& out, const
   CutRequest request = options.cut;
   request.maxSeconds = format.maxSeconds;
   const std::optional<CutRequest> peakOf = options.loudness ? std::optional(request) : std::nullopt;
-  const Rendering rendering = RenderToSilence(midiFile, options.soundFont, peakOf, progress.Part(0, 0.45));
+  Rendering rendering = RenderToSilence(midiFile, options.soundFont, peakOf, progress.Part(0, 0.45));
   ExportReport report;
   Encoded encoded;
   Cut cut;
   if (options.loudness) {
-    Leveled leveled = Level(rendering, request, *options.loudness, format.peakHeadroomDb);
+    const Leveled leveled = Level(rendering, request, *options.loudness, format.peakHeadroomDb);
     cut = leveled.cut;
-    encoded =
-        EncodeAtGain(std::move(leveled), rendering.sampleRate, options.format, progress.Part(0.45, 0.99));
+    encoded = EncodeAtGain(TakeCut(rendering, cut), leveled, rendering.sampleRate, options.format,
+                           progress.Part(0.45, 0.99));
   } else {
     cut = CutAt(rendering, SilenceInRendering(0), request);
     encoded.file =
-        Encode(options.format, Take(rendering, cut), rendering.sampleRate, progress.Part(0.45, 0.99));
+        Encode(options.format, TakeCut(rendering, cut), rendering.sampleRate, progress.Part(0.45, 0.99));
   }
   report.seconds = static_cast<double>(cut.frames) / rendering.sampleRate;
   report.loudness = encoded.loudness;

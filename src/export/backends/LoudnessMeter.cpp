@@ -46,9 +46,10 @@ double ChannelPeak(std::span<const float> interleavedStereo, std::size_t channel
 
 } // namespace
 
-double IntegratedLoudness(std::span<const float> interleavedStereo, int sampleRate) {
+double IntegratedLoudness(std::initializer_list<std::span<const float>> pieces, int sampleRate) {
   const State meter = NewMeter(2, sampleRate, EBUR128_MODE_I);
-  Check(ebur128_add_frames_float(meter.get(), interleavedStereo.data(), interleavedStereo.size() / 2));
+  for (const std::span<const float> piece : pieces)
+    Check(ebur128_add_frames_float(meter.get(), piece.data(), piece.size() / 2));
   double loudness = 0;
   Check(ebur128_loudness_global(meter.get(), &loudness));
   return loudness;

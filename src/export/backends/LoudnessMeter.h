@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <initializer_list>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -12,9 +13,9 @@
 namespace arvento::exporting {
 
 // Stereo sound, left and right samples side by side, measured by libebur128
-// as EBU R128 says: the integrated loudness in LUFS, the true peak in dBTP,
-// both minus infinity for silence.
-double IntegratedLoudness(std::span<const float> interleavedStereo, int sampleRate);
+// as EBU R128 says: the integrated loudness in LUFS of the pieces played one
+// after the other, the true peak in dBTP, both minus infinity for silence.
+double IntegratedLoudness(std::initializer_list<std::span<const float>> pieces, int sampleRate);
 double TruePeak(std::span<const float> interleavedStereo, int sampleRate);
 
 // The true peak of stereo sound handed over piece by piece, measured on a
