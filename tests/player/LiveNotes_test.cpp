@@ -369,6 +369,7 @@ TEST(MidiGen, SettersHoldValuesToTheirRanges) {
   gen.SetChannel(0);
   gen.SetInstrument(mgAccordion);
   gen.SetDuration(1000000);
+  EXPECT_EQ(std::tuple(gen.Duration(), gen.Loops(), gen.Sustain()), std::tuple(1000000u, 1u, false));
   EXPECT_EQ(gen.StringBuffer("0;C5"), gen.NoteBuffer(60));
   EXPECT_FALSE(gen.StringBuffer(",,,"));
 }
