@@ -144,8 +144,7 @@ TEST(StreamBuffer, SingleNotes) {
       {{60, -50, 100, 1, true, 50, 0, 0, 100, 7, mgC, 4, mgAccordion, mgCh04},
        60,
        "400079B3 79B9 64B3 65B3 C06B3 7F64B3 7F65B3 210AB3 210AB9 3F01B3 4C07B3 4C07B9 7F40B3 7F5BB3 15DB3 "
-       "15C3 "
-       "7F3C93 7+3C93"},
+       "15C3 7F3C93 7+3C93"},
       // On channel 10 the prologue too, the program change held to 127 and the note number as key.
       {{0, 100, 0, 100, false, 100, 0, 0, 100, 50, mgC, 4, TMGInstrument{130}, mgCh10},
        40,
