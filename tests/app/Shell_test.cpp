@@ -34,9 +34,6 @@ TEST_F(FormTest, ModeButtonsShowTheirPageAndLabelAndColourOnlyThemselves) {
                 QColor(mode == std::string(red) ? Qt::red : Qt::black))
           << button << " " << mode;
   }
-  OpenProject("song");
-  Click("bbMelod");
-  EXPECT_EQ(Text("laRegime"), "song. Правка одиночной партии");
 }
 
 TEST_F(FormTest, StartUpRunsOnceAndExitClosesTheWindow) {
