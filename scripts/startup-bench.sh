@@ -7,27 +7,30 @@
 # interleaved so that the machine's load falls on all of them alike.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh fluid-soundfont-gm x11-utils
+bash scripts/setup.sh fluid-soundfont-gm
 cmake --preset bench > /dev/null
 cmake --build --preset bench --target arvento bare_window > /dev/null
 
 arvento=$PWD/build-bench/bin/arvento
 bare=$PWD/build-bench/bin/bare_window
 runs=${RUNS:-10}
-display=90
 
 # Prints the milliseconds until a visible window whose caption matches
 # appears, then the program's resident megabytes three seconds later.
 shown_ms() { # caption program [environment...]
   local caption=$1 program=$2
   shift 2
-  display=$((display + 1))
-  Xvfb ":$display" -screen 0 1280x800x24 > /dev/null 2>&1 &
+  # The server picks a display no other server holds and names it once it
+  # takes connections, which on a loaded machine can take a while.
+  local named display
+  named=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x800x24 3> "$named" > /dev/null 2>&1 &
   local xvfb=$!
-  # A loaded machine can take longer than a fixed pause to start the server.
-  until DISPLAY=":$display" xdpyinfo > /dev/null 2>&1; do
+  until [ -s "$named" ]; do
     sleep 0.05
   done
+  display=$(cat "$named")
+  rm "$named"
   local start now app
   start=$(date +%s%N)
   env DISPLAY=":$display" "$@" "$program" > /dev/null 2>&1 &
