@@ -14,9 +14,42 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Runs an action once, when the window first appears on the screen: the sound
+// module's libraries and SoundFont loaded beside the window's first showing
+// slow the showing down. A window that does not appear, such as one started
+// minimised, runs it after a second all the same.
+class OnFirstExposure : public QObject {
+public:
+  OnFirstExposure(QWidget& window, std::function<void()> action) : action_(std::move(action)) {
+    window.windowHandle()->installEventFilter(this);
+    QTimer::singleShot(1000, this, [this] { Run(); });
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+      QTimer::singleShot(0, this, [this] { Run(); });
+    return false;
+  }
+
+private:
+  void Run() {
+    if (action_)
+      std::exchange(action_, nullptr)();
+  }
+
+  std::function<void()> action_;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -57,7 +90,7 @@ int main(int argc, char** argv) {
   arvento::app::TMainForm2 form(services);
   shown = &form;
   form.show();
-  QTimer::singleShot(0, [&sound] { sound.Start(); });
+  const OnFirstExposure startSound(form, [&sound] { sound.Start(); });
   const int status = application.exec();
   shown = nullptr;
   return status;
