@@ -210,6 +210,8 @@ const Case kCases[] = {
     {.args = "melody a.txt b.txt -o out.mid", .status = 2, .err = Part("указано больше одного FILE")},
     {.args = "melody no.txt -o out.mid", .status = 2, .err = Part("прочитать файл no.txt\n")},
     {.args = "melody D -o out.mid", .files = {{"D", kDirectory}}, .status = 2, .err = Part("D: это папка")},
+    // An input that is a device, of no size known beforehand: an empty melody.
+    {.args = "melody /dev/null -o out.mid", .written = {{"out.mid", {"Program_c, 0, 0"}}}},
     {.args = "melody a.txt -o l", .files = {{"l", kLinkTo + "a.txt"}}, .status = 2, .err = Part("входным")},
     // Through a link, into a device or a pipe, past a dead run's temporary but not a running one's.
     {.args = "melody a.txt -o out.mid",
