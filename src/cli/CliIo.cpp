@@ -13,104 +13,98 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 namespace arvento::cli {
 
 namespace {
-// The whole of a stream of unknown size, in large blocks.
-std::string ReadAll(std::istream& in) {
-  std::string text;
-  char block[1 << 16];
-  while (in.read(block, sizeof block), in.gcount() > 0)
-    text.append(block, static_cast<std::size_t>(in.gcount()));
-  return text;
-}
-} // namespace
 
-InputText::InputText(const std::string& file) {
-  if (file == "-") {
-    read_ = ReadAll(std::cin);
-    // Standard input is read through stdio, whose read errors the stream
-    // takes for the end of the input.
-    if (std::cin.bad() || std::ferror(stdin))
-      throw Error(Tr("Не удалось прочитать стандартный ввод: %1", std::strerror(errno)));
-    view_ = read_;
-    return;
-  }
-  project::RefuseDirectory(file);
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0)
-    throw Error(Tr("Не удалось прочитать файл %1", Escaped(file)));
-  // The constructor that throws has no destructor to run.
-  const auto failed = [&] {
-    const int error = errno;
-    ::close(fd);
-    if (pages_ != nullptr)
-      ::munmap(pages_, size_);
-    return Error(Tr("Не удалось прочитать файл %1: %2", Escaped(file), std::strerror(error)));
-  };
-  struct stat status {};
-  if (::fstat(fd, &status) != 0)
-    throw failed();
-  // The size of anything but a regular file is unknown: it is read as it comes.
-  if (!S_ISREG(status.st_mode) || status.st_size == 0) {
-    ::close(fd);
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-      throw Error(Tr("Не удалось прочитать файл %1", Escaped(file)));
-    read_ = ReadAll(in);
-    if (in.bad())
-      throw Error(Tr("Не удалось прочитать файл %1: %2", Escaped(file), std::strerror(errno)));
-    view_ = read_;
-    return;
-  }
-  size_ = static_cast<std::size_t>(status.st_size);
-  void* pages =
-      ::mmap(nullptr, size_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-  if (pages == MAP_FAILED)
-    throw failed();
-  pages_ = pages;
-  std::size_t done = 0;
-  // A file that grows while it is read is taken at the size it had.
-  while (done < size_) {
-    const ssize_t got = ::read(fd, static_cast<char*>(pages_) + done, size_ - done);
+// Makes the pages of the memory at once, where the kernel can: a large
+// melody's pages taken one fault at a time cost more than compiling it. Whole
+// pages around the memory: a page it shares with other memory is made with
+// it, which changes nothing there. A kernel without this advice refuses it,
+// and the pages are then made as they are first written.
+void MakePages(const void* data, std::size_t size) {
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto first = reinterpret_cast<std::uintptr_t>(data) & ~(page - 1);
+  const auto end = reinterpret_cast<std::uintptr_t>(data) + size;
+  ::madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
+}
+
+// Reads into text from its present size until it holds size bytes or the
+// input ends; false on a read error.
+bool ReadUpTo(int fd, std::string& text, std::size_t size) {
+  std::size_t done = text.size();
+  text.resize(size);
+  while (done < size) {
+    const ssize_t got = ::read(fd, text.data() + done, size - done);
     if (got < 0 && errno == EINTR)
       continue;
-    if (got < 0)
-      throw failed();
-    if (got == 0)
-      break;
+    if (got <= 0) {
+      text.resize(done);
+      return got == 0;
+    }
     done += static_cast<std::size_t>(got);
   }
-  ::close(fd);
-  view_ = std::string_view(static_cast<const char*>(pages_), done);
+  return true;
 }
 
-InputText::~InputText() {
-  if (pages_ != nullptr)
-    ::munmap(pages_, size_);
+// The whole input: a regular file at its size in memory made at once (one
+// that grows meanwhile is taken at the size it had), anything else, such as
+// a pipe or a device, in large blocks as it comes. It is read through the
+// descriptor it was opened with: a pipe opened again could lose its writer.
+bool ReadAll(int fd, std::string& text) {
+  struct stat status {};
+  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+    const auto size = static_cast<std::size_t>(status.st_size);
+    text.reserve(size);
+    MakePages(text.data(), size);
+    return ReadUpTo(fd, text, size);
+  }
+  constexpr std::size_t kBlock = 1 << 16;
+  for (std::size_t size = kBlock;; size += kBlock) {
+    if (!ReadUpTo(fd, text, size))
+      return false;
+    if (text.size() < size)
+      return true;
+  }
+}
+
+// Closes the file however the reading ends.
+struct OpenFile {
+  ~OpenFile() { ::close(fd); }
+  int fd;
+};
+
+} // namespace
+
+std::string ReadInputText(const std::string& file) {
+  std::string text;
+  if (file == "-") {
+    if (!ReadAll(STDIN_FILENO, text))
+      throw Error(Tr("Не удалось прочитать стандартный ввод: %1", std::strerror(errno)));
+    return text;
+  }
+  project::RefuseDirectory(file);
+  const OpenFile in{::open(file.c_str(), O_RDONLY | O_CLOEXEC)};
+  if (in.fd < 0)
+    throw Error(Tr("Не удалось прочитать файл %1", Escaped(file)));
+  if (!ReadAll(in.fd, text))
+    throw Error(Tr("Не удалось прочитать файл %1: %2", Escaped(file), std::strerror(errno)));
+  return text;
 }
 
 std::vector<std::uint8_t> ReadyBytes(std::size_t capacity) {
   std::vector<std::uint8_t> bytes;
   bytes.reserve(capacity);
-  // Whole pages around the buffer: a page it shares with other memory is
-  // made with it, which changes nothing there. A kernel without this advice
-  // refuses it, and the pages are then made as they are first written.
-  const std::uintptr_t page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-  const std::uintptr_t first = reinterpret_cast<std::uintptr_t>(bytes.data()) & ~(page - 1);
-  const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(bytes.data()) + capacity;
-  ::madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
+  MakePages(bytes.data(), capacity);
   return bytes;
 }
 
 std::vector<std::string> ReadInputLines(const std::string& file) {
-  return TextLines(InputText(file).View());
+  return TextLines(ReadInputText(file));
 }
 
 void WriteOutputFile(const std::string& file, const std::vector<std::uint8_t>& bytes) {

@@ -6,36 +6,20 @@
 #include <cstdint>
 #include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace arvento::cli {
 
 // The whole text of a file, or of standard input for "-". Throws
 // arvento::Error naming the file when it cannot be read or is a directory.
-// A regular file is read into memory whose pages are all made at once: a
-// large melody's pages taken one fault at a time cost more than compiling it.
-class InputText {
-public:
-  explicit InputText(const std::string& file);
-  ~InputText();
-  InputText(const InputText&) = delete;
-  InputText& operator=(const InputText&) = delete;
-
-  std::string_view View() const { return view_; }
-
-private:
-  std::string read_; // standard input, a pipe or a device, read as it comes
-  void* pages_ = nullptr;
-  std::size_t size_ = 0;
-  std::string_view view_;
-};
+std::string ReadInputText(const std::string& file);
 
 // An empty buffer with room for capacity bytes, whose pages are all made at
-// once, as InputText's are.
+// once, as ReadInputText's are for a regular file: a large melody's pages
+// taken one fault at a time cost more than compiling it.
 std::vector<std::uint8_t> ReadyBytes(std::size_t capacity);
 
-// The lines of InputText, cut by TextLines: CR LF and LF line ends.
+// The lines of ReadInputText, cut by TextLines: CR LF and LF line ends.
 std::vector<std::string> ReadInputLines(const std::string& file);
 
 // Writes the bytes to OUT through a temporary name, so an OUT that existed

@@ -50,8 +50,8 @@ int RunRtttlImport(const std::vector<std::string>& arguments) {
     CheckOutputIsNotInput(input, output);
   }
 
-  const InputText content(input);
-  const std::vector<std::string_view> lines = ringtone::RingtoneLines(content.View());
+  const std::string content = ReadInputText(input);
+  const std::vector<std::string_view> lines = ringtone::RingtoneLines(content);
   if (lines.empty())
     throw Error(Tr("В файле %1 нет ни одной мелодии", Escaped(input)));
   if (list) {
