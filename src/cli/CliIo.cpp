@@ -33,66 +33,61 @@ void MakePages(const void* data, std::size_t size) {
   ::madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
 }
 
-// Reads into text from its present size until it holds size bytes or the
-// input ends; false on a read error.
-bool ReadUpTo(int fd, std::string& text, std::size_t size) {
-  std::size_t done = text.size();
-  text.resize(size);
-  while (done < size) {
-    const ssize_t got = ::read(fd, text.data() + done, size - done);
-    if (got < 0 && errno == EINTR)
-      continue;
-    if (got <= 0) {
-      text.resize(done);
-      return got == 0;
-    }
-    done += static_cast<std::size_t>(got);
-  }
-  return true;
-}
-
-// The whole input: a regular file at its size in memory made at once (one
-// that grows meanwhile is taken at the size it had), anything else, such as
-// a pipe or a device, in large blocks as it comes. It is read through the
-// descriptor it was opened with: a pipe opened again could lose its writer.
-bool ReadAll(int fd, std::string& text) {
-  struct stat status {};
-  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-    const auto size = static_cast<std::size_t>(status.st_size);
-    text.reserve(size);
-    MakePages(text.data(), size);
-    return ReadUpTo(fd, text, size);
-  }
-  constexpr std::size_t kBlock = 1 << 16;
-  for (std::size_t size = kBlock;; size += kBlock) {
-    if (!ReadUpTo(fd, text, size))
-      return false;
-    if (text.size() < size)
-      return true;
-  }
-}
-
-// Closes the file however the reading ends.
-struct OpenFile {
-  ~OpenFile() { ::close(fd); }
-  int fd;
-};
-
 } // namespace
 
-std::string ReadInputText(const std::string& file) {
-  std::string text;
+InputPieces::InputPieces(const std::string& file) : name_(file) {
   if (file == "-") {
-    if (!ReadAll(STDIN_FILENO, text))
-      throw Error(Tr("Не удалось прочитать стандартный ввод: %1", std::strerror(errno)));
-    return text;
+    fd_ = STDIN_FILENO;
+  } else {
+    project::RefuseDirectory(file);
+    fd_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0)
+      throw Error(Tr("Не удалось прочитать файл %1", Escaped(file)));
   }
-  project::RefuseDirectory(file);
-  const OpenFile in{::open(file.c_str(), O_RDONLY | O_CLOEXEC)};
-  if (in.fd < 0)
-    throw Error(Tr("Не удалось прочитать файл %1", Escaped(file)));
-  if (!ReadAll(in.fd, text))
-    throw Error(Tr("Не удалось прочитать файл %1: %2", Escaped(file), std::strerror(errno)));
+  struct stat status {};
+  if (::fstat(fd_, &status) == 0 && S_ISREG(status.st_mode))
+    size_ = static_cast<std::size_t>(status.st_size);
+}
+
+InputPieces::~InputPieces() {
+  if (fd_ != STDIN_FILENO)
+    ::close(fd_);
+}
+
+std::string_view InputPieces::Next() {
+  // The unfinished line after the last piece moves to the front.
+  std::memmove(buffer_.data(), buffer_.data() + handed_, filled_ - handed_);
+  filled_ -= handed_;
+  handed_ = 0;
+  for (;;) {
+    const std::string_view held(buffer_.data(), filled_);
+    const std::size_t lineEnd = held.rfind('\n');
+    if (lineEnd != std::string_view::npos || ended_) {
+      handed_ = lineEnd != std::string_view::npos ? lineEnd + 1 : filled_;
+      return held.substr(0, handed_);
+    }
+    // A line longer than the buffer makes it grow.
+    if (filled_ == buffer_.size())
+      buffer_.resize(2 * buffer_.size());
+    const ssize_t got = ::read(fd_, buffer_.data() + filled_, buffer_.size() - filled_);
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got < 0)
+      throw Error(name_ == "-"
+                      ? Tr("Не удалось прочитать стандартный ввод: %1", std::strerror(errno))
+                      : Tr("Не удалось прочитать файл %1: %2", Escaped(name_), std::strerror(errno)));
+    ended_ = got == 0;
+    filled_ += static_cast<std::size_t>(got);
+  }
+}
+
+std::string ReadInputText(const std::string& file) {
+  InputPieces input(file);
+  std::string text;
+  text.reserve(input.Size());
+  MakePages(text.data(), input.Size());
+  for (std::string_view piece = input.Next(); !piece.empty(); piece = input.Next())
+    text += piece;
   return text;
 }
 

@@ -6,9 +6,40 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace arvento::cli {
+
+// An input file, or standard input for "-", read in pieces of whole lines
+// through one buffer: a long melody is compiled from the buffer as it is
+// read, without a copy of the whole file, whose every page would cost more
+// to make than its notes cost to compile. Throws arvento::Error naming the
+// file when it cannot be opened or read, or is a directory.
+class InputPieces {
+public:
+  explicit InputPieces(const std::string& file);
+  ~InputPieces();
+  InputPieces(const InputPieces&) = delete;
+  InputPieces& operator=(const InputPieces&) = delete;
+
+  // The size of a regular file; 0 for a pipe or a device, whose size is not known beforehand.
+  std::size_t Size() const { return size_; }
+
+  // The next lines, ending after a line end, except the input's last line
+  // when it has none; an empty piece once the input has ended. A piece stays
+  // valid until the next call.
+  std::string_view Next();
+
+private:
+  std::string name_;
+  int fd_ = -1;
+  std::size_t size_ = 0;
+  std::string buffer_ = std::string(std::size_t{1} << 16, '\0');
+  std::size_t filled_ = 0; // bytes read into the buffer
+  std::size_t handed_ = 0; // of them, the bytes handed out by the last Next
+  bool ended_ = false;
+};
 
 // The whole text of a file, or of standard input for "-". Throws
 // arvento::Error naming the file when it cannot be read or is a directory.

@@ -18,9 +18,9 @@ int RunMelody(const std::vector<std::string>& arguments) {
   const std::string output = OutputOption(args);
   const std::string input = args.Single("FILE");
   CheckOutputIsNotInput(input, output);
-  const std::string text = ReadInputText(input);
-  WriteOutputFile(output,
-                  melody::CompileMelodyText(text, settings, ReadyBytes(melody::PartFileRoom(text.size()))));
+  InputPieces text(input);
+  WriteOutputFile(output, melody::CompileMelodyText([&text] { return text.Next(); }, settings,
+                                                    ReadyBytes(melody::PartFileRoom(text.Size()))));
   if (settings.family == kDrumFamily && settings.channel != kDrumChannel)
     std::cerr << "arvento-cli melody: "
               << Tr("--family 16 is drums, but General MIDI players sound drums only on channel 10, not on "

@@ -90,12 +90,14 @@ std::vector<std::uint8_t> CompileMelody(const std::vector<std::string>& lines,
   return midi::FinishPartFile(std::move(track));
 }
 
-std::vector<std::uint8_t> CompileMelodyText(std::string_view text, const SoundSettings& settings,
-                                            std::vector<std::uint8_t> room) {
+std::vector<std::uint8_t> CompileMelodyText(const std::function<std::string_view()>& next,
+                                            const SoundSettings& settings, std::vector<std::uint8_t> room) {
   midi::TrackBody track = midi::StartPartFile(settings, std::move(room));
-  MelodyWriter writer(settings.channel, settings.volume, text.size(), track);
+  // The room, when there is some, is already as large as the part will be.
+  MelodyWriter writer(settings.channel, settings.volume, 0, track);
   std::size_t number = 0;
-  ForEachLine(text, [&](std::string_view line) { writer.Line(line, ++number); });
+  for (std::string_view piece = next(); !piece.empty(); piece = next())
+    ForEachLine(piece, [&](std::string_view line) { writer.Line(line, ++number); });
   return midi::FinishPartFile(std::move(track));
 }
 

@@ -4,6 +4,7 @@
 #include "midi/PartFile.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,9 +31,14 @@ constexpr std::size_t PartFileRoom(std::size_t characters) {
 }
 
 // The same for the melody text as a file holds it, cut into lines by
-// ForEachLine: a long file is compiled without a copy of each line. The part
-// file is written into room's memory (see midi::StartPartFile).
-std::vector<std::uint8_t> CompileMelodyText(std::string_view text, const SoundSettings& settings,
+// ForEachLine: a long file is compiled without a copy of each line. The text
+// comes in pieces, each one or more whole lines (the text's last line may lack
+// its end), from `next`, which gives an empty piece when the text has ended,
+// so a reader can hand over a long file through one small buffer; lines are
+// counted across pieces. The part file is written into room's memory (see
+// midi::StartPartFile).
+std::vector<std::uint8_t> CompileMelodyText(const std::function<std::string_view()>& next,
+                                            const SoundSettings& settings,
                                             std::vector<std::uint8_t> room = {});
 
 } // namespace arvento::melody

@@ -126,6 +126,10 @@ Files With(Files files, const Files& changes) {
   return files;
 }
 
+// A melody longer than the reader's buffer, whose first line alone is
+// longer: 44,000 eighth notes of 24 ticks, the last ending at tick 1,056,000.
+const std::string kLongMelody = Repeat("8c6, ", 14000) + "\n" + Repeat("8d6, \n", 30000);
+
 const std::string kConverted = "2*8c7, 8d7, 29*8p, \n";
 const std::string kRestruck = "2*8(Am), 1*8(p), 1*8(Am), 4*8(p), \n2*8(C), 1*8(p), 1*8(C), \n";
 // The player's opening controllers and program with its defaults.
@@ -212,6 +216,15 @@ const Case kCases[] = {
     {.args = "melody D -o out.mid", .files = {{"D", kDirectory}}, .status = 2, .err = Part("D: это папка")},
     // An input that is a device, of no size known beforehand: an empty melody.
     {.args = "melody /dev/null -o out.mid", .written = {{"out.mid", {"Program_c, 0, 0"}}}},
+    // A long melody: no note lost or doubled where the reading's pieces meet,
+    // and the lines counted across them.
+    {.args = "melody - -o out.mid",
+     .in = kLongMelody,
+     .written = {{"out.mid", {"2, 1056000, Note_off_c, 0, 62"}}}},
+    {.args = "melody - -o out.mid",
+     .in = kLongMelody + "8d6, 8x6, \n",
+     .status = 2,
+     .err = Whole("arvento-cli melody: Строка 30002, элемент \"8x6\": неизвестная нота X\n")},
     {.args = "melody a.txt -o l", .files = {{"l", kLinkTo + "a.txt"}}, .status = 2, .err = Part("входным")},
     // Through a link, into a device or a pipe, past a dead run's temporary but not a running one's.
     {.args = "melody a.txt -o out.mid",
