@@ -33,11 +33,12 @@ shown_ms() { # caption program [environment...]
   rm "$named"
   local start now app
   start=$(date +%s%N)
-  env DISPLAY=":$display" "$@" "$program" > /dev/null 2>&1 &
+  env DISPLAY=":$display" "$@" "$program" > /dev/null 2> "$workdir/program.log" &
   app=$!
   until DISPLAY=":$display" xdotool search --onlyvisible --name "$caption" > /dev/null 2>&1; do
     if ! kill -0 "$app" 2> /dev/null; then
-      echo "startup-bench: $program ended before its window showed" >&2
+      echo "startup-bench: $program ended before its window showed; it said:" >&2
+      cat "$workdir/program.log" >&2
       kill "$xvfb"
       exit 1
     fi
