@@ -84,8 +84,10 @@ std::string_view InputPieces::Next() {
 std::string ReadInputText(const std::string& file) {
   InputPieces input(file);
   std::string text;
-  text.reserve(input.Size());
-  MakePages(text.data(), input.Size());
+  if (input.Size() > 0) {
+    text.reserve(input.Size());
+    MakePages(text.data(), input.Size());
+  }
   for (std::string_view piece = input.Next(); !piece.empty(); piece = input.Next())
     text += piece;
   return text;
