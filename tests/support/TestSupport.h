@@ -23,8 +23,6 @@ private:
   std::filesystem::path path_;
 };
 
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file);
-void WriteBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
 std::string ReadText(const std::filesystem::path& file);
 void WriteText(const std::filesystem::path& file, const std::string& text);
 
