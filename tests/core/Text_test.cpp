@@ -53,10 +53,9 @@ TEST(Digits, NumbersAreReadFromDigitsOnly) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(LeadingDigits(c.text), c.leadingDigits);
-    EXPECT_EQ(AllDigits(c.text), c.allDigits);
-    EXPECT_EQ(LeadingNumber(c.text, kCeiling), c.leadingNumber);
-    EXPECT_EQ(DigitsValue(c.text, kCeiling), c.digitsValue);
+    EXPECT_EQ(std::tuple(LeadingDigits(c.text), AllDigits(c.text), LeadingNumber(c.text, kCeiling),
+                         DigitsValue(c.text, kCeiling)),
+              std::tuple(c.leadingDigits, c.allDigits, c.leadingNumber, c.digitsValue));
   }
 }
 
@@ -105,10 +104,8 @@ TEST(DurationHead, FactorLengthAndDotAreCutAsTheFormPlacesThem) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     const DurationHead head = ReadDurationHead(c.text, c.form);
-    EXPECT_EQ(head.factor, c.factor);
-    EXPECT_EQ(head.length, c.length);
-    EXPECT_EQ(head.dotted, c.dotted);
-    EXPECT_EQ(head.rest, c.rest);
+    EXPECT_EQ(std::tuple(head.factor, head.length, head.dotted, head.rest),
+              std::tuple(c.factor, c.length, c.dotted, c.rest));
   }
 }
 
