@@ -610,10 +610,8 @@ std::string Reading(const fs::path& file) {
 
 void CheckSound(const fs::path& dir, const Sound& written) {
   const AudioReading audio = ReadAudio(dir / written.file);
-  EXPECT_EQ(audio.format, written.format);
-  EXPECT_EQ(audio.codec, written.codec);
-  EXPECT_EQ(audio.channels, 2);
-  EXPECT_EQ(audio.sampleRate, 44100);
+  EXPECT_EQ(std::tuple(audio.format, audio.codec, audio.channels, audio.sampleRate),
+            std::tuple(written.format, written.codec, 2, 44100));
   const double end = audio.seconds;
   EXPECT_GE(end, written.least);
   EXPECT_LE(end, written.most);
