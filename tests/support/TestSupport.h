@@ -36,8 +36,7 @@ std::vector<std::string> MidiCsvNotes(const std::filesystem::path& file);
 
 struct CommandResult {
   int status = -1;
-  std::string out;
-  std::string err;
+  std::string out, err;
 };
 
 // Runs a shell command line, capturing standard output and standard error.
