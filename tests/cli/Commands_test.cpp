@@ -165,10 +165,7 @@ const Case kCases[] = {
                  "\nПараметры одной команды покажет \"arvento-cli COMMAND --help\",\n")},
     {.args = "", .status = 2, .out = Part("Использование: arvento-cli COMMAND")},
     {.args = "--version", .out = Whole("arvento-cli " ARVENTO_VERSION "\n")},
-    {.args = "nonsense",
-     .status = 2,
-     .out = Part("Использование:"),
-     .err = Part("неизвестная команда \"nonsense\"\n")},
+    {.args = "xyz", .status = 2, .out = Part("Использование:"), .err = Part("неизвестная команда \"xyz\"\n")},
     // A help that holds the shared option lines.
     {.args = "melody --help",
      .out = Part("Использование: arvento-cli melody", "  --modulation N  модуляция 0..100 [50]\n",
@@ -290,13 +287,8 @@ const Case kCases[] = {
      .status = 2,
      .err = Part("нет мелодии \"3\"")},
     {.args = "rtttl-import - --text", .in = " \n", .status = 2, .err = Part("нет ни одной мелодии")},
-    {.args = "rtttl-import - --list -o out.mid",
-     .status = 2,
-     .err = Part("--list печатает и не записывает файл")},
-    {.args = "rtttl-import n.txt",
-     .files = {{"n.txt", "x::c"}},
-     .status = 2,
-     .err = Part("не указан -o OUT.mid")},
+    {.args = "rtttl-import - --list -o x", .status = 2, .err = Part("--list печатает и не записывает файл")},
+    {.args = "rtttl-import a.txt", .status = 2, .err = Part("не указан -o OUT.mid")},
 
     // rtttl-export: the name of the file, or --name without ":" and ","; a factor that makes no classic value
     // is told.
@@ -396,9 +388,7 @@ const Case kCases[] = {
      .err = Part("play: в нотном тексте нет ни одной ноты\n")},
     {.args = "play --note 60", .status = 1, .err = Part("нет выхода MIDI"), .env = "ARVENTO_SOUNDFONT=a.txt"},
     {.args = "play --dry-run", .status = 2, .err = Part("укажите либо --note N, либо --text TEXT")},
-    {.args = "play --dry-run --instrument mgNothing --note 1",
-     .status = 2,
-     .err = Part("а не \"mgNothing\"")},
+    {.args = "play --dry-run --instrument mgNo --note 1", .status = 2, .err = Part("а не \"mgNo\"")},
     {.args = "play --dry-run --note 60 extra", .status = 2, .err = Part("лишний аргумент \"extra\"")},
 
     // render
