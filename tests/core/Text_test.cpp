@@ -133,9 +133,7 @@ TEST(Quote, ControlCharactersAndInvalidBytesAreEscapedAndLongTokensCut) {
       {"a\x1b[31mb\tc\r\n", "a\\x1b[31mb\\x09c\\x0d\\x0a", "\"a\\x1b[31mb\\x09c\\x0d\\x0a\""},
       {std::string("a\0b\x7f", 4), "a\\x00b\\x7f", "\"a\\x00b\\x7f\""},
       // C1 controls are characters of UTF-8 too, and as dangerous.
-      {"\xc2\x9b"
-       "2J",
-       "\\xc2\\x9b2J", "\"\\xc2\\x9b2J\""},
+      {std::string("\xc2\x9b") + "2J", "\\xc2\\x9b2J", "\"\\xc2\\x9b2J\""},
       // Code page 1251 bytes, a cut sequence, an overlong form, a surrogate.
       {"\xcc\xe5\xeb", "\\xcc\\xe5\\xeb", "\"\\xcc\\xe5\\xeb\""},
       {"x\xd0", "x\\xd0", "\"x\\xd0\""},
