@@ -34,7 +34,7 @@ TEST_F(EnglishFormTest, TheWindowReadsInEnglishAndSavesWhatItSavesInRussian) {
   const auto savedPart = [this] {
     OpenProject("song");
     Save("bbMelod", "// Тема\n4c6, 8p, 8e6, ", "2");
-    return std::pair{ReadBytes(Song("ch2v1m.txt")), ReadBytes(Song("ch2v1m.mid"))};
+    return std::pair{ReadText(Song("ch2v1m.txt")), ReadText(Song("ch2v1m.mid"))};
   };
   const auto inEnglish = savedPart();
   // The mode label, a caption and a hint of the form, and the page player's

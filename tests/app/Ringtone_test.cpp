@@ -53,7 +53,7 @@ TEST_F(RingtoneMenuTest, WithoutOneOnTheClipboardAFileIsChosenAndOneOfItsRington
   dialogs.PlanOpenFiles({QString::fromStdString(file.string())});
   dialogs.PlanChoices({1});
   Choose("Вставить RTTTL");
-  EXPECT_EQ(dialogs.choiceLists, (std::vector<Lines>{{"1 Nokia", "2 Fast"}}));
+  EXPECT_EQ(dialogs.choiceLists, (std::vector<QStringList>{{"1 Nokia", "2 Fast"}}));
   EXPECT_TRUE(dialogs.questions.empty()) << "an empty pane is replaced without a question";
   EXPECT_EQ(Text("re2"), "// Fast, b=300\n4c8, ");
   EXPECT_EQ(Tempo(), 100);

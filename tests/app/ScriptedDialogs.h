@@ -29,20 +29,14 @@ public:
   void Inform(const QString& text) override { notices.push_back(text.toStdString()); }
   void ReportError(const QString& text) override { errors.push_back(text.toStdString()); }
   QString AskSaveFile(const QString& caption, const QString& suggested, const QStringList& filters) override {
-    SaveQuestion question{caption.toStdString(), suggested.toStdString(), {}};
-    for (const QString& filter : filters)
-      question.filters.push_back(filter.toStdString());
-    saveQuestions.push_back(question);
-    return Next(saveFiles_, "save dialog: " + question.caption, QString());
+    saveQuestions.push_back({caption.toStdString(), suggested.toStdString(), filters});
+    return Next(saveFiles_, "save dialog: " + saveQuestions.back().caption, QString());
   }
   QString AskOpenFile(const QString& caption, const QStringList&) override {
     return Next(openFiles_, "open dialog: " + caption.toStdString(), QString());
   }
   int ChooseItem(const QString& caption, const QStringList& items) override {
-    std::vector<std::string> offered;
-    for (const QString& item : items)
-      offered.push_back(item.toStdString());
-    choiceLists.push_back(offered);
+    choiceLists.push_back(items);
     return Next(choices_, "choice: " + caption.toStdString(), -1);
   }
 
@@ -53,12 +47,11 @@ public:
 
   std::vector<std::string> questions, notices, errors;
   struct SaveQuestion {
-    std::string caption;
-    std::string suggested;
-    std::vector<std::string> filters;
+    std::string caption, suggested;
+    QStringList filters;
   };
   std::vector<SaveQuestion> saveQuestions;
-  std::vector<std::vector<std::string>> choiceLists; // the items offered
+  std::vector<QStringList> choiceLists; // the items offered
 
 private:
   template <class Answer> static Answer Next(std::deque<Answer>& plan, const std::string& what, Answer none) {
@@ -71,8 +64,7 @@ private:
   }
 
   std::deque<bool> answers_;
-  std::deque<QString> saveFiles_;
-  std::deque<QString> openFiles_;
+  std::deque<QString> saveFiles_, openFiles_;
   std::deque<int> choices_;
 };
 

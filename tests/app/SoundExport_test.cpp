@@ -62,8 +62,8 @@ TEST_F(SoundExportTest, TheButtonAssemblesAndExportsTheProject) {
   ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
   EXPECT_EQ(dialogs.saveQuestions[0].caption, "Экспорт звука");
   EXPECT_EQ(dialogs.saveQuestions[0].suggested, Song("song.ogg").string());
-  EXPECT_EQ(dialogs.saveQuestions[0].filters, (Lines{"Ogg Vorbis (*.ogg)", "AAC в MPEG-4 (*.m4r)",
-                                                     "MP3 (*.mp3)", "FLAC (*.flac)", "WAV (*.wav)"}));
+  EXPECT_EQ(dialogs.saveQuestions[0].filters, (QStringList{"Ogg Vorbis (*.ogg)", "AAC в MPEG-4 (*.m4r)",
+                                                           "MP3 (*.mp3)", "FLAC (*.flac)", "WAV (*.wav)"}));
   // The file the dialog chose, and the status bar naming it, its length and
   // loudness as its reader finds them, to the tenth that the status shows.
   const AudioReading audio = ReadAudio(out);

@@ -29,8 +29,7 @@ std::vector<std::string> Untranslated(const fs::path& tsFile) {
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << tsFile;
   QXmlStreamReader xml(&file);
   std::vector<std::string> found;
-  QString context;
-  QString source;
+  QString context, source;
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement)
       continue;

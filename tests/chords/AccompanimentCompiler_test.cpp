@@ -30,7 +30,8 @@ std::vector<std::uint8_t> Written(const Lines& entries, const AccompanimentSetti
 // The note events of the compiled part file as the independent reader midicsv sees them.
 Lines NotesOf(const Lines& lines, const AccompanimentSettings& settings) {
   arvento::test::TempDir dir;
-  arvento::test::WriteBytes(dir.path() / "ch1v1a.mid", CompileAccompaniment(lines, settings, {}));
+  const std::vector<std::uint8_t> bytes = CompileAccompaniment(lines, settings, {});
+  arvento::test::WriteText(dir.path() / "ch1v1a.mid", {bytes.begin(), bytes.end()});
   return arvento::test::MidiCsvNotes(dir.path() / "ch1v1a.mid");
 }
 

@@ -7,39 +7,35 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 using namespace arvento;
 
 TEST(Language, ArventoLangFirstThenTheFirstLocaleVariableSet) {
-  const std::pair<std::map<std::string, std::string>, Language> cases[] = {
-      {{}, Language::Russian},
-      {{{"LANG", "C"}}, Language::Russian},
-      {{{"LANG", "POSIX"}}, Language::Russian},
-      {{{"LANG", "en_US.UTF-8"}}, Language::English},
-      {{{"LANG", "en"}}, Language::English},
-      {{{"LANG", "de_DE.UTF-8"}}, Language::Russian},
-      {{{"LANG", "ru_RU.UTF-8"}}, Language::Russian},
-      {{{"LC_MESSAGES", "en_GB.UTF-8"}, {"LANG", "ru_RU.UTF-8"}}, Language::English},
-      {{{"LC_ALL", "C"}, {"LC_MESSAGES", "en_GB.UTF-8"}}, Language::Russian},
-      {{{"LC_ALL", ""}, {"LC_MESSAGES", "en_GB.UTF-8"}}, Language::English},
-      {{{"LC_ALL", "en_US.UTF-8"}, {"LANG", "ru_RU.UTF-8"}}, Language::English},
-      {{{"ARVENTO_LANG", "ru"}, {"LC_ALL", "en_US.UTF-8"}}, Language::Russian},
-      {{{"ARVENTO_LANG", "en"}, {"LANG", "C"}}, Language::English},
-      {{{"ARVENTO_LANG", "en"}}, Language::English},
-      {{{"ARVENTO_LANG", "fr"}, {"LANG", "en_US.UTF-8"}}, Language::English},
-      {{{"ARVENTO_LANG", "EN"}}, Language::Russian},
-  };
-  for (const auto& [environment, expected] : cases) {
-    std::string shown;
-    for (const auto& [name, value] : environment)
-      shown += name + "=" + value + " ";
-    const Language language = ChooseLanguage([&environment](const char* name) {
-      const auto found = environment.find(name);
-      return found != environment.end() ? found->second.c_str() : nullptr;
-    });
-    EXPECT_EQ(language, expected) << shown;
+  // A language and the environments that ask for it, each as the NAME=value words of its variables.
+  const std::pair<Language, std::vector<std::string>> cases[] = {
+      {Language::Russian,
+       {"", "LANG=C", "LANG=POSIX", "LANG=de_DE.UTF-8", "LANG=ru_RU.UTF-8",
+        "LC_ALL=C LC_MESSAGES=en_GB.UTF-8", "ARVENTO_LANG=ru LC_ALL=en_US.UTF-8", "ARVENTO_LANG=EN"}},
+      {Language::English,
+       {"LANG=en_US.UTF-8", "LANG=en", "LC_MESSAGES=en_GB.UTF-8 LANG=ru_RU.UTF-8",
+        "LC_ALL= LC_MESSAGES=en_GB.UTF-8", "LC_ALL=en_US.UTF-8 LANG=ru_RU.UTF-8", "ARVENTO_LANG=en LANG=C",
+        "ARVENTO_LANG=en", "ARVENTO_LANG=fr LANG=en_US.UTF-8"}}};
+  for (const auto& [expected, environments] : cases) {
+    for (const std::string& variables : environments) {
+      std::map<std::string, std::string> environment;
+      std::istringstream words(variables);
+      for (std::string word; words >> word;)
+        environment[word.substr(0, word.find('='))] = word.substr(word.find('=') + 1);
+      const Language language = ChooseLanguage([&environment](const char* name) {
+        const auto found = environment.find(name);
+        return found != environment.end() ? found->second.c_str() : nullptr;
+      });
+      EXPECT_EQ(language, expected) << variables;
+    }
   }
 }
 

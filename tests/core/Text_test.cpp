@@ -53,10 +53,9 @@ TEST(Digits, NumbersAreReadFromDigitsOnly) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(LeadingDigits(c.text), c.leadingDigits);
-    EXPECT_EQ(AllDigits(c.text), c.allDigits);
-    EXPECT_EQ(LeadingNumber(c.text, kCeiling), c.leadingNumber);
-    EXPECT_EQ(DigitsValue(c.text, kCeiling), c.digitsValue);
+    EXPECT_EQ(std::tuple(LeadingDigits(c.text), AllDigits(c.text), LeadingNumber(c.text, kCeiling),
+                         DigitsValue(c.text, kCeiling)),
+              std::tuple(c.leadingDigits, c.allDigits, c.leadingNumber, c.digitsValue));
   }
 }
 
@@ -105,10 +104,8 @@ TEST(DurationHead, FactorLengthAndDotAreCutAsTheFormPlacesThem) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     const DurationHead head = ReadDurationHead(c.text, c.form);
-    EXPECT_EQ(head.factor, c.factor);
-    EXPECT_EQ(head.length, c.length);
-    EXPECT_EQ(head.dotted, c.dotted);
-    EXPECT_EQ(head.rest, c.rest);
+    EXPECT_EQ(std::tuple(head.factor, head.length, head.dotted, head.rest),
+              std::tuple(c.factor, c.length, c.dotted, c.rest));
   }
 }
 
@@ -136,9 +133,7 @@ TEST(Quote, ControlCharactersAndInvalidBytesAreEscapedAndLongTokensCut) {
       {"a\x1b[31mb\tc\r\n", "a\\x1b[31mb\\x09c\\x0d\\x0a", "\"a\\x1b[31mb\\x09c\\x0d\\x0a\""},
       {std::string("a\0b\x7f", 4), "a\\x00b\\x7f", "\"a\\x00b\\x7f\""},
       // C1 controls are characters of UTF-8 too, and as dangerous.
-      {"\xc2\x9b"
-       "2J",
-       "\\xc2\\x9b2J", "\"\\xc2\\x9b2J\""},
+      {std::string("\xc2\x9b") + "2J", "\\xc2\\x9b2J", "\"\\xc2\\x9b2J\""},
       // Code page 1251 bytes, a cut sequence, an overlong form, a surrogate.
       {"\xcc\xe5\xeb", "\\xcc\\xe5\\xeb", "\"\\xcc\\xe5\\xeb\""},
       {"x\xd0", "x\\xd0", "\"x\\xd0\""},

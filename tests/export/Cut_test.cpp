@@ -34,10 +34,8 @@ TEST(Cut, WindowFadeAndLimit) {
   for (const auto& [soundFrames, endsQuiet, request, expected, what] : kCases) {
     SCOPED_TRACE(what);
     const Cut cut = ChooseCut(soundFrames, endsQuiet, kRate, request);
-    EXPECT_EQ(cut.first, expected.first);
-    EXPECT_EQ(cut.frames, expected.frames);
-    EXPECT_EQ(cut.fadeFrames, expected.fadeFrames);
-    EXPECT_EQ(cut.limited, expected.limited);
+    EXPECT_EQ(std::tuple(cut.first, cut.frames, cut.fadeFrames, cut.limited),
+              std::tuple(expected.first, expected.frames, expected.fadeFrames, expected.limited));
   }
 }
 

@@ -33,8 +33,7 @@ struct PatternCase {
 };
 
 struct RhythmCase {
-  Lines keys;
-  Lines chords;
+  Lines keys, chords;
   std::string lines; // joined by "|", or the start of the refusal
   int barCells = 8;
   std::string box = "8";

@@ -58,7 +58,8 @@ std::string WriteTwoNotes(const std::filesystem::path& directory) {
   const std::filesystem::path file = directory / "two.mid";
   midi::TrackBody track = midi::StartPartFile({});
   track.Append(arvento::test::Bytes("00 90 3C 64 60 80 3C 64 60 90 40 64 60 80 40 64"));
-  arvento::test::WriteBytes(file, midi::FinishPartFile(std::move(track)));
+  const std::vector<std::uint8_t> bytes = midi::FinishPartFile(std::move(track));
+  arvento::test::WriteText(file, {bytes.begin(), bytes.end()});
   EXPECT_EQ(arvento::test::MidiCsvNotes(file),
             (std::vector<std::string>{"2 0 Note_on_c 0 60 100", "2 96 Note_off_c 0 60 100",
                                       "2 192 Note_on_c 0 64 100", "2 288 Note_off_c 0 64 100"}));

@@ -114,12 +114,11 @@ TEST(RingtoneExport, OneLineWithTheMostFrequentLengthAndOctave) {
 }
 
 TEST(RingtoneExport, RefusesWhatTheClassicFormatCannotHold) {
-  EXPECT_EQ(ErrorText([] { ExportRingtone({"8c3, 8b2, "}, "x", 50); }),
-            "Строка 1, элемент \"8b2\": нота ниже c3, октавы 1 классического формата");
-  EXPECT_EQ(ErrorText([] {
-              ExportRingtone({"ok", "8c6, 8x6, "}, "x", 50);
-            }),
-            "Строка 2, элемент \"8x6\": неизвестная нота X");
+  const std::pair<Lines, const char*> cases[] = {
+      {{"8c3, 8b2, "}, "Строка 1, элемент \"8b2\": нота ниже c3, октавы 1 классического формата"},
+      {{"ok", "8c6, 8x6, "}, "Строка 2, элемент \"8x6\": неизвестная нота X"}};
+  for (const auto& [lines, message] : cases)
+    EXPECT_EQ(ErrorText([&] { ExportRingtone(lines, "x", 50); }), message);
 }
 
 // The ringtones of other parsers' test suites: each opens as a melody the

@@ -23,8 +23,6 @@ private:
   std::filesystem::path path_;
 };
 
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file);
-void WriteBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
 std::string ReadText(const std::filesystem::path& file);
 void WriteText(const std::filesystem::path& file, const std::string& text);
 
@@ -38,8 +36,7 @@ std::vector<std::string> MidiCsvNotes(const std::filesystem::path& file);
 
 struct CommandResult {
   int status = -1;
-  std::string out;
-  std::string err;
+  std::string out, err;
 };
 
 // Runs a shell command line, capturing standard output and standard error.
