@@ -19,14 +19,10 @@ namespace {
 // before it, its note-off the note's length.
 class MelodyWriter {
 public:
-  // Reserving room for the whole part at once keeps a long melody from
-  // copying its track again and again as it grows.
-  MelodyWriter(int channel, int velocity, std::size_t characters, midi::TrackBody& track)
+  MelodyWriter(int channel, int velocity, midi::TrackBody& track)
       : noteOn_(midi::StatusByte(midi::kNoteOn, channel)),
         noteOff_(midi::StatusByte(midi::kNoteOff, channel)), velocity_(midi::DataByte(velocity)),
-        track_(track) {
-    track.Reserve(kEventBytesPerCharacter * characters);
-  }
+        track_(track) {}
 
   // Lines without a comma or with "//" take no part.
   void Line(std::string_view line, std::size_t number) {
@@ -67,10 +63,13 @@ private:
 };
 
 void WriteLines(const std::vector<std::string>& lines, int channel, int velocity, midi::TrackBody& track) {
+  // Reserving room for the whole part at once keeps a long melody from
+  // copying its track again and again as it grows.
   std::size_t characters = 0;
   for (const std::string& line : lines)
     characters += line.size();
-  MelodyWriter writer(channel, velocity, characters, track);
+  track.Reserve(kEventBytesPerCharacter * characters);
+  MelodyWriter writer(channel, velocity, track);
   for (std::size_t number = 0; number < lines.size(); ++number)
     writer.Line(lines[number], number + 1);
 }
@@ -93,8 +92,7 @@ std::vector<std::uint8_t> CompileMelody(const std::vector<std::string>& lines,
 std::vector<std::uint8_t> CompileMelodyText(const std::function<std::string_view()>& next,
                                             const SoundSettings& settings, std::vector<std::uint8_t> room) {
   midi::TrackBody track = midi::StartPartFile(settings, std::move(room));
-  // The room, when there is some, is already as large as the part will be.
-  MelodyWriter writer(settings.channel, settings.volume, 0, track);
+  MelodyWriter writer(settings.channel, settings.volume, track);
   std::size_t number = 0;
   for (std::string_view piece = next(); !piece.empty(); piece = next())
     ForEachLine(piece, [&](std::string_view line) { writer.Line(line, ++number); });
