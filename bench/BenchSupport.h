@@ -11,13 +11,15 @@
 
 namespace arvento::bench {
 
-// Lines of about 90 characters holding count tokens, taken from tokens in turn.
-inline std::vector<std::string> TokenLines(int count, std::initializer_list<const char*> tokens) {
+// Lines holding count tokens, taken from tokens in turn; a line ends with the
+// token that takes it past width characters.
+inline std::vector<std::string> TokenLines(int count, std::initializer_list<const char*> tokens,
+                                           std::size_t width = 90) {
   std::vector<std::string> lines;
   std::string line;
   for (int i = 0; i < count; ++i) {
     line += tokens.begin()[static_cast<std::size_t>(i) % tokens.size()];
-    if (line.size() > 90) {
+    if (line.size() > width) {
       lines.push_back(line);
       line.clear();
     }

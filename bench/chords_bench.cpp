@@ -1,6 +1,7 @@
 // Compiling an accompaniment must stay linear in the number of chord items:
 // guitar voicing and arpeggio, the most work per item.
 
+#include "BenchSupport.h"
 #include "chords/AccompanimentCompiler.h"
 #include "core/SoundSettings.h"
 
@@ -15,19 +16,10 @@ namespace {
 const arvento::chords::AccompanimentSettings kGuitarArpeggio{true, 5, 2};
 
 std::vector<std::string> ChordText(int items) {
-  static const char* const kItems[] = {"4(Am), ",    "2*4(C7), ", "A3:8(Dm), ", "4.(G), ",
-                                       "4(E7/-9), ", "8(P), ",    "4(F#m7), ",  "2(Hdim), "};
-  std::vector<std::string> lines;
-  std::string line;
-  for (int i = 0; i < items; ++i) {
-    line += kItems[i % 8];
-    if (line.size() > 60) {
-      lines.push_back(line);
-      line.clear();
-    }
-  }
-  lines.push_back(line);
-  return lines;
+  return arvento::bench::TokenLines(
+      items,
+      {"4(Am), ", "2*4(C7), ", "A3:8(Dm), ", "4.(G), ", "4(E7/-9), ", "8(P), ", "4(F#m7), ", "2(Hdim), "},
+      60);
 }
 
 void CompileChords(benchmark::State& state) {

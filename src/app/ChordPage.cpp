@@ -87,12 +87,15 @@ void TMainForm2::bbReadAClick() {
 
 void TMainForm2::bbRestoreClick() {
   reAcc->clear();
-  const std::vector<std::string> reserve = PaneLines(*reAcc2);
-  if (reserve.empty()) {
-    dialogs.Inform(tr("Резервное поле записи аккордов пустое, восстановление невозможно"));
-    return;
-  }
-  SetPaneLines(*reAcc, reserve);
+  CopyChordPane(*reAcc2, *reAcc, tr("Резервное поле записи аккордов пустое, восстановление невозможно"));
+}
+
+void TMainForm2::CopyChordPane(const QPlainTextEdit& from, QPlainTextEdit& to, const QString& ifEmpty) {
+  const std::vector<std::string> lines = PaneLines(from);
+  if (lines.empty())
+    dialogs.Inform(ifEmpty);
+  else
+    SetPaneLines(to, lines);
 }
 
 void TMainForm2::bbOctpClick() {

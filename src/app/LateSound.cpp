@@ -77,31 +77,26 @@ public:
   }
   std::string FileName() const override { return fileName_; }
   void Open() override {
-    if (player_)
-      player_->Open();
+    Forward(&FilePlayer::Open);
     open_ = true;
   }
-  void Play() override {
-    if (player_)
-      player_->Play();
-  }
-  void Pause() override {
-    if (player_)
-      player_->Pause();
-  }
-  void Stop() override {
-    if (player_)
-      player_->Stop();
-  }
+  void Play() override { Forward(&FilePlayer::Play); }
+  void Pause() override { Forward(&FilePlayer::Pause); }
+  void Stop() override { Forward(&FilePlayer::Stop); }
   void Close() override {
-    if (player_)
-      player_->Close();
+    Forward(&FilePlayer::Close);
     open_ = false;
   }
   bool IsPlaying() const override { return player_ && player_->IsPlaying(); }
   std::uint32_t PlayingTick() const override { return player_ ? player_->PlayingTick() : 0; }
 
 private:
+  // Makes the call on the synthesizer's player once there is one; until then nothing plays.
+  void Forward(void (FilePlayer::*call)()) {
+    if (player_)
+      (player_.get()->*call)();
+  }
+
   LateSound& sound_;
   std::unique_ptr<player::FilePlayer> player_;
   std::string fileName_;

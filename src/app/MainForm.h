@@ -270,6 +270,8 @@ private:
   void bbClearAllAccClick();
   void bbReadAClick();
   void bbRestoreClick();
+  // Copies the lines of the chord pane from into to, or tells ifEmpty when it has none.
+  void CopyChordPane(const QPlainTextEdit& from, QPlainTextEdit& to, const QString& ifEmpty);
   void bbOctpClick();
   void bboctmClick();
   void flb1Click();

@@ -68,12 +68,7 @@ void TMainForm2::pb2MouseUp(int x, int y) {
 }
 
 void TMainForm2::bbAccpClick() {
-  const std::vector<std::string> chords = PaneLines(*reAcc);
-  if (chords.empty()) {
-    dialogs.Inform(tr("Введите запись аккордов на панели \"аккорды\""));
-    return;
-  }
-  SetPaneLines(*reAcc2, chords);
+  CopyChordPane(*reAcc, *reAcc2, tr("Введите запись аккордов на панели \"аккорды\""));
 }
 
 void TMainForm2::bbProv2Click() {

@@ -55,6 +55,22 @@ using Frame = std::unique_ptr<AVFrame, FreeWith<AVFrame, av_frame_free>>;
 using Packet = std::unique_ptr<AVPacket, FreeWith<AVPacket, av_packet_free>>;
 using Resampler = std::unique_ptr<SwrContext, FreeWith<SwrContext, swr_free>>;
 
+// A converter between two sample formats of one channel layout and rate, with
+// the frame and packet the coder works through; failure tells why it did not open.
+struct Conversion {
+  Conversion(AVChannelLayout& layout, AVSampleFormat to, AVSampleFormat from, int rate, const char* failure) {
+    SwrContext* raw = nullptr;
+    Check(swr_alloc_set_opts2(&raw, &layout, to, rate, &layout, from, rate, 0, nullptr), failure);
+    resampler.reset(raw);
+    Check(swr_init(resampler.get()), failure);
+    if (!frame || !packet)
+      throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
+  }
+  Resampler resampler;
+  Frame frame{av_frame_alloc()};
+  Packet packet{av_packet_alloc()};
+};
+
 struct IoFree {
   void operator()(AVIOContext* io) const {
     av_freep(&io->buffer);
@@ -162,36 +178,27 @@ std::vector<std::uint8_t> EncodeAacMp4(std::span<const float> interleavedStereo,
   Check(avformat_write_header(format.get(), nullptr), TrLater("Не удалось начать файл MPEG-4: %1"));
 
   // The encoder takes the left and right samples apart, in frames of its own size.
-  SwrContext* rawResampler = nullptr;
-  Check(swr_alloc_set_opts2(&rawResampler, &encoder->ch_layout, AV_SAMPLE_FMT_FLTP, sampleRate,
-                            &encoder->ch_layout, AV_SAMPLE_FMT_FLT, sampleRate, 0, nullptr),
-        TrLater("Не удалось разделить каналы: %1"));
-  const Resampler resampler(rawResampler);
-  Check(swr_init(resampler.get()), TrLater("Не удалось разделить каналы: %1"));
-
-  const Frame frame(av_frame_alloc());
-  const Packet packet(av_packet_alloc());
-  if (!frame || !packet)
-    throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
+  const Conversion split(encoder->ch_layout, AV_SAMPLE_FMT_FLTP, AV_SAMPLE_FMT_FLT, sampleRate,
+                         TrLater("Не удалось разделить каналы: %1"));
   const auto frames = static_cast<std::int64_t>(interleavedStereo.size() / 2);
   for (std::int64_t done = 0; done < frames;) {
     const int count = static_cast<int>(std::min<std::int64_t>(encoder->frame_size, frames - done));
-    frame->nb_samples = count;
-    frame->format = AV_SAMPLE_FMT_FLTP;
-    frame->sample_rate = sampleRate;
-    Check(av_channel_layout_copy(&frame->ch_layout, &encoder->ch_layout),
+    split.frame->nb_samples = count;
+    split.frame->format = AV_SAMPLE_FMT_FLTP;
+    split.frame->sample_rate = sampleRate;
+    Check(av_channel_layout_copy(&split.frame->ch_layout, &encoder->ch_layout),
           TrLater("Не удалось разделить каналы: %1"));
-    Check(av_frame_get_buffer(frame.get(), 0), TrLater("Не хватает памяти для AAC: %1"));
+    Check(av_frame_get_buffer(split.frame.get(), 0), TrLater("Не хватает памяти для AAC: %1"));
     const auto* in = reinterpret_cast<const std::uint8_t*>(interleavedStereo.data() + 2 * done);
-    Check(swr_convert(resampler.get(), frame->data, count, &in, count),
+    Check(swr_convert(split.resampler.get(), split.frame->data, count, &in, count),
           TrLater("Не удалось разделить каналы: %1"));
-    frame->pts = done;
-    EncodeFrame(*encoder, frame.get(), *format, *stream, *packet);
-    av_frame_unref(frame.get());
+    split.frame->pts = done;
+    EncodeFrame(*encoder, split.frame.get(), *format, *stream, *split.packet);
+    av_frame_unref(split.frame.get());
     done += count;
     progress.Report(static_cast<double>(done) / static_cast<double>(frames));
   }
-  EncodeFrame(*encoder, nullptr, *format, *stream, *packet);
+  EncodeFrame(*encoder, nullptr, *format, *stream, *split.packet);
   Check(av_write_trailer(format.get()), TrLater("Не удалось закончить файл MPEG-4: %1"));
   avio_flush(io.get());
   return std::move(memory.bytes);
@@ -220,39 +227,30 @@ std::vector<float> DecodeAacMp4(std::span<const std::uint8_t> bytes) {
         TrLater("Не удалось прочитать записанный AAC: %1"));
   Check(avcodec_open2(decoder.get(), codec, nullptr), TrLater("Декодер AAC не открылся: %1"));
 
-  SwrContext* rawResampler = nullptr;
-  Check(swr_alloc_set_opts2(&rawResampler, &decoder->ch_layout, AV_SAMPLE_FMT_FLT, decoder->sample_rate,
-                            &decoder->ch_layout, decoder->sample_fmt, decoder->sample_rate, 0, nullptr),
-        TrLater("Не удалось свести каналы: %1"));
-  const Resampler resampler(rawResampler);
-  Check(swr_init(resampler.get()), TrLater("Не удалось свести каналы: %1"));
-
-  const Frame frame(av_frame_alloc());
-  const Packet packet(av_packet_alloc());
-  if (!frame || !packet)
-    throw AacFailure{TrLater("Не хватает памяти для AAC"), {}};
+  const Conversion mix(decoder->ch_layout, AV_SAMPLE_FMT_FLT, decoder->sample_fmt, decoder->sample_rate,
+                       TrLater("Не удалось свести каналы: %1"));
   std::vector<float> samples;
   const auto takeFrames = [&] {
     for (;;) {
-      const int received = avcodec_receive_frame(decoder.get(), frame.get());
+      const int received = avcodec_receive_frame(decoder.get(), mix.frame.get());
       if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
         return;
       Check(received, TrLater("Не удалось прочитать записанный AAC: %1"));
       const std::size_t at = samples.size();
-      samples.resize(at + static_cast<std::size_t>(frame->nb_samples) * 2);
+      samples.resize(at + static_cast<std::size_t>(mix.frame->nb_samples) * 2);
       auto* out = reinterpret_cast<std::uint8_t*>(samples.data() + at);
-      Check(swr_convert(resampler.get(), &out, frame->nb_samples,
-                        const_cast<const std::uint8_t**>(frame->extended_data), frame->nb_samples),
+      Check(swr_convert(mix.resampler.get(), &out, mix.frame->nb_samples,
+                        const_cast<const std::uint8_t**>(mix.frame->extended_data), mix.frame->nb_samples),
             TrLater("Не удалось свести каналы: %1"));
     }
   };
-  while (av_read_frame(format.get(), packet.get()) >= 0) {
-    if (packet->stream_index == streamIndex) {
-      Check(avcodec_send_packet(decoder.get(), packet.get()),
+  while (av_read_frame(format.get(), mix.packet.get()) >= 0) {
+    if (mix.packet->stream_index == streamIndex) {
+      Check(avcodec_send_packet(decoder.get(), mix.packet.get()),
             TrLater("Не удалось прочитать записанный AAC: %1"));
       takeFrames();
     }
-    av_packet_unref(packet.get());
+    av_packet_unref(mix.packet.get());
   }
   Check(avcodec_send_packet(decoder.get(), nullptr), TrLater("Не удалось прочитать записанный AAC: %1"));
   takeFrames();
