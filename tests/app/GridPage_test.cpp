@@ -155,35 +155,28 @@ TEST_F(FormTest, StrokesErasingAndTheRightButtonReadBackRowByRow) {
   EXPECT_EQ(form->RhythmText(), Lines{"1p*8 2*8 29p*8 "});
 }
 
-TEST_F(FormTest, AMetreChangeOrNewAsksAndRedrawsTheGrids) {
+TEST_F(FormTest, AMetreOrLengthIsChosenForBothGridsAndANewMetreOrFragmentAsks) {
   Click("bbPodb");
   Click("bbRecCard");
   Keys("as");
   Melody("8c7, ");
   Click("bbPodb");
-  // Answered No, the pane and the recording stay; both pages show the metre.
+  // Answered No, the pane and the recording stay; Yes empties them.
   dialogs.Plan({false, true, true});
   Click("rb6");
   EXPECT_TRUE(Control<QRadioButton>("rb62")->isChecked());
   EXPECT_EQ(Text("re2") + QString::number(Recorded().size()), "8c7, 2");
   Click("bbPerebor");
-  // Columns of 32 pixels, 24 to a row, and the note length of either page.
   Type("cb12", "4");
-  Stroke("pb2", {{40, 15}, {60, 15}});
-  Click("bbProv2");
-  EXPECT_EQ(form->RhythmText(), Lines{"1p*4 1*4 22p*4 "});
   Click("rb82");
   EXPECT_TRUE(Control<QRadioButton>("rb8")->isChecked());
-  EXPECT_EQ(Text("re2") + QString::number(Recorded().size()), "0");
+  EXPECT_EQ(Text("re2") + QString::number(Recorded().size()) + Text("cb1"), "04");
   Click("bbPodb");
-  EXPECT_EQ(Text("cb1"), "4");
-  Type("cb1", "8");
-  EXPECT_EQ(Text("cb12"), "8");
   Bar(1, 1, 1);
   Click("bbSetka");
   EXPECT_EQ(dialogs.questions, Lines(3, "Новый фрагмент мелодии?"));
   Click("bbProba");
-  EXPECT_EQ(form->RhythmText().at(0), "32p*8 ");
+  EXPECT_EQ(form->RhythmText().at(0), "32p*4 ");
 }
 
 TEST_F(GridPageTest, ConvertedFragmentsArePlayedKeptAndBroughtBackInOrder) {
