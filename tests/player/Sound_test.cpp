@@ -160,29 +160,6 @@ TEST(OfflineRender, RenderedSoundIsLoudWhereNotesSoundAndEndsWithTheLastRelease)
                            "00 00 10 B1 02 00 04 00 10 00 64 61 74 61 08 00 00 00 01 00 FE FF FF 7F 00 80"));
 }
 
-// The SoundFont named by ARVENTO_SOUNDFONT when it is there; with one that does not load, everything is
-// made and nothing sounds or waits.
-TEST(SoundSystem, ASoundFontThatDoesNotLoadLeavesEverythingMadeAndSilent) {
-  const TempDir dir;
-  const std::string broken = (dir.path() / "broken.sf2").string();
-  setenv("ARVENTO_SOUNDFONT", broken.c_str(), 1);
-  EXPECT_EQ(FindSoundFont().rfind("/usr/share/sounds/sf2/", 0), 0u);
-  arvento::test::WriteText(broken, "not a SoundFont");
-  EXPECT_EQ(FindSoundFont(), broken);
-  UiWorkQueue queue;
-  const std::unique_ptr<SoundSystem> sound = CreateSynthSoundSystem(queue.Thread());
-  EXPECT_FALSE(sound->Available());
-  EXPECT_NE(sound->Description().find("broken.sf2 could not be loaded"), std::string::npos)
-      << sound->Description();
-  EXPECT_FALSE(TMidiGen(sound->StreamOutput(), queue.Thread()).PlayNote(60));
-  const std::unique_ptr<FilePlayer> player = sound->NewFilePlayer();
-  player->SetFileName(WriteTwoNotes(dir.path()));
-  player->Open();
-  player->Play();
-  EXPECT_FALSE(player->IsPlaying());
-  unsetenv("ARVENTO_SOUNDFONT");
-}
-
 // Live notes go to the synthesizer, which needs an audio device, or, with ARVENTO_MIDI_OUTPUT "alsa", to
 // the ALSA sequencer, whose outputs are its writable ports: none on a machine without a sequencer, at least
 // Midi Through on most others.
