@@ -24,8 +24,6 @@ class TruePeakFollower {
 public:
   explicit TruePeakFollower(int sampleRate);
   ~TruePeakFollower();
-  TruePeakFollower(const TruePeakFollower&) = delete;
-  TruePeakFollower& operator=(const TruePeakFollower&) = delete;
 
   void Add(std::span<const float> interleavedStereo);
   // The true peak in dBTP of all that was added, once it has been measured.

@@ -24,8 +24,6 @@ public:
   // Unfinished, as when the encoding failed or was cancelled, the decoding
   // stops where the bytes end.
   ~OggPeakFollower();
-  OggPeakFollower(const OggPeakFollower&) = delete;
-  OggPeakFollower& operator=(const OggPeakFollower&) = delete;
 
   // The next bytes of the file.
   void Add(std::span<const std::uint8_t> bytes);
