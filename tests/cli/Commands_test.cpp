@@ -380,7 +380,10 @@ const Case kCases[] = {
     {.args = "play --dry-run --note 60 extra", .status = 2, .err = Part("лишний аргумент \"extra\"")},
 
     // render
-    {.args = "render w.mid -o out.wav", .written = {{"out.wav", {"Sample Rate : 44100", "Channels    : 2"}}}},
+    // A SoundFont named by ARVENTO_SOUNDFONT that is not there gives way to the installed one.
+    {.args = "render w.mid -o out.wav",
+     .written = {{"out.wav", {"Sample Rate : 44100", "Channels    : 2"}}},
+     .env = "ARVENTO_SOUNDFONT=gone.sf2"},
     {.args = "render a.txt -o out.wav", .status = 2, .err = Part("render: a.txt: Это не файл MIDI")},
     {.args = "render w.mid -o o.wav --soundfont n.sf2",
      .status = 2,
