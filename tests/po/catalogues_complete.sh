@@ -78,10 +78,13 @@ report "$work/other.pot" po/ru.po "English texts"
 # translated by an empty text or gone from the sources.
 cp translations/arvento_en.ts "$work/window.ts"
 "$2" -silent -locations none -I src src/app -ts "$work/window.ts"
-found=$(grep -B1 -E '<translation( type=|/>|></translation>)' "$work/window.ts" | grep -o '<source>.*' || true)
-if [ -n "$found" ]; then
-  echo "$(grep -c . <<<"$found") window texts without a translation in translations/arvento_en.ts:"
-  echo "$found"
+# Each such translation fails the check, and is listed by the first line of
+# its text, which may run over several lines.
+if ! awk '/<source>/ { source = $0; sub(/^[ \t]*/, "", source) }
+          /<translation( type=|\/>|><\/translation>)/ { print "  " source; found++ }
+          END { exit found > 0 }' "$work/window.ts" >"$work/window.txt"; then
+  echo "$(grep -c . "$work/window.txt") window texts without a translation in translations/arvento_en.ts:"
+  cat "$work/window.txt"
   failed=1
 fi
 exit $failed
