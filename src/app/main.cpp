@@ -35,8 +35,10 @@ public:
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+      watched->removeEventFilter(this);
       QTimer::singleShot(0, this, [this] { Run(); });
+    }
     return false;
   }
 

@@ -38,7 +38,6 @@ constexpr std::size_t PartFileRoom(std::size_t characters) {
 // counted across pieces. The part file is written into room's memory (see
 // midi::StartPartFile).
 std::vector<std::uint8_t> CompileMelodyText(const std::function<std::string_view()>& next,
-                                            const SoundSettings& settings,
-                                            std::vector<std::uint8_t> room = {});
+                                            const SoundSettings& settings, std::vector<std::uint8_t> room);
 
 } // namespace arvento::melody
