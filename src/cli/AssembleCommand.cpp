@@ -71,7 +71,10 @@ int RunAssemble(const std::vector<std::string>& arguments) {
   return PrintOutcome(AssembledFileLine(assembly));
 }
 
-constexpr const char* kHelp =
+} // namespace
+
+const Command kAssembleCommand = {
+    "assemble", TrLater("recompile a project's parts and join them into one file"),
     TrLater("Usage: arvento-cli assemble PROJECTDIR [--level CH=N ...] [--tempo N] [OPTIONS]\n"
             "Recompiles every part of the project directory from its record, with the level of\n"
             "its channel as the velocity of its notes, and joins all parts into one file named\n"
@@ -80,11 +83,7 @@ constexpr const char* kHelp =
             "  --level CH=N      level 0..127 of channel CH 1..16 (levels below 10 give 10);\n"
             "                    may be repeated [the volume in the channel's records]\n"
             "  --tempo N         tempo 10..100, the file's ticks per quarter note [50]\n"
-            "%2");
-
-} // namespace
-
-const Command kAssembleCommand = {
-    "assemble", TrLater("recompile a project's parts and join them into one file"), kHelp, RunAssemble};
+            "%2"),
+    RunAssemble};
 
 } // namespace arvento::cli

@@ -40,7 +40,10 @@ int RunChords(const std::vector<std::string>& arguments) {
   return kExitOk;
 }
 
-constexpr const char* kHelp =
+} // namespace
+
+const Command kChordsCommand = {
+    "chords", TrLater("voice chord sequence text into an accompaniment part file"),
     TrLater("Usage: arvento-cli chords [OPTIONS] FILE -o OUT.mid\n"
             "Voices the chord sequence text in FILE (\"-\" for standard input), items such as\n"
             "4(Am), 2*4(G), 2.(C7), A3:8(Dm), and writes the accompaniment part file.\n"
@@ -49,10 +52,7 @@ constexpr const char* kHelp =
             "Options:\n"
             "%2"
             "%1"
-            "  -o OUT.mid        the part file to write (\"-\" for standard output)\n");
-} // namespace
-
-const Command kChordsCommand = {
-    "chords", TrLater("voice chord sequence text into an accompaniment part file"), kHelp, RunChords};
+            "  -o OUT.mid        the part file to write (\"-\" for standard output)\n"),
+    RunChords};
 
 } // namespace arvento::cli

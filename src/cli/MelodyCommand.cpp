@@ -30,15 +30,15 @@ int RunMelody(const std::vector<std::string>& arguments) {
   return kExitOk;
 }
 
-constexpr const char* kHelp =
+} // namespace
+
+const Command kMelodyCommand = {
+    "melody", TrLater("compile RTTTL-E melody text into a part file"),
     TrLater("Usage: arvento-cli melody [OPTIONS] FILE -o OUT.mid\n"
             "Compiles the RTTTL-E text in FILE (\"-\" for standard input) into a part file.\n\n"
             "Options:\n"
             "%1"
-            "  -o OUT.mid      the part file to write (\"-\" for standard output)\n");
-} // namespace
-
-const Command kMelodyCommand = {"melody", TrLater("compile RTTTL-E melody text into a part file"), kHelp,
-                                RunMelody};
+            "  -o OUT.mid      the part file to write (\"-\" for standard output)\n"),
+    RunMelody};
 
 } // namespace arvento::cli

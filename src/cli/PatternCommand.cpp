@@ -21,7 +21,10 @@ int RunPattern(const std::vector<std::string>& arguments) {
       generators::GeneratePatternPart(ReadInputLines(*chords), pattern, mode, barCells, noteLength));
 }
 
-constexpr const char* kHelp =
+} // namespace
+
+const Command kPatternCommand = {
+    "pattern", TrLater("move a bass, picking or drum figure onto every chord"),
     TrLater("Usage: arvento-cli pattern --chords FILE [--drums] [--metre 4/4|3/4] [--length 4|8|16] 'PATTERN "
             "LINE'\n"
             "Moves a figure recorded over A minor onto every chord item of FILE (\"-\" for standard\n"
@@ -33,10 +36,7 @@ constexpr const char* kHelp =
             "  --metre M       4/4 or 3/4: a final rest of the figure fills its last bar [4/4]\n"
             "  --length L      the grid's note length 4, 8 or 16, used for that rest [8]\n\n"
             "Exit status 1, with the program's message on standard error and no lines, when\n"
-            "there are no chords or the figure or a chord item cannot be used.\n");
-} // namespace
-
-const Command kPatternCommand = {"pattern", TrLater("move a bass, picking or drum figure onto every chord"),
-                                 kHelp, RunPattern};
+            "there are no chords or the figure or a chord item cannot be used.\n"),
+    RunPattern};
 
 } // namespace arvento::cli

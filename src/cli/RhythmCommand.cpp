@@ -39,7 +39,10 @@ int RunRhythm(const std::vector<std::string>& arguments) {
   return PrintOutcome(generators::GenerateRhythm(keys, ReadInputLines(*chords), barCells, noteLength));
 }
 
-constexpr const char* kHelp =
+} // namespace
+
+const Command kRhythmCommand = {
+    "rhythm", TrLater("re-strike the chords in a rhythm drawn on the pattern grid"),
     TrLater("Usage: arvento-cli rhythm --chords FILE [--metre 4/4|3/4] [--length 4|8|16] 'RUN KEYS'\n"
             "Re-strikes every chord item of FILE (\"-\" for standard input) in a rhythm drawn on\n"
             "the pattern grid and prints the chord lines, one per chord item. RUN KEYS are the\n"
@@ -53,10 +56,7 @@ constexpr const char* kHelp =
             "On success only the lines are printed; the window's notice that the rhythm was\n"
             "written to the chord page is not. Exit status 1, with the program's message on\n"
             "standard error and no lines, when there are no chords, an arpeggio mark, no bar\n"
-            "in the row or a chord item that cannot be used; 2 for keys that are not run keys.\n");
-} // namespace
-
-const Command kRhythmCommand = {
-    "rhythm", TrLater("re-strike the chords in a rhythm drawn on the pattern grid"), kHelp, RunRhythm};
+            "in the row or a chord item that cannot be used; 2 for keys that are not run keys.\n"),
+    RunRhythm};
 
 } // namespace arvento::cli

@@ -73,7 +73,10 @@ int RunRtttlImport(const std::vector<std::string>& arguments) {
   return kExitOk;
 }
 
-constexpr const char* kHelp =
+} // namespace
+
+const Command kRtttlImportCommand = {
+    "rtttl-import", TrLater("open a classic RTTTL ringtone as RTTTL-E or a part file"),
     TrLater("Usage: arvento-cli rtttl-import FILE [--pick N|NAME] [--list] [--text] [OPTIONS] [-o OUT.mid]\n"
             "Opens a classic RTTTL ringtone (NAME:d=4,o=5,b=120:8c6,8d6,...) of FILE (\"-\" for\n"
             "standard input), which may hold many, one a line. Classic octave k is octave k + 2\n"
@@ -86,11 +89,7 @@ constexpr const char* kHelp =
             "  --text          print the ringtone as RTTTL-E lines instead of writing a part file\n"
             "%1"
             "                  (--tempo replaces the ringtone's own tempo)\n"
-            "  -o OUT.mid      the part file to write (\"-\" for standard output)\n");
-} // namespace
-
-const Command kRtttlImportCommand = {"rtttl-import",
-                                     TrLater("open a classic RTTTL ringtone as RTTTL-E or a part file"),
-                                     kHelp, RunRtttlImport};
+            "  -o OUT.mid      the part file to write (\"-\" for standard output)\n"),
+    RunRtttlImport};
 
 } // namespace arvento::cli
