@@ -21,33 +21,33 @@ bool ClockedStreamOutput::SetTimeDivision(std::uint32_t ticksPerQuarter) {
   return true;
 }
 
-bool ClockedStreamOutput::Submit(std::span<const StreamEvent> events) {
+template <class Change> bool ClockedStreamOutput::ChangeOpenSchedule(Change change) {
   const std::lock_guard lock(mutex_);
-  if (!open_ || !schedule_.Submit(events, Now()))
+  if (!open_ || !change())
     return false;
   ScheduleChanged();
   return true;
+}
+
+bool ClockedStreamOutput::Submit(std::span<const StreamEvent> events) {
+  return ChangeOpenSchedule([&] { return schedule_.Submit(events, Now()); });
 }
 
 bool ClockedStreamOutput::Restart() {
-  const std::lock_guard lock(mutex_);
-  if (!open_)
-    return false;
-  schedule_.Restart(Now());
-  ScheduleChanged();
-  return true;
+  return ChangeOpenSchedule([&] {
+    schedule_.Restart(Now());
+    return true;
+  });
 }
 
 bool ClockedStreamOutput::Stop() {
-  const std::lock_guard lock(mutex_);
-  if (!open_)
-    return false;
-  const bool returned = schedule_.Stop();
-  Silence();
-  if (returned)
-    Notify(StreamNotification::Done);
-  ScheduleChanged();
-  return true;
+  return ChangeOpenSchedule([&] {
+    const bool returned = schedule_.Stop();
+    Silence();
+    if (returned)
+      Notify(StreamNotification::Done);
+    return true;
+  });
 }
 
 void ClockedStreamOutput::Reset() {

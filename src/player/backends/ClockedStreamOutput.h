@@ -45,6 +45,10 @@ protected:
   virtual void ScheduleChanged() {}
 
 private:
+  // Under the stream's lock and only while the stream is open: makes the
+  // change, and when it succeeds tells the back end that the schedule moved.
+  template <class Change> bool ChangeOpenSchedule(Change change);
+
   UiThread ui_;
   std::mutex mutex_;
   StreamSchedule schedule_;
