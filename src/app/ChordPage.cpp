@@ -61,16 +61,13 @@ void TMainForm2::bbClearAllAccClick() {
 
 void TMainForm2::bbReadAClick() {
   const fs::path file = flb1->SelectedFile();
-  const fs::path recordFile = project::RecordPathFor(file);
-  if (file.empty() || !fs::exists(recordFile)) {
-    dialogs.Inform(tr("Нет файла с записью аккордов"));
+  if (!HasRecord(file, tr("Нет файла с записью аккордов")))
     return;
-  }
   // The first line decides: only a melody record is refused, and any other
   // first line is read as chords. The whole record is read before anything
   // is applied, so that a bad record changes nothing on the page.
   const std::optional<project::PartRecord> record =
-      project::ReadPartRecordAs(recordFile, project::PartKind::Accompaniment);
+      project::ReadPartRecordAs(project::RecordPathFor(file), project::PartKind::Accompaniment);
   if (!record) {
     dialogs.Inform(tr("В этом файле записана мелодия"));
     return;
@@ -78,11 +75,7 @@ void TMainForm2::bbReadAClick() {
   ApplyRecordSettings(*record);
   SetPaneLines(*reAcc, record->chordLines);
   SetPaneLines(*reAcc2, record->chordLines);
-  mp2->Close();
-  mp2->SetFileName(file.string());
-  mp2->Open();
-  if (autoPlay)
-    mp2->Play();
+  mp2->Reopen(file.string(), autoPlay);
 }
 
 void TMainForm2::bbRestoreClick() {

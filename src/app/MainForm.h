@@ -196,6 +196,9 @@ private:
   bool ConfirmPartSave(char twinRole);
   // Sets the sound settings of a part record into the settings group.
   void ApplyRecordSettings(const project::PartRecord& record);
+  // Whether a part file is chosen and its record lies beside it; if not,
+  // tells the message.
+  bool HasRecord(const std::filesystem::path& file, const QString& ifNone);
   void UpdateFileLists();
   // Makes the directory unless it is there; throws "Cannot create" naming it.
   static void EnsureDirectory(const std::filesystem::path& directory);

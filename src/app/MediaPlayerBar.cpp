@@ -74,6 +74,14 @@ void MediaPlayerBar::Stop() {
   player_->Stop();
 }
 
+void MediaPlayerBar::Reopen(const std::string& path, bool play) {
+  Close();
+  SetFileName(path);
+  Open();
+  if (play)
+    Play();
+}
+
 void MediaPlayerBar::Close() {
   player_->Close();
   open_ = false;

@@ -33,6 +33,8 @@ public:
   void Pause();
   void Stop();
   void Close();
+  // Closes what the player holds, then opens the file, and plays it if asked.
+  void Reopen(const std::string& path, bool play);
   bool IsPlaying() const;
   // The tick of the file the player has reached.
   std::uint32_t PlayingTick() const;

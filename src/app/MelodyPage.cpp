@@ -48,29 +48,21 @@ void TMainForm2::bbSaveSingleClick() {
 
 void TMainForm2::bbReadClick() {
   const fs::path file = PageVisible(Sborka) ? flbSum->SelectedFile() : flb2->SelectedFile();
-  const fs::path recordFile = project::RecordPathFor(file);
-  if (file.empty() || !fs::exists(recordFile)) {
-    dialogs.Inform(tr("Не выбран файл с записью RTTTL-E"));
+  if (!HasRecord(file, tr("Не выбран файл с записью RTTTL-E")))
     return;
-  }
   // The first line decides: a chord record is only told, however bad the
   // rest of it. Any other record is read whole before anything is applied,
   // so that a bad record changes nothing in the window.
-  const std::optional<project::PartRecord> record =
-      project::ReadPartRecordAs(recordFile, project::PartKind::Melody);
-  if (!record) {
-    dialogs.Inform(tr("В этом файле записаны аккорды"));
-  } else {
+  if (const std::optional<project::PartRecord> record =
+          project::ReadPartRecordAs(project::RecordPathFor(file), project::PartKind::Melody)) {
     re1 = record->rhythmLines;
     SetPaneLines(*re2, record->melodyLines);
     ApplyRecordSettings(*record);
+  } else {
+    dialogs.Inform(tr("В этом файле записаны аккорды"));
   }
-  if (!PageVisible(Sborka)) {
-    mp1->Close();
-    mp1->SetFileName(file.string());
-    mp1->Open();
-    mp1->Play();
-  }
+  if (!PageVisible(Sborka))
+    mp1->Reopen(file.string(), true);
 }
 
 void TMainForm2::flb2Click() {

@@ -176,6 +176,13 @@ bool TMainForm2::ConfirmPartSave(char twinRole) {
   return true;
 }
 
+bool TMainForm2::HasRecord(const fs::path& file, const QString& ifNone) {
+  if (!file.empty() && fs::exists(project::RecordPathFor(file)))
+    return true;
+  dialogs.Inform(ifNone);
+  return false;
+}
+
 void TMainForm2::ApplyRecordSettings(const project::PartRecord& record) {
   // The instrument list is refilled for the record's family before its
   // instrument is chosen, and the channel is set after the refill, which
